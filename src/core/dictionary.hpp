@@ -1,0 +1,21 @@
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+// The texts of the chosen language, read from "language/*.po".
+class t_dictionary {
+public:
+    t_dictionary(); // finds the language files
+    void fetch_language(int index);
+    // Reads one .po file into the map (no discovery); used by tests and tools.
+    void read_po(const std::string& path);
+
+    std::map<std::string, std::string> map;
+    std::vector<std::string> language_files;
+};
+
+// Every displayed text goes through this: empty when the key is missing.
+std::string translate(const std::string& key);
+// Base name ("en") of language file `index`, or "" when out of range.
+std::string language_base(int index);

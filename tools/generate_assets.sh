@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Regenerates every committed picture, sound, font sheet, team and translation
+# under assets/ from the generator tools in tools/. Run from anywhere.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+need=()
+/usr/bin/python3 -c 'import PIL' 2>/dev/null || need+=(python3-pil)
+[ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ] || need+=(fonts-dejavu-core)
+command -v sox >/dev/null || need+=(sox)
+command -v espeak-ng >/dev/null || need+=(espeak-ng)
+command -v oggenc >/dev/null || need+=(vorbis-tools)
+if [ ${#need[@]} -gt 0 ]; then
+  if [ "$(id -u)" = 0 ]; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${need[@]}"
+  else
+    echo "Missing packages; run: sudo apt-get install -y ${need[*]}" >&2
+    exit 1
+  fi
+fi
+for tool in tools/gen_*.py; do
+  echo "== $tool"
+  /usr/bin/python3 "$tool"
+done
+for tool in tools/gen_*.sh; do
+  [ -e "$tool" ] || continue
+  echo "== $tool"
+  bash "$tool"
+done
