@@ -1,0 +1,18 @@
+#pragma once
+
+// Conditions of the next match, filled from the settings or the competition.
+class t_match_settings {
+public:
+    int sound_vol = 0;
+    int commentary = 0;
+    int auto_replay = 0;
+    int time = 0;
+    int sky = 0;
+    int pitch_type = 0;
+    int weather_effect = 0;
+    int weather_intensity = 0;
+    int substitutions = 0;
+    int bench_size = 0;
+};
+
+extern t_match_settings match_settings;

@@ -1,0 +1,71 @@
+#pragma once
+#include <array>
+#include <string>
+
+class t_team;
+
+// Roles (`pt`).
+constexpr int ROLE_GOALKEEPER = 0;
+constexpr int ROLE_RIGHT_BACK = 1;
+constexpr int ROLE_LEFT_BACK = 2;
+constexpr int ROLE_DEFENDER = 3;
+constexpr int ROLE_RIGHT_WING = 4;
+constexpr int ROLE_LEFT_WING = 5;
+constexpr int ROLE_MIDFIELD = 6;
+constexpr int ROLE_ATTACK = 7;
+constexpr int ROLE_COUNT = 8;
+
+constexpr int SKILL_STAR = 8;
+constexpr int SKILL_VALUE_MASK = 7;
+constexpr int HAIR_TYPE_COUNT = 42;
+
+// Dictionary keys of the roles, by `pt`.
+extern const std::array<std::string, ROLE_COUNT> position_code_keys;
+// Short codes shown for the roles, filled from the dictionary at start-up.
+extern std::array<std::string, ROLE_COUNT> position_codes;
+extern const std::array<std::array<int, 2>, ROLE_COUNT> alternative_roles;
+extern const std::array<int, HAIR_TYPE_COUNT> hair_type_codes;
+
+// Index into hair_type_codes; a code not in the table is index 0.
+int hair_type_index(int code);
+// The dictionary key of skill letter P, V, H, T, C, S or F ("" for others).
+std::string skill_key(char letter);
+
+// A squad member's personal data and skills. The match adds its sprite,
+// physics and state on top of these fields.
+class t_player {
+public:
+    std::string name;
+    std::string surname;
+    t_team* team = nullptr; // owning team; the team outlives its players' use
+    std::string nat;
+    int nr = 0;
+    int ht = 0;
+    int hc = 0;
+    int sk = 0;
+    int pt = 0;
+    int pa = 0;
+    int sh = 0;
+    int he = 0;
+    int ta = 0;
+    int bc = 0;
+    int sp = 0;
+    int fi = 0;
+    int skill_keeper = 0;
+    int price = 0;
+    int goals = 0;
+    std::string skills;
+    int health = 0;
+
+    bool is_goalkeeper() const { return pt == ROLE_GOALKEEPER; }
+    // Skill value without its star bit, by letter.
+    int skill_value(char letter) const;
+
+    std::string get_single_name() const;
+    void auto_number();
+    void change_number(int step);
+    void update_price();
+    int three_at_least() const;
+    void order_skills();
+    std::string get_best_skill(int place) const;
+};

@@ -1,0 +1,210 @@
+#include "football/team_file.hpp"
+
+#include <cstdio>
+
+#include "core/text.hpp"
+#include "platform/fatal.hpp"
+#include "platform/stream.hpp"
+
+namespace {
+constexpr size_t VALUE_COLUMN = 10; // values start in column 11
+const char* const KIT_LABELS[MAX_KITS] = {"Home      ", "Away      ", "Third     ", "Change1   ", "Change2   "};
+const char* const KITS_HEADER = "KITS______Type___First__Second_Shorts_Socks";
+const char* const PLAYERS_HEADER =
+    "PLAYERS___Number__Name__________Surname_______Nat___Role__HType_HCol__Skin__Price_PA__SH__HE__TA__BC__SP__FI";
+
+// Columns of a line are counted on the raw bytes, as the file is 8-bit.
+std::string columns(const std::string& line, size_t first, size_t count) {
+    if (first >= line.size()) return "";
+    return line.substr(first, count);
+}
+
+std::string value_text(const std::string& line) { return latin1_to_utf8(trim(columns(line, VALUE_COLUMN, std::string::npos))); }
+
+int column_int(const std::string& line, size_t first, size_t count) { return parse_leading_int(columns(line, first, count)); }
+
+int header_number(const std::string& rest_of_line) {
+    // The "#" has been consumed, so columns 11-13 are characters 9..11 here.
+    return parse_leading_int(columns(rest_of_line, 9, 3));
+}
+
+std::string padded(const std::string& text, size_t width) {
+    std::string s = text.substr(0, width);
+    s.append(width - s.size(), ' ');
+    return s;
+}
+
+std::string latin1_field(const std::string& utf8, size_t width) { return padded(utf8_to_latin1(utf8), width); }
+
+std::string skill_text(int skill) {
+    std::string s(1, static_cast<char>('0' + (skill & SKILL_VALUE_MASK)));
+    s += (skill & SKILL_STAR) != 0 ? "*" : " ";
+    return s + "  ";
+}
+
+void read_block(t_stream& in, t_team& team) {
+    team.country = latin1_to_utf8(columns(in.read_line(), VALUE_COLUMN, 3));
+    team.national = is_confederation_code(team.country) ? 1 : 0;
+    team.name = value_text(in.read_line());
+    team.tactics = parse_leading_int(columns(in.read_line(), VALUE_COLUMN, std::string::npos));
+    team.division = parse_leading_int(columns(in.read_line(), VALUE_COLUMN, std::string::npos));
+    team.coach_name = value_text(in.read_line());
+    in.read_line();
+    team.city = value_text(in.read_line());
+    team.stadium = value_text(in.read_line());
+    for (int i = 0; i < 3; ++i) in.read_line();
+
+    team.kit_count = 0;
+    team.kits.clear();
+    for (int k = 0; k < MAX_KITS; ++k) {
+        const std::string line = in.read_line();
+        if (trim(columns(line, VALUE_COLUMN, 14)).empty()) continue;
+        t_kit* kit = team.new_kit();
+        if (kit == nullptr) continue;
+        kit->style = column_int(line, 10, 2);
+        kit->shirt1 = column_int(line, 17, 2);
+        kit->shirt2 = column_int(line, 24, 2);
+        kit->shorts = column_int(line, 31, 2);
+        kit->socks = column_int(line, 38, 2);
+    }
+    for (int i = 0; i < 4; ++i) in.read_line();
+
+    team.players.clear();
+    team.size = 0;
+    while (!in.eof()) {
+        const std::string line = in.read_line();
+        if (line.empty()) break;
+        auto p = team.new_player();
+        if (!p) continue; // a squad over the limit: the extra lines are dropped
+        p->nr = column_int(line, 10, 8);
+        p->name = latin1_to_utf8(trim(columns(line, 18, 14)));
+        p->surname = latin1_to_utf8(trim(columns(line, 32, 14)));
+        p->nat = latin1_to_utf8(trim(columns(line, 46, 3)));
+        p->pt = column_int(line, 52, 2);
+        p->ht = hair_type_index(column_int(line, 58, 3));
+        p->hc = column_int(line, 64, 2);
+        p->sk = column_int(line, 70, 2);
+        p->price = column_int(line, 76, 2);
+        int* skills[7] = {&p->pa, &p->sh, &p->he, &p->ta, &p->bc, &p->sp, &p->fi};
+        for (size_t s = 0; s < 7; ++s) {
+            const size_t col = 82 + 4 * s;
+            const std::string cell = columns(line, col, 2);
+            *skills[s] = parse_leading_int(cell.substr(0, 1)) + (cell.size() > 1 && cell[1] == '*' ? SKILL_STAR : 0);
+        }
+        if (p->is_goalkeeper()) p->skill_keeper = p->price / 7;
+        p->goals = 0;
+        p->health = 0;
+        p->order_skills();
+    }
+}
+
+void write_block(t_stream& out, t_team& team) {
+    out.write_line("Country  :" + utf8_to_latin1(team.country).substr(0, 3));
+    out.write_line("Name     :" + utf8_to_latin1(team.name));
+    out.write_line("Tactics  :" + std::to_string(team.tactics));
+    out.write_line("Division :" + std::to_string(team.division));
+    out.write_line("CoachName:" + utf8_to_latin1(team.coach_name));
+    out.write_line("CoachType:0");
+    out.write_line("City     :" + utf8_to_latin1(team.city));
+    out.write_line("Stadium  :" + utf8_to_latin1(team.stadium));
+    out.write_line("StadiumID:0");
+    out.write_line("");
+    out.write_line(KITS_HEADER);
+    for (size_t k = 0; k < MAX_KITS; ++k) {
+        std::string line = KIT_LABELS[k];
+        const bool present = k < team.kits.size() && (k < 3 || static_cast<int>(k) < team.kit_count);
+        if (present) {
+            const t_kit& kit = team.kits[k];
+            for (const int v : {kit.style, kit.shirt1, kit.shirt2, kit.shorts, kit.socks}) line += padded(std::to_string(v), 7);
+        }
+        out.write_line(line);
+    }
+    out.write_line("Goalie1   0      0      0      0      0");
+    out.write_line("Goalie2   0      0      0      0      0");
+    out.write_line("");
+    out.write_line(PLAYERS_HEADER);
+    int count = 0;
+    for (const auto& p : team.players) {
+        if (p->is_goalkeeper()) p->pa = p->sh = p->he = p->ta = p->bc = p->sp = p->fi = 0;
+        char head[32];
+        std::snprintf(head, sizeof head, "%02d:       ", ++count);
+        std::string line = head;
+        line += padded(std::to_string(p->nr), 8);
+        line += latin1_field(p->name, 14);
+        line += latin1_field(p->surname, 14);
+        line += latin1_field(p->nat, 6);
+        line += padded(std::to_string(p->pt), 6);
+        line += padded(std::to_string(hair_type_codes.at(static_cast<size_t>(p->ht))), 6);
+        line += padded(std::to_string(p->hc), 6);
+        line += padded(std::to_string(p->sk), 6);
+        line += padded(std::to_string(p->price), 6);
+        for (const int s : {p->pa, p->sh, p->he, p->ta, p->bc, p->sp, p->fi}) line += skill_text(s);
+        out.write_line(line);
+    }
+    out.write_line("");
+}
+} // namespace
+
+std::string team_file_path(const std::string& ext) { return "data/team_" + ext + ".qst"; }
+std::string team_backup_path(const std::string& ext) { return "data/team_" + ext + ".qs0"; }
+
+int parse_leading_int(const std::string& field) {
+    const std::string t = trim(field);
+    size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '-' || t[i] == '+')) negative = t[i++] == '-';
+    long value = 0;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9' && value < 100000000) value = value * 10 + (t[i++] - '0');
+    return static_cast<int>(negative ? -value : value);
+}
+
+void load_team(t_team& team) {
+    team.ext = to_lower_ascii(team.ext);
+    const std::string path = team_file_path(team.ext);
+    auto in = read_file(path);
+    if (!in) runtime_error("Invalid team file: " + path);
+    team.size = 0;
+    team.players.clear();
+    team.kit_count = 0;
+    team.kits.clear();
+    while (!in->eof()) {
+        if (in->read_byte() != '#') continue;
+        if (header_number(in->read_line()) == team.number) read_block(*in, team);
+    }
+}
+
+void save_team(t_team& team) {
+    const std::string ext = to_lower_ascii(team.ext);
+    auto in = read_file(team_backup_path(ext));
+    if (!in) runtime_error("Function save_team: cannot access file team." + team.ext + ".qs0");
+    auto out = write_file(team_file_path(ext));
+    if (!out) runtime_error("Function save_team:  cannot save file team_" + team.ext + ".qst");
+    while (!in->eof()) {
+        const uint8_t b = in->read_byte();
+        out->write_byte(b);
+        if (b != '#') continue;
+        const std::string rest = in->read_line();
+        out->write_line(rest);
+        if (header_number(rest) != team.number) continue;
+        write_block(*out, team);
+        out->write_line("");
+        out->write_line("");
+        while (!in->eof()) {
+            const uint8_t skipped = in->read_byte();
+            if (skipped == '#') {
+                in->seek(in->position() - 1);
+                break;
+            }
+        }
+    }
+    out->close();
+}
+
+void copy_text_file(const std::string& source, const std::string& target) {
+    auto in = read_file(source);
+    if (!in) runtime_error("Cannot read:" + source);
+    auto out = write_file(target);
+    if (!out) runtime_error("Cannot save:" + target);
+    while (!in->eof()) out->write_line(in->read_line());
+    out->close();
+}
