@@ -1,1 +1,118 @@
-int main() { return 0; }
+// Quilbo Rovudo: program entry and command-line options.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "core/game.hpp"
+#include "platform/fatal.hpp"
+#include "platform/files.hpp"
+#include "platform/graphics.hpp"
+
+namespace {
+const char* const HELP =
+    "Usage: quilbo [options]\n"
+    "  --data DIR            data folder (default: the working directory when it holds the\n"
+    "                        game's data folders, else the assets/ folder of the source tree)\n"
+    "  --seed N              fixed random seed instead of the clock\n"
+    "  --frames N            quit after N frames\n"
+    "  --screenshot N:FILE   write the frame presented at frame N as PNG (repeatable)\n"
+    "  --input FILE          drive the game from a script of timed input events\n"
+    "  --window              play in a window, whatever the settings say\n"
+    "  --fullscreen          play full screen, whatever the settings say\n"
+    "  --no-sound            no sound and no music\n"
+    "  --fast                do not wait for the 40 Hz timer (tests)\n"
+    "  --benchmark           print start-up time, frame rate and CPU time per frame at exit\n"
+    "  --version             print the version\n"
+    "  --help                this text\n"
+    "Keys: Alt+F1 quits.\n";
+
+bool holds_data(const std::string& dir) {
+    for (const char* sub : {"data", "images", "language", "keycodes", "tactics"})
+        if (file_type(dir + "/" + sub) != 2) return false;
+    return true;
+}
+
+long parse_number(const char* text, const char* option) {
+    char* end = nullptr;
+    const long v = std::strtol(text, &end, 10);
+    if (end == text || *end != 0) {
+        std::fprintf(stderr, "quilbo: %s needs a number, not '%s'\n", option, text);
+        std::exit(2);
+    }
+    return v;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    t_game_options options;
+    std::string data_dir;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto value = [&]() -> const char* {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "quilbo: %s needs a value\n", arg.c_str());
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (arg == "--help") {
+            std::fputs(HELP, stdout);
+            return 0;
+        } else if (arg == "--version") {
+            std::printf("Quilbo Rovudo %s\n", QUILBO_VERSION);
+            return 0;
+        } else if (arg == "--data") {
+            data_dir = value();
+        } else if (arg == "--seed") {
+            options.seeded = true;
+            options.seed = parse_number(value(), "--seed");
+        } else if (arg == "--frames") {
+            options.frames = parse_number(value(), "--frames");
+        } else if (arg == "--screenshot") {
+            const std::string spec = value();
+            const size_t colon = spec.find(':');
+            if (colon == std::string::npos || colon + 1 >= spec.size()) {
+                std::fprintf(stderr, "quilbo: --screenshot wants N:FILE.png\n");
+                return 2;
+            }
+            options.screenshots.push_back({parse_number(spec.substr(0, colon).c_str(), "--screenshot"),
+                                           spec.substr(colon + 1)});
+        } else if (arg == "--input") {
+            options.input_script = value();
+        } else if (arg == "--window") {
+            set_window_choice(t_window_choice::windowed);
+        } else if (arg == "--fullscreen") {
+            set_window_choice(t_window_choice::full_screen);
+        } else if (arg == "--no-sound") {
+            options.no_sound = true;
+        } else if (arg == "--fast") {
+            options.unpaced = true;
+        } else if (arg == "--benchmark") {
+            options.benchmark = true;
+        } else {
+            std::fprintf(stderr, "quilbo: unknown option '%s' (try --help)\n", arg.c_str());
+            return 2;
+        }
+    }
+    // Paths given on the command line are relative to where the player started the game.
+    char cwd[4096];
+    const std::string start_dir = getcwd(cwd, sizeof cwd) != nullptr ? cwd : ".";
+    const auto absolute = [&](const std::string& p) { return p.empty() || p[0] == '/' ? p : start_dir + "/" + p; };
+    for (t_screenshot_request& s : options.screenshots) s.path = absolute(s.path);
+    options.input_script = absolute(options.input_script);
+
+    if (data_dir.empty()) data_dir = holds_data(".") ? "." : QUILBO_SOURCE_ASSETS;
+    if (chdir(data_dir.c_str()) != 0) runtime_error("Folder not found: " + data_dir);
+
+    action_queue = std::make_unique<t_game_action_queue>();
+    {
+        t_game app(options);
+        action_queue->push(ACTION_NEW_SCREEN, 33);
+        action_queue->push(ACTION_FADE_IN, 0);
+        app.loop();
+    }
+    return 0;
+}

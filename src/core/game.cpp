@@ -1,0 +1,222 @@
+#include "core/game.hpp"
+
+#include <algorithm>
+#include <ctime>
+
+#include "core/backgrounds.hpp"
+#include "core/fonts.hpp"
+#include "core/keycodes.hpp"
+#include "core/loaders.hpp"
+#include "core/mouse.hpp"
+#include "football/football_startup.hpp"
+#include "platform/fatal.hpp"
+#include "platform/graphics.hpp"
+#include "platform/input.hpp"
+#include "platform/random.hpp"
+#include "platform/sound.hpp"
+
+namespace {
+double process_cpu_ms() {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1000.0 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+double median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+} // namespace
+
+t_game::t_game(const t_game_options& options) : options_(options) {
+    startup_started_ms_ = millisecs();
+    game = this;
+    set_window_title("Quilbo Rovudo");
+    set_unpaced(options.unpaced);
+    set_timers_unpaced(options.unpaced);
+    if (!options.input_script.empty()) load_input_script(options.input_script);
+
+    poll_events(); // brings up the input system and the joysticks already plugged in
+    joystick_count = std::min(2, joy_count());
+
+    seed_rnd(options.seeded ? options.seed : millisecs());
+
+    for (t_display_mode& m : display_modes) m.available = graphics_mode_exists(m.width, m.height, 0, 0) ? 1 : 0;
+
+    dictionary = std::make_unique<t_dictionary>();
+    mouse = t_mouse();
+    match_lengths = {3, 5, 7, 10};
+
+    settings = t_settings();
+    audio_drivers_list = {"auto"};
+    for (const std::string& name : audio_drivers()) {
+        if (name == "FreeAudio") settings.audio_driver = static_cast<int32_t>(audio_drivers_list.size());
+        audio_drivers_list.push_back(name);
+    }
+    settings.read(SETTINGS_VERSION);
+    const auto driver_index = static_cast<size_t>(settings.audio_driver);
+    const std::string driver = driver_index < audio_drivers_list.size() ? audio_drivers_list[driver_index] : "";
+    if (driver != "auto") set_audio_driver(driver);
+    if (options.no_sound) {
+        settings.sound_enabled = 0;
+        set_sound_disabled(true);
+    } else if (!open_audio()) {
+        print_line("Warning: no audio device, sound is off");
+    }
+
+    keycodes = t_keycode_table();
+
+    dictionary->fetch_language(settings.language);
+    const std::string language = language_base(settings.language);
+    load_team_catalogue(language);
+    load_key_names(language);
+
+    highlights_count = 0;
+    highlights_bank = t_bank(HIGHLIGHT_SLOT_BYTES * HIGHLIGHT_SLOTS);
+    backgrounds = std::make_unique<t_backgrounds>();
+
+    mark_available_team_files();
+    load_tactics_slots();
+    fill_football_tables();
+
+    read_flag_codes();
+    build_crc_table();
+    read_calendars();
+    read_font_widths(10, font_widths_10);
+    read_font_widths(14, font_widths_14);
+
+    if (settings.sound_enabled == 1) {
+        music_level = 0;
+        music_muted = 0;
+    }
+
+    game_timer = std::make_unique<t_timer>(40);
+
+    if (settings.full_screen == 1 && display_modes[3].available == 0) settings.full_screen = 0;
+    if (!open_graphics(1024, 768, settings.full_screen == 1 ? 32 : 0, 60)) runtime_error("Cannot open the display");
+    hide_mouse();
+
+    font_10 = load_image_from("images", "ucode_10.png", -1, 0x0000FF);
+    font_14 = load_image_from("images", "ucode_14.png", -1, 0x0000FF);
+    arrow_image = load_image_from("images", "arrow.png", -1, 0x0000FF);
+
+    fade_level = 0;
+}
+
+t_game::~t_game() {
+    fg_mode.reset();
+    hold_mode.reset();
+    font_10.reset();
+    font_14.reset();
+    arrow_image.reset();
+    backgrounds.reset();
+    close_audio();
+    shutdown_graphics();
+    if (game == this) game = nullptr;
+}
+
+std::unique_ptr<t_game_mode> t_game::new_mode(int32_t mode) {
+    if (mode < 1 || mode > 76) runtime_error("invalid game mode");
+    if (mode == 76) return nullptr;
+    return make_mode(mode);
+}
+
+void t_game::pop_action() {
+    current_action = action_queue->pop();
+    if (!current_action) return;
+    switch (current_action->typ) {
+    case ACTION_NEW_SCREEN:
+        // The old screen goes first, so a match can give back what it holds before the next one loads.
+        fg_mode.reset();
+        fg_mode = new_mode(current_action->mode);
+        break;
+    case ACTION_FADE_IN:
+    case ACTION_FADE_OUT: current_action->timer = FADE_FRAMES; break;
+    case ACTION_HOLD_AND_OPEN:
+        hold_mode = std::move(fg_mode);
+        saved_frame = replay_frame;
+        fg_mode = new_mode(current_action->mode);
+        break;
+    case ACTION_RESTORE_HELD:
+        replay_frame = saved_frame;
+        fg_mode = std::move(hold_mode);
+        break;
+    default: break;
+    }
+}
+
+bool step_action(t_game_action_ref& action, int32_t& fade) {
+    bool faded = false;
+    if (action) {
+        if (action->typ == ACTION_FADE_OUT) {
+            fade = action->timer * 8;
+            faded = true;
+        } else if (action->typ == ACTION_FADE_IN) {
+            fade = 255 - action->timer * 8;
+            faded = true;
+        }
+        action->update();
+        if (action->timer == 0) action.reset();
+    }
+    return !faded;
+}
+
+bool t_game::run_current_action() {
+    // Left alone, the last fade-in frame (247) would stay as the screen's level; a finished fade-in is full brightness.
+    if (fade_in_ending_) {
+        fade_level = 255;
+        fade_in_ending_ = false;
+    }
+    const bool last_fade_in_frame = current_action && current_action->typ == ACTION_FADE_IN && current_action->timer == 1;
+    const bool may_update = step_action(current_action, fade_level);
+    fade_in_ending_ = last_fade_in_frame;
+    return may_update;
+}
+
+void t_game::finish_frame(long frame) {
+    for (const t_screenshot_request& shot : options_.screenshots)
+        if (shot.frame == frame && !save_png(grab_frame(), shot.path))
+            print_line("Warning: cannot write screenshot " + shot.path);
+    flip(-1);
+    if (first_frame_ms_ < 0) first_frame_ms_ = millisecs();
+}
+
+void t_game::loop() {
+    bool quit = false;
+    long frame = 0;
+    paced_start_ms_ = millisecs();
+    while (!quit) {
+        game_timer->wait();
+        ++frame;
+        apply_script_events(frame);
+        const double cpu_start = process_cpu_ms();
+
+        const bool may_update = run_current_action();
+        if (may_update && fg_mode) fg_mode->update();
+        if (!current_action && !action_queue->empty()) pop_action();
+
+        const bool alt_f1 = key_down(KEY_LEFT_ALT) && key_hit(KEY_F1) > 0;
+        const bool closed = app_terminate();
+        const bool limit = options_.frames > 0 && frame >= options_.frames;
+        if (alt_f1 || closed || !fg_mode || limit) {
+            print_line("quit");
+            quit = true;
+        }
+
+        if (fg_mode) fg_mode->render();
+        finish_frame(frame);
+        frame_cpu_ms_.push_back(process_cpu_ms() - cpu_start);
+        ++paced_frames_;
+    }
+    if (options_.benchmark) report_benchmark();
+    close_graphics();
+}
+
+void t_game::report_benchmark() const {
+    const double seconds = static_cast<double>(millisecs() - paced_start_ms_) / 1000.0;
+    print_line("benchmark: start-up to first frame " + std::to_string(first_frame_ms_ - startup_started_ms_) + " ms");
+    print_line("benchmark: frames " + std::to_string(paced_frames_) + " in " + std::to_string(seconds) + " s = " +
+               std::to_string(seconds > 0 ? static_cast<double>(paced_frames_) / seconds : 0) + " fps");
+    print_line("benchmark: median cpu per frame " + std::to_string(median(frame_cpu_ms_)) + " ms");
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The application object and its main loop.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/game_action.hpp"
+#include "core/game_mode.hpp"
+#include "core/globals.hpp"
+#include "platform/timer.hpp"
+
+struct t_screenshot_request {
+    long frame;
+    std::string path;
+};
+
+// Options from the command line; the defaults are a normal game.
+struct t_game_options {
+    bool seeded = false;
+    int64_t seed = 0;
+    long frames = 0; // 0: no limit
+    std::vector<t_screenshot_request> screenshots;
+    std::string input_script;
+    bool no_sound = false;
+    bool unpaced = false;
+    bool benchmark = false;
+};
+
+class t_game {
+public:
+    explicit t_game(const t_game_options& options = {});
+    ~t_game();
+    t_game(const t_game&) = delete;
+    t_game& operator=(const t_game&) = delete;
+
+    void pop_action();
+    void loop();
+    // Null for mode 76 (quit); fatal "invalid game mode" for numbers not in the table.
+    std::unique_ptr<t_game_mode> new_mode(int32_t mode);
+    // Applies one frame's step 2 and 3 of the loop; true when the front screen may update.
+    bool run_current_action();
+
+    std::unique_ptr<t_game_mode> fg_mode;
+    std::unique_ptr<t_game_mode> hold_mode;
+    int32_t saved_frame = 0;
+    t_game_action_ref current_action;
+    std::unique_ptr<t_timer> game_timer;
+
+private:
+    void finish_frame(long frame);
+    void report_benchmark() const;
+
+    t_game_options options_;
+    bool fade_in_ending_ = false;
+    long startup_started_ms_ = 0;
+    long first_frame_ms_ = -1;
+    std::vector<double> frame_cpu_ms_;
+    long paced_frames_ = 0;
+    long paced_start_ms_ = 0;
+};
+
+// One frame of the running action: a fade sets fade_level; the timer counts down and the action ends at 0.
+// True when the front screen may update this frame (no fade was applied).
+bool step_action(t_game_action_ref& action, int32_t& fade);
+
+// Opens the screen of a mode number (the table of every screen of the game).
+std::unique_ptr<t_game_mode> make_mode(int32_t mode);

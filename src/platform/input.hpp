@@ -1,0 +1,55 @@
+#pragma once
+#include <string>
+
+// Key codes are the game's own 0..255 numbering (cursor keys 37..40, letters
+// 65..90, F1 112, left Alt 164, comma 188, full stop 190 ...).
+constexpr int KEY_BACKSPACE = 8;
+constexpr int KEY_TAB = 9;
+constexpr int KEY_ENTER = 13;
+constexpr int KEY_ESCAPE = 27;
+constexpr int KEY_SPACE = 32;
+constexpr int KEY_LEFT = 37;
+constexpr int KEY_UP = 38;
+constexpr int KEY_RIGHT = 39;
+constexpr int KEY_DOWN = 40;
+constexpr int KEY_F1 = 112;
+constexpr int KEY_LEFT_ALT = 164;
+
+bool key_down(int key);
+int key_hit(int key);
+// Next typed character (Latin-1 or wider code), 0 when none.
+int get_char();
+void flush_keys();
+
+int mouse_x();
+int mouse_y();
+bool mouse_down(int button);
+
+int joy_count();
+float joy_x(int port);
+float joy_y(int port);
+bool joy_down(int button, int port);
+void flush_joy(int mask = -1);
+
+// Reads window-system events into the input state; flip() calls it once per frame.
+void poll_events();
+bool close_requested();
+
+// Scripted input, keyed by presented frame number: see the README.
+// Fatal when the file cannot be read or a line is malformed.
+void load_input_script(const std::string& path);
+void apply_script_events(long frame);
+// Releases scripted key presses at once (a wait for all keys up passes no frames).
+void release_pending_script_keys();
+
+// The platform layer's key numbering for an SDL scancode (0 when unmapped).
+int key_from_scancode(int scancode);
+// Key code for a name used in scripts ("ESC", "F1", "A", "UP", "LALT", or a number).
+int key_from_name(const std::string& name);
+
+// Event feed used by the window layer and by tests.
+void input_key_event(int key, bool down);
+void input_char_event(int code);
+void input_mouse_move(int x, int y);
+void input_mouse_button(int button, bool down);
+void input_close_request();

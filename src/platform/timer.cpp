@@ -1,0 +1,41 @@
+#include "platform/timer.hpp"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+const auto program_start = std::chrono::steady_clock::now();
+bool timers_unpaced = false;
+} // namespace
+
+long millisecs() {
+    return static_cast<long>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - program_start).count());
+}
+
+void delay(int ms) {
+    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void set_timers_unpaced(bool unpaced) { timers_unpaced = unpaced; }
+
+t_timer::t_timer(int hz) : hz_(hz), start_ms_(millisecs()) {}
+
+int t_timer::wait() {
+    if (timers_unpaced) return 1;
+    // Ticks are derived from the clock rather than counted by a thread, so they never drift.
+    const auto ticks_now = [this] {
+        const auto elapsed = std::chrono::steady_clock::now() - program_start - std::chrono::milliseconds(start_ms_);
+        return static_cast<long>(std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() * hz_ / 1000000);
+    };
+    long now = ticks_now();
+    while (now <= ticks_seen_) {
+        const long next_us = (ticks_seen_ + 1) * 1000000 / hz_;
+        const auto target = program_start + std::chrono::milliseconds(start_ms_) + std::chrono::microseconds(next_us);
+        std::this_thread::sleep_until(target);
+        now = ticks_now();
+    }
+    const int passed = static_cast<int>(now - ticks_seen_);
+    ticks_seen_ = now;
+    return passed;
+}

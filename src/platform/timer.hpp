@@ -1,0 +1,22 @@
+#pragma once
+
+// Milliseconds since the program started.
+long millisecs();
+void delay(int ms);
+
+// A frame timer at a fixed frequency.
+class t_timer {
+public:
+    explicit t_timer(int hz);
+    // Blocks until at least one tick has passed since the previous wait; returns the ticks that passed.
+    int wait();
+    int hz() const { return hz_; }
+
+private:
+    int hz_;
+    long start_ms_;
+    long ticks_seen_ = 0;
+};
+
+// The game's pacing can be switched off for tests and benchmarks: wait() then returns 1 at once.
+void set_timers_unpaced(bool unpaced);

@@ -1,0 +1,30 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "ui/widget.hpp"
+
+// Directions and fire buttons of every menu device folded into one record.
+class t_menu_input {
+public:
+    int32_t x = 0, y = 0, fa = 0, fb = 0;
+    int32_t x0 = 0, y0 = 0, fa0 = 0, fb0 = 0;
+    int32_t tx = 0, ty = 0, tfa = 0, tfb = 0;
+};
+
+extern t_menu_input menu_input;
+
+// Device readers: 1 and 2 the key sets, 3 and 4 the joysticks (dead zone 0.5).
+int device_x(int dev);
+int device_y(int dev);
+int device_fire1(int dev);
+int device_fire2(int dev);
+
+// Reads the devices, moves the selection and returns the widget to select.
+t_widget_ref read_menu_input(const std::vector<t_widget_ref>& widgets, const t_widget_ref& selected);
+// The selection-moving half, on its own.
+t_widget_ref navigate(const std::vector<t_widget_ref>& widgets, const t_widget_ref& selected, int dir_x, int dir_y,
+                      int timer_x, int timer_y);
+void reset_menu_input();
+// Waits until no key and no joystick fire button is held.
+void wait_input_release();

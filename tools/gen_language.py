@@ -1,0 +1,71 @@
+#!/usr/bin/python3
+"""Writes assets/language/en.po: every text key the game passes through its
+dictionary, with the English text. Coded keys ("G // code for: GOALKEEPER")
+translate to their short code; symbols and numbers translate to themselves so
+captions made of them still show."""
+from pathlib import Path
+
+OUT = Path(__file__).resolve().parent.parent / 'assets' / 'language' / 'en.po'
+
+PLAIN = """%n MINUTES|1ST CHANGE KIT|1ST LEG|2ND CHANGE KIT|2ND LEG|2ND REPLAY|2ND REPLAYS|3RD REPLAY|3RD REPLAYS|
+90 MINUTES|ABORT|ACTION RECORDED|AFTER 90 MINS|AFTER EXTRA TIME|ALL|ATTACK|AUDIO DRIVER|AUTO REPLAYS|AWAY GOALS|
+AWAY KIT|BENCH|BENCH SIZE|BOOKINGS|BUTTON A|BUTTON B|CITY|CLEAR|CLOUDY|CLUB TEAMS|COACH|CODE|COMMENTARY|
+COMPETITION INFO|COMPUTER|CONFEDERATION|CONTINUE|CONTROL|COPY|CORNERS WON|COUNTRY|CROWD CHANTS|CUP|CUSTOM TEAMS|
+DAY|DEFEND|DELETE KIT|DELETE PLAYER|DESCRIPTION|DESIGN DIY CUP|DESIGN DIY LEAGUE|DIVISION|DIY COMPETITION|DIY CUP|
+DIY LEAGUE|DOWN|DRY|EDIT TACTICS|EDIT TEAMS|EDITED TACTICS WILL BE LOST|EXIT|EXTRA TIME|EXTRA TIME IF REPLAY|
+FILENAME|FINAL|FIRST ROUND|FLAG|FLIP OFF|FLIP ON|FORMATION|FOULS CONCEDED|FRIENDLY|FRIENDLY/DIY GAME LENGTH|FROZEN|
+FULL SCREEN|GAME OPTIONS|GOAL ATTEMPTS|GOALS|HARD|HIGHEST SCORER LIST|HOME KIT|IMPORT|IMPORT TACTICS|JOYSTICK|
+KEYBOARD|KEYS|LANGUAGE|LEAGUE|LEFT|LIGHT|LIGHT RAIN|LIGHT SNOW|LIGHT WIND|LOAD|LOAD EDITED TACTICS|MATCH|
+MATCH OPTIONS|MATCH STATS|MOUSE|MUDDY|MUSIC MODE|MUSIC VOLUME|NATIONAL TEAMS|NEW KIT|NEW PLAYER|NEXT MATCH|NIGHT|
+NO EXTRA TIME|NO PENALTIES|NORMAL|NUMBER OF TEAMS|OFF|ON|ON AGGREGATE|ON AWAY GOALS|ON PENALTIES|ON TARGET|ONE LEG|
+OPPONENT TEAM|PENALTIES|PENALTIES IF REPLAY|PITCH|PITCH TYPE|PLAY EACH TEAM|PLAY MATCH|PLAYER|PLAYER'S COUNTRY|
+PLAYERS|POINTS FOR A WIN|POSSESSION|QUARTER-FINAL|QUIT TO OS|RANDOM|REPLAY|REPLAYS|RESOLUTION|RESULT|RIGHT|ROUNDS|
+SAVE|SAVE TACTICS|SCREEN MODE|SEASON|SECOND ROUND|SELECT %n LESS TEAMS|SELECT %n MORE TEAMS|SELECT 1 LESS TEAM|
+SELECT 1 MORE TEAM|SELECT DIY COMPETITION TYPE|SELECT SQUAD TO VIEW|SELECTED TEAMS FOR|SEMI-FINAL|SENDINGS OFF|
+SHIRT|SHORTS|SHUFFLE|SNOWED|SOCKS|SOFT|SOUND EFFECTS|STADIUM|STATISTICS|STATS|STRONG|STRONG RAIN|STRONG SNOW|
+STRONG WIND|STYLE|SUBSTITUTES|SWEEP|TACTICS COMPARISON|TACTICS HAVE BEEN CHANGED|TEAM|TEAM TACTICS|TEAMS|THICK FOG|
+THIN FOG|THIRD KIT|THIRD ROUND|TIME|TOURNAMENT|TWO LEGS|UNDO|UP|USER|VIEW MATCH|VIEW RESULT|VIEW SELECTED TEAMS|
+VIEW SQUADS|WEATHER|WEATHER EFFECTS|WET|WHITE|WIN|WINDOW|YOU ARE ABOUT TO LOSE YOUR CURRENT DIY COMPETITION|
+JANUARY|FEBRUARY|MARCH|APRIL|MAY|JUNE|JULY|AUGUST|SEPTEMBER|OCTOBER|NOVEMBER|DECEMBER|
+ACTION|RECORDED|SOUND|EFFECTS|CROWD|CHANTS|AUTO"""
+
+# Captions that are symbols, numbers or names: they must show as they are.
+IDENTITY = """-|+|<|>|<<|>>|0|1|2|3|4|5|6|7|8|9|10|4-4-2|5-4-1|4-5-1|5-3-2|3-5-2|4-3-3|4-2-4|3-4-3|SWEEP|5-2-3|ATTACK|DEFEND|
+TACT|auto|FreeAudio|alsa|pulseaudio|pipewire|dsp|disk|dummy|jack|sndio|esd|arts|nas|x|X|?|OK"""
+
+CODED = {
+    'G // code for: GOALKEEPER': 'G', 'RB // code for: RIGHT BACK': 'RB', 'LB // code for: LEFT BACK': 'LB',
+    'D // code for: DEFENDER': 'D', 'RW // code for: RIGHT WING': 'RW', 'LW // code for: LEFT WING': 'LW',
+    'M // code for: MIDFIELD': 'M', 'A // code for: ATTACK': 'A',
+    'P // 1 letter code for: PASSING': 'P', 'V // 1 letter code for: SHOOTING': 'V',
+    'H // 1 letter code for: HEADING': 'H', 'T // 1 letter code for: TACKLING': 'T',
+    'C // 1 letter code for: BALL CONTROL': 'C', 'S // 1 letter code for: SPEED': 'S',
+    'F // 1 letter code for: FINISHING': 'F',
+    'H // 1 letter code for: HAIR COLOR': 'H', 'T // 1 letter code for: HAIR STYLE': 'T',
+    'S // 1 letter code for: SKIN COLOR': 'S',
+    'PL // code for: PLAYED MATCHES': 'PL', 'W // code for: WON MATCHES': 'W', 'D // code for: DRAWN MATCHES': 'D',
+    'L // code for: LOST MATCHES': 'L', 'F // code for: GOALS FOR': 'F', 'A // code for: GOALS AGAINST': 'A',
+    'PTS // code for: POINTS': 'PTS', 'V // code for: VERSUS': 'V',
+    '// THIS LANGUAGE NAME //': 'ENGLISH',
+}
+
+
+def keys(block):
+    return [k.strip() for k in block.replace('\n', '').split('|') if k.strip()]
+
+
+def main():
+    entries = {}
+    for k in keys(PLAIN) + keys(IDENTITY):
+        entries.setdefault(k, k)
+    entries.update(CODED)
+    lines = ['# English texts of Quilbo Rovudo.', 'msgid ""', 'msgstr ""',
+             '"Content-Type: text/plain; charset=UTF-8\\n"', '']
+    for k in sorted(entries):
+        lines += [f'msgid "{k}"', f'msgstr "{entries[k]}"', '']
+    OUT.parent.mkdir(parents=True, exist_ok=True)
+    OUT.write_text('\n'.join(lines), encoding='utf-8')
+
+
+if __name__ == '__main__':
+    main()
