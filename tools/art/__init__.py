@@ -1,0 +1,1 @@
+"""Shared helpers for the procedural pixel-art generators (tools/gen_art_*.py)."""
