@@ -7,6 +7,7 @@
 #include "football/football_startup.hpp"
 #include "football/player.hpp"
 #include "football/result_simulator.hpp"
+#include "football/selected_teams.hpp"
 #include "football/tactics.hpp"
 #include "football/team.hpp"
 #include "football/team_file.hpp"
@@ -310,4 +311,18 @@ TEST(TeamSimulation, ScorersGetEveryGoalAndAttackersMost) {
     }
     EXPECT_EQ(total, 3000);
     EXPECT_GT(by_attackers, 1000);
+}
+
+TEST(TeamSelection, ControlCyclesComputerPlayerCoachThenOut) {
+    selected_teams.clear();
+    EXPECT_EQ(select_team("eng", 4, "Four"), CONTROL_COMPUTER);
+    EXPECT_EQ(select_team("esp", 4, "Other"), CONTROL_COMPUTER);
+    EXPECT_EQ(selected_teams.front()->dev, -1);
+    EXPECT_EQ(select_team("eng", 4, "Four"), CONTROL_PLAYER);
+    EXPECT_EQ(select_team("eng", 4, "Four"), CONTROL_COACH);
+    EXPECT_EQ(selected_control("eng", 4), CONTROL_COACH);
+    EXPECT_EQ(select_team("eng", 4, "Four"), 0);
+    EXPECT_EQ(selected_control("eng", 4), 0);
+    EXPECT_EQ(selected_control("esp", 4), CONTROL_COMPUTER);
+    selected_teams.clear();
 }
