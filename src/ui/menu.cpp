@@ -1,0 +1,3 @@
+#include "ui/menu.hpp"
+
+t_menu menu;
