@@ -79,7 +79,7 @@ def _hash(x, y, k=0):
     return (h >> 8) & 255
 
 
-def covered(st, n):
+def covered(st, n, front_bias=0.0):
     """Whether the head-local unit direction n = (f, r, u) carries hair."""
     nf, nr, nu = n
     if st["mohawk"]:
@@ -87,7 +87,7 @@ def covered(st, n):
     az = math.atan2(nr, nf)
     k = math.cos(az)
     if k >= 0:
-        line = st["side"] + (st["front"] - st["side"]) * k ** 0.6
+        line = st["side"] + (st["front"] + front_bias - st["side"]) * k ** 0.6
     else:
         line = st["side"] + (st["back"] - st["side"]) * (-k)
     hair = nu > line
@@ -136,7 +136,7 @@ def shade_of(st, light, n, px, py):
 
 
 def render_hair(code, head_frame, head_centre_screen, w, h, head_r, hair_palette=None,
-                outline=True):
+                outline=True, front_bias=0.0):
     """Returns a flat list of colours (0 = empty) of the hair around a head
     centred at screen point head_centre_screen (sub-pixel) on a w x h grid."""
     st = STYLES[code]
@@ -169,7 +169,7 @@ def render_hair(code, head_frame, head_centre_screen, w, h, head_r, hair_palette
                 n = tuple(v / rh for v in hf.to_local(wpt))
                 if sign == -1 and d2 < head_r * head_r:
                     break
-                if covered(st, n):
+                if covered(st, n, front_bias):
                     light = dot(n_cam, fg.LIGHT) if sign == 1 else -0.3
                     if st["flat"] is not None and n[2] > st["flat"] and sign == 1:
                         light = 0.7
