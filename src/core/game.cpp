@@ -14,6 +14,7 @@
 #include "platform/input.hpp"
 #include "platform/random.hpp"
 #include "platform/sound.hpp"
+#include "ui/menu_music.hpp"
 
 namespace {
 double process_cpu_ms() {
@@ -86,10 +87,7 @@ t_game::t_game(const t_game_options& options) : options_(options) {
     read_font_widths(10, font_widths_10);
     read_font_widths(14, font_widths_14);
 
-    if (settings.sound_enabled == 1) {
-        music_level = 0;
-        music_muted = 0;
-    }
+    start_menu_music();
 
     game_timer = std::make_unique<t_timer>(40);
 

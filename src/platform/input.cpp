@@ -349,8 +349,13 @@ void load_input_script(const std::string& path) {
 }
 
 void release_pending_script_keys() {
-    for (const auto& [frame, key] : in.pending_releases) input_key_event(key, false);
+    // A script cannot let go of a key while the game waits without passing frames,
+    // so the wait lets go of every key the script holds.
+    if (in.script.empty()) return;
     in.pending_releases.clear();
+    for (int k = 0; k < KEY_COUNT; ++k) in.down[static_cast<size_t>(k)] = false;
+    for (t_joystick& j : in.joys)
+        if (j.scripted) j.buttons = 0;
 }
 
 void apply_script_events(long frame) {

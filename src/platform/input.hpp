@@ -39,7 +39,7 @@ bool close_requested();
 // Fatal when the file cannot be read or a line is malformed.
 void load_input_script(const std::string& path);
 void apply_script_events(long frame);
-// Releases scripted key presses at once (a wait for all keys up passes no frames).
+// When a script drives the game, lets go of every key and button it holds (a wait for all keys up passes no frames).
 void release_pending_script_keys();
 
 // The platform layer's key numbering for an SDL scancode (0 when unmapped).

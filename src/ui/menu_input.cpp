@@ -175,5 +175,6 @@ void wait_input_release() {
     while (joy_down(0, 0) || joy_down(0, 1)) {
         delay(5);
         poll_events();
+        release_pending_script_keys();
     }
 }
