@@ -2,8 +2,14 @@
 
 #include "core/game.hpp"
 #include "platform/fatal.hpp"
+#include "match/match_screens.hpp"
+#include "screens/competition/competition_screens.hpp"
+#include "screens/editors/editor_screens.hpp"
+#include "screens/friendly/friendly_screens.hpp"
+#include "screens/main_menu/main_menu_screens.hpp"
 #include "screens/not_built_screen.hpp"
 #include "screens/notice/menu_intro.hpp"
+#include "screens/tactics_editor/tactics_editor_screens.hpp"
 
 namespace {
 // Class names of every mode, index = mode number.
@@ -35,5 +41,9 @@ std::unique_ptr<t_game_mode> make_mode(int32_t mode) {
     default: break;
     }
     if (mode < 1 || mode > 75) runtime_error("invalid game mode");
+    using t_family = std::unique_ptr<t_game_mode> (*)(int32_t);
+    for (const t_family family : {make_main_menu_screen, make_friendly_screen, make_competition_screen,
+                                  make_editor_screen, make_tactics_editor_screen, make_match_screen})
+        if (auto screen = family(mode)) return screen;
     return std::make_unique<t_not_built_screen>(mode, MODE_CLASSES[static_cast<size_t>(mode)]);
 }

@@ -1,0 +1,8 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+
+#include "core/game_mode.hpp"
+
+// Screens of the friendly set-up and team selection (modes 5, 8-12, 14, 15, 18); null for a mode this family does not build (yet).
+std::unique_ptr<t_game_mode> make_friendly_screen(int32_t mode);

@@ -1,0 +1,8 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+
+#include "core/game_mode.hpp"
+
+// Screens of the main menu and option screens (modes 1-4); null for a mode this family does not build (yet).
+std::unique_ptr<t_game_mode> make_main_menu_screen(int32_t mode);
