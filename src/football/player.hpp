@@ -2,6 +2,8 @@
 #include <array>
 #include <string>
 
+#include "platform/image.hpp"
+
 class t_team;
 
 // Roles (`pt`).
@@ -56,6 +58,9 @@ public:
     int goals = 0;
     std::string skills;
     int health = 0;
+    // Menu face and its shadow, made by create_face when a screen shows the player.
+    t_image_ref face;
+    t_image_ref facesh;
 
     bool is_goalkeeper() const { return pt == ROLE_GOALKEEPER; }
     // Skill value without its star bit, by letter.

@@ -4,13 +4,6 @@
 #include "ui/widget_drawing.hpp"
 
 namespace {
-// The faces are built by the player colouring; until a player carries them there is nothing to draw.
-template <class P>
-t_image_ref face_of(const P& p, bool shadow) {
-    if constexpr (requires { p.face; p.facesh; }) return shadow ? p.facesh : p.face;
-    else return nullptr;
-}
-
 void draw_face_cell(const t_image_ref& image, int cell, int x, int y) {
     draw_image_rect(image, static_cast<float>(x), static_cast<float>(y), 16, 18, static_cast<float>(16 * cell), 0, 16,
                     18);
@@ -21,6 +14,6 @@ void t_face_button::draw_image() {
     if (!player) return;
     const int a = (h - 17) / 2;
     set_widget_color(0xFFFFFF);
-    draw_face_cell(face_of(*player, true), player->health, x + 6, y + a + 1);
-    draw_face_cell(face_of(*player, false), player->health, x + 4, y + a - 1);
+    draw_face_cell(player->facesh, player->health, x + 6, y + a + 1);
+    draw_face_cell(player->face, player->health, x + 4, y + a - 1);
 }
