@@ -36,6 +36,7 @@ t_game::t_game(const t_game_options& options) : options_(options) {
     set_window_title("Quilbo Rovudo");
     set_unpaced(options.unpaced);
     set_timers_unpaced(options.unpaced);
+    set_message_boxes(options.input_script.empty() && options.frames == 0 && options.screenshots.empty());
     if (!options.input_script.empty()) load_input_script(options.input_script);
 
     poll_events(); // brings up the input system and the joysticks already plugged in

@@ -36,6 +36,7 @@ struct t_state {
     std::string title = "Quilbo Rovudo";
     t_window_choice choice = t_window_choice::from_settings;
     bool unpaced = false;
+    bool message_boxes = true;
     long frames = 0;
     long last_flip_ms = 0;
 
@@ -234,7 +235,7 @@ bool open_graphics(int width, int height, int depth, int hz, int /*flags*/) {
             return false;
         }
         SDL_GL_SetSwapInterval(0);
-        set_fatal_hook(show_fatal_box);
+        if (gfx.message_boxes) set_fatal_hook(show_fatal_box);
     } else {
         SDL_SetWindowFullscreen(gfx.window, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
         if (!full) {
@@ -289,6 +290,7 @@ void window_to_logical(int wx, int wy, int& lx, int& ly) {
 }
 
 void set_unpaced(bool value) { gfx.unpaced = value; }
+void set_message_boxes(bool enabled) { gfx.message_boxes = enabled; }
 bool unpaced() { return gfx.unpaced; }
 long presented_frames() { return gfx.frames; }
 

@@ -61,3 +61,5 @@ long presented_frames();
 // When set, flip() does not wait for the refresh interval (tests, benchmarks).
 void set_unpaced(bool unpaced);
 bool unpaced();
+// Fatal errors show a message box once the window is open, unless a script drives the game (nobody to click it).
+void set_message_boxes(bool enabled);
