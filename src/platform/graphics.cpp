@@ -168,8 +168,8 @@ void present() {
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     const bool integral = box.w % gfx.logical_w == 0 && box.h % gfx.logical_h == 0;
-    // The target is stored bottom-up, so flip while blitting.
-    glBlitFramebuffer(0, 0, gfx.logical_w, gfx.logical_h, box.x, wh - box.y, box.x + box.w, wh - box.y - box.h,
+    // Both the target and the window count rows from the bottom; the box is measured from the top.
+    glBlitFramebuffer(0, 0, gfx.logical_w, gfx.logical_h, box.x, wh - box.y - box.h, box.x + box.w, wh - box.y,
                       GL_COLOR_BUFFER_BIT, integral ? GL_NEAREST : GL_LINEAR);
     SDL_GL_SwapWindow(gfx.window);
     begin_logical_frame();
