@@ -69,3 +69,6 @@ void t_competition::update_month_for(int rounds) {
     if (rounds <= 0) return;
     current_month = (season_start + ((season_end - season_start + 12) % 12) * current_round / rounds) % 12;
 }
+
+std::shared_ptr<t_competition> competition;
+int teams_required = 2;

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,3 +60,8 @@ protected:
     // Month of the current round between season_start and season_end.
     void update_month_for(int rounds);
 };
+
+// The competition in progress, none between competitions.
+extern std::shared_ptr<t_competition> competition;
+// How many teams the team selection has to end with (2 for a friendly).
+extern int teams_required;
