@@ -23,7 +23,8 @@ const char* const HELP =
     "  --window              play in a window, whatever the settings say\n"
     "  --fullscreen          play full screen, whatever the settings say\n"
     "  --no-sound            no sound and no music\n"
-    "  --fast                do not wait for the 40 Hz timer (tests)\n"
+    "  --fast                do not wait for the 40 Hz timer; the clock moves 25 ms a frame (tests)\n"
+    "  --screen gallery      open the widget gallery instead of the intro\n"
     "  --benchmark           print start-up time, frame rate and CPU time per frame at exit\n"
     "  --version             print the version\n"
     "  --help                this text\n"
@@ -88,6 +89,8 @@ int main(int argc, char** argv) {
             set_window_choice(t_window_choice::full_screen);
         } else if (arg == "--no-sound") {
             options.no_sound = true;
+        } else if (arg == "--screen") {
+            options.first_screen = value();
         } else if (arg == "--fast") {
             options.unpaced = true;
         } else if (arg == "--benchmark") {
@@ -110,8 +113,7 @@ int main(int argc, char** argv) {
     action_queue = std::make_unique<t_game_action_queue>();
     {
         t_game app(options);
-        action_queue->push(ACTION_NEW_SCREEN, 33);
-        action_queue->push(ACTION_FADE_IN, 0);
+        app.open_first_screen();
         app.loop();
     }
     return 0;

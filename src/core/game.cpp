@@ -14,6 +14,7 @@
 #include "platform/input.hpp"
 #include "platform/random.hpp"
 #include "platform/sound.hpp"
+#include "screens/gallery/widget_gallery.hpp"
 #include "ui/menu_music.hpp"
 
 namespace {
@@ -36,6 +37,7 @@ t_game::t_game(const t_game_options& options) : options_(options) {
     set_window_title("Quilbo Rovudo");
     set_unpaced(options.unpaced);
     set_timers_unpaced(options.unpaced);
+    use_virtual_clock(options.unpaced);
     set_message_boxes(options.input_script.empty() && options.frames == 0 && options.screenshots.empty());
     if (!options.input_script.empty()) load_input_script(options.input_script);
 
@@ -181,12 +183,24 @@ void t_game::finish_frame(long frame) {
     if (first_frame_ms_ < 0) first_frame_ms_ = millisecs();
 }
 
+void t_game::open_first_screen() {
+    if (options_.first_screen == "gallery") {
+        fg_mode = std::make_unique<t_widget_gallery>();
+        fade_level = 255;
+        return;
+    }
+    if (!options_.first_screen.empty()) runtime_error("Unknown screen: " + options_.first_screen);
+    action_queue->push(ACTION_NEW_SCREEN, 33);
+    action_queue->push(ACTION_FADE_IN, 0);
+}
+
 void t_game::loop() {
     bool quit = false;
     long frame = 0;
     paced_start_ms_ = millisecs();
     while (!quit) {
         game_timer->wait();
+        advance_virtual_clock(25);
         ++frame;
         apply_script_events(frame);
         const double cpu_start = process_cpu_ms();

@@ -25,6 +25,7 @@ struct t_game_options {
     bool no_sound = false;
     bool unpaced = false;
     bool benchmark = false;
+    std::string first_screen; // "" opens the intro; "gallery" the widget gallery
 };
 
 class t_game {
@@ -34,6 +35,8 @@ public:
     t_game(const t_game&) = delete;
     t_game& operator=(const t_game&) = delete;
 
+    // The intro with its fade-in, or the screen the command line asked for.
+    void open_first_screen();
     void pop_action();
     void loop();
     // Null for mode 76 (quit); fatal "invalid game mode" for numbers not in the table.

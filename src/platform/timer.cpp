@@ -6,9 +6,15 @@
 namespace {
 const auto program_start = std::chrono::steady_clock::now();
 bool timers_unpaced = false;
+bool virtual_clock = false;
+long virtual_ms = 0;
 } // namespace
 
+void use_virtual_clock(bool enabled) { virtual_clock = enabled; }
+void advance_virtual_clock(long ms) { virtual_ms += ms; }
+
 long millisecs() {
+    if (virtual_clock) return virtual_ms;
     return static_cast<long>(
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - program_start).count());
 }

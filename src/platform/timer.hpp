@@ -1,5 +1,10 @@
 #pragma once
 
+// With the virtual clock (unpaced runs) time moves only when the game says a frame has passed,
+// so blinking and pulsing look the same in every run.
+void use_virtual_clock(bool enabled);
+void advance_virtual_clock(long ms);
+
 // Milliseconds since the program started.
 long millisecs();
 void delay(int ms);
