@@ -1,10 +1,14 @@
 #pragma once
 #include <array>
+#include <memory>
 #include <string>
 
+#include "match/sprite.hpp"
 #include "platform/image.hpp"
 
 class t_team;
+class StateMachine;
+class State;
 
 // Roles (`pt`).
 constexpr int ROLE_GOALKEEPER = 0;
@@ -35,7 +39,7 @@ std::string skill_key(char letter);
 
 // A squad member's personal data and skills. The match adds its sprite,
 // physics and state on top of these fields.
-class t_player {
+class t_player : public t_sprite {
 public:
     std::string name;
     std::string surname;
@@ -73,4 +77,48 @@ public:
     int three_at_least() const;
     void order_skills();
     std::string get_best_skill(int place) const;
+
+    // Match part. Positions shadow the integer ones of t_sprite.
+    double speed = 0;
+    double speed_running = 0;
+    double ac = 0;
+    double x = 0;
+    double y = 0;
+    double z = 0;
+    double v = 0;
+    double vz = 0;
+    double a = 0;
+    double thrust_x = 0;
+    double thrust_z = 0;
+    double thrust = 0;
+    double tx = 0;
+    double ty = 0;
+    double fmx = 0;
+    double fmy = 0;
+    int status = 0;
+    int timer = 0;
+    int anim = 0;
+    int frame = 0;
+    int flag = 0;
+    int frame_distance = 80;
+    std::shared_ptr<StateMachine> brain;
+    std::shared_ptr<State> state_stand_run;
+    std::shared_ptr<State> state_positioning;
+    std::shared_ptr<State> state_diving_low_single;
+    std::shared_ptr<State> state_diving_low_double;
+    std::shared_ptr<State> state_diving_middle_one;
+    std::shared_ptr<State> state_diving_middle_two;
+    std::shared_ptr<State> state_diving_high_one;
+    std::shared_ptr<State> state_catching_high;
+    t_recording data;
+    t_image_ref hair;
+
+    void draw(int f) const override;
+    int get_y(int f) const override;
+    void save(int f);
+    void draw_number() const;
+    void update_frame_distance();
+    void hold_ball(double dx, double dz);
+    // 1 when the goalkeeper has just caught the ball.
+    int keeper_collision();
 };

@@ -72,6 +72,9 @@ public:
     // Position is 0-based; a null tactic means the team's own slot.
     std::shared_ptr<t_player> player_at_position(int position, const t_tactics* tac = nullptr) const;
     int easy_subs(int wanted_role) const;
+    // Match: the two players nearest the ball, and the recording of the whole squad.
+    void find_nearest();
+    void save(int f) const;
 };
 
 using t_team_ref = std::shared_ptr<t_team>;
