@@ -101,6 +101,9 @@ public:
     int frame = 0;
     int flag = 0;
     int frame_distance = 80;
+    // The save test runs at most once per sub-step: the sub-step and ball depth it last ran for.
+    int collision_frame = -1;
+    double collision_y0 = 0;
     std::shared_ptr<StateMachine> brain;
     std::shared_ptr<State> state_stand_run;
     std::shared_ptr<State> state_positioning;

@@ -1,0 +1,11 @@
+#pragma once
+// Building a match from match_teams and match_settings (no pictures involved).
+
+// Sides, conditions, clock, statistics, recording and camera: set-up steps 2 to 13.
+void build_match_objects();
+// The pitch type and weather of this match, drawn where the settings say "random".
+void choose_pitch_and_weather();
+// Crowd pieces shown: the match rating, one more for a competition match.
+int compute_crowd_level();
+// Gives back everything build_match_objects made.
+void release_match_objects();
