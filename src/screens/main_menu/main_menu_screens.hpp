@@ -4,5 +4,5 @@
 
 #include "core/game_mode.hpp"
 
-// Screens of the main menu and option screens (modes 1-4); null for a mode this family does not build (yet).
+// Screens of the main menu and option screens (modes 1-4); null for any other mode.
 std::unique_ptr<t_game_mode> make_main_menu_screen(int32_t mode);

@@ -1,0 +1,292 @@
+#include "screens/friendly/menu_set_team.hpp"
+
+#include "core/backgrounds.hpp"
+#include "core/dictionary.hpp"
+#include "core/game_action.hpp"
+#include "core/globals.hpp"
+#include "core/loaders.hpp"
+#include "core/text.hpp"
+#include "football/competition.hpp"
+#include "football/kit_colour.hpp"
+#include "football/price.hpp"
+#include "football/tactics.hpp"
+#include "screens/friendly/team_selection.hpp"
+#include "ui/menu.hpp"
+#include "ui/menu_input.hpp"
+
+namespace {
+constexpr int ROW_Y0 = 126;
+constexpr int ROW_PITCH = 19;
+constexpr int ROW_H = 17;
+constexpr t_colours TACTICS_CURRENT{0x9D7B03, 0xE2B004, 0x675103};
+constexpr t_colours TACTICS_OTHER{0xE2B004, 0xFCCE30, 0x9D7B03};
+constexpr t_colours OWN_NAME{0x6A5ACD, 0x8F83D7, 0x372989};
+constexpr t_colours OPPONENT_NAME{0xC14531, 0xDF897B, 0x8E3324};
+constexpr t_colours GREY_FRAME{0, 0x606060, 0x606060};
+constexpr int FONT_WHITE = 0xFCFCFC;
+constexpr int FONT_YELLOW = 0xFCFC00;
+
+int row_y(int row) { return ROW_Y0 + ROW_PITCH * (row - 1); }
+
+// Where the role column starts: after a flag, after a bracketed code, or straight after the name.
+int role_x(const t_team& team) {
+    if (team.national != 0) return 363;
+    return settings.use_flags == 1 ? 391 : 417;
+}
+
+std::string team_code(const t_team& team) {
+    if (team.national != 0 && !team.players.empty()) return team.players.front()->nat;
+    return to_upper_ascii(team.country);
+}
+} // namespace
+
+void prepare_team_pictures(t_team& team) {
+    for (const auto& p : team.players) {
+        if (p->face) continue;
+        t_face f = create_face(*p);
+        p->face = f.face;
+        p->facesh = f.facesh;
+    }
+    if (!team.clnf) load_clnf(team, 0);
+}
+
+int lineup_return_mode() {
+    if (menu.status == STATUS_COMPETITION && competition) return competition->typ == COMPETITION_CUP ? 29 : 21;
+    return 12;
+}
+
+MenuSetTeam::MenuSetTeam() {
+    define_int_method("bc_select_player", [this](int r) { bc_select_player(r); });
+    define_int_method("bc_tactics", [this](int i) { bc_tactics(i); });
+    define_void_method("bc_compare_tactics", [this] { bc_compare_tactics(); });
+    define_void_method("bc_view_opponent", [this] { bc_view_opponent(); });
+    define_void_method("bc_edit_tactics", [this] { bc_edit_tactics(); });
+    define_void_method("bc_control_mode", [this] { bc_control_mode(); });
+    define_void_method("bc_input_device", [this] { bc_input_device(); });
+    define_void_method("bc_play_match", [this] { bc_play_match(); });
+    define_void_method("bc_exit", [this] { bc_exit(); });
+
+    music_muted = 1;
+    const auto own_index = static_cast<size_t>(menu.team_to_set == 1 ? 1 : 0);
+    own_team = match_teams[own_index];
+    opponent_team = match_teams[1 - own_index];
+    current_team = own_team;
+    if (own_team->dev == -1) own_team->dev = own_index == 1 && match_teams[0]->dev == 1 ? 2 : 1;
+    prepare_team_pictures(*own_team);
+    prepare_team_pictures(*opponent_team);
+
+    img_background = backgrounds->get("menu_set_team.jpg");
+    img_hflag = load_image_from("images/flags/small", match_teams[0]->ext + ".png", -1, CREST_MASK);
+    img_aflag = load_image_from("images/flags/small", match_teams[1]->ext + ".png", -1, CREST_MASK);
+    img_pflags = load_image_from("images/flags/small", "flags_t.png", -1, CREST_MASK);
+    img_stars = load_image_from("images", "stars.png", -1, 0x0000CC);
+    img_controls = load_image_from("images", "controls.png", -1, 0xFF00FF);
+    img_ucode10y = load_image_from("images", "ucode_10.png", -1, 0x0000FF);
+    replace_pixel_colour(img_ucode10y, argb(FONT_WHITE, 255), argb(FONT_YELLOW, 255));
+
+    for (int row = 1; row <= LINEUP_ROWS; ++row) add_player_row(row);
+
+    for (size_t i = 0; i < w_tactics.size(); ++i) {
+        w_tactics[i] = add_button(widgets, TACTICS_OTHER, 904, 126 + 20 * static_cast<int>(i), 90, 18,
+                                  tactics_names[i], SMALL_FONT);
+        w_tactics[i]->bind("fire1_down", "bc_tactics", {std::to_string(i)});
+    }
+
+    w_compare_tactics = add_button(widgets, {0x824200, 0xB46A00, 0x4C2600}, 627, 450, 264, 34, "", SMALL_FONT);
+    w_compare_tactics->bind("fire1_down", "bc_compare_tactics");
+    w_opponent_team =
+        add_button(widgets, {0x8B2323, 0xBF4531, 0x571717}, 627, 500, 175, 34, translate("OPPONENT TEAM"), SMALL_FONT);
+    w_opponent_team->bind("fire1_down", "bc_view_opponent");
+    w_edit_tactics =
+        add_button(widgets, {0xBA9206, 0xE9B607, 0x6A5304}, 819, 500, 175, 34, translate("EDIT TACTICS"), SMALL_FONT);
+    w_edit_tactics->bind("fire1_down", "bc_edit_tactics");
+    w_control_mode = add_button(widgets, NO_COLOURS, 627, 562, 120, 40, "", SMALL_FONT);
+    w_control_mode->bind("fire1_down", "bc_control_mode");
+    w_input_device = add_button(widgets, VALUE_BLUE_A, 627, 618, 200, 40, "", SMALL_FONT);
+    w_input_device->bind("fire1_down", "bc_input_device");
+    w_play_match = add_button(widgets, {0xDC0000, 0xFF4141, 0x8C0000}, 627, 686, 200, 44, translate("PLAY MATCH"));
+    w_play_match->bind("fire1_down", "bc_play_match");
+    w_exit = add_button(widgets, EXIT_COLOURS, 849, 688, 145, 40, translate("EXIT"), SMALL_FONT);
+    w_exit->bind("fire1_down", "bc_exit");
+
+    board = std::make_shared<t_board>();
+    board->set_position(627, 126);
+    board->set_teams(own_team, opponent_team);
+    widgets.push_back(board);
+
+    w_team_name = add_caption(widgets, OWN_NAME, 212, 45, 601, 41, "");
+    w_clnf = std::make_shared<t_picture>();
+    widgets.push_back(w_clnf);
+    w_cnnc = add_caption(widgets, GREY_FRAME, 917, 45, 77, 41, "", SMALL_FONT, ALIGN_RIGHT);
+    w_cnnc_flag = std::make_shared<t_picture>();
+    w_cnnc_flag->set_geometry(925, 55, 30, 20);
+    widgets.push_back(w_cnnc_flag);
+    w_coach_name = add_label(widgets, 757, 582, "", SMALL_FONT, ALIGN_LEFT);
+    w_input_device_icon = std::make_shared<t_picture>();
+    w_input_device_icon->image = img_controls;
+    w_input_device_icon->set_geometry(629, 620, 36, 36);
+    widgets.push_back(w_input_device_icon);
+
+    selected_widget = w_play_match;
+    update_player_buttons();
+    update_tactics_buttons();
+    update_captions();
+}
+
+void MenuSetTeam::add_player_row(int row) {
+    const auto i = static_cast<size_t>(row - 1);
+    const int y = row_y(row);
+    auto face = std::make_shared<t_face_button>();
+    face->set_geometry(30, y, 24, ROW_H);
+    face->active = 0;
+    widgets.push_back(face);
+    w_face[i] = face;
+    w_number[i] = add_caption(widgets, NO_COLOURS, 54, y, 30, ROW_H, "", SMALL_FONT);
+    w_name[i] = add_button(widgets, NO_COLOURS, 84, y, 276, ROW_H, "", SMALL_FONT, ALIGN_LEFT);
+    w_name[i]->bind("fire1_down", "bc_select_player", {std::to_string(row)});
+    auto flag = std::make_shared<t_flag_button>();
+    flag->set_geometry(360, y, 24, ROW_H);
+    flag->img_pflags = img_pflags;
+    flag->active = 0;
+    widgets.push_back(flag);
+    w_nat_flag[i] = flag;
+    w_nat_code[i] = add_caption(widgets, NO_COLOURS, 363, y, 54, ROW_H, "", SMALL_FONT);
+    w_type[i] = add_caption(widgets, NO_COLOURS, 391, y, 30, ROW_H, "", SMALL_FONT);
+    for (size_t s = 0; s < 3; ++s) {
+        w_skill[i][s] = add_caption(widgets, NO_COLOURS, 0, y, 12, ROW_H, "", SMALL_FONT);
+        w_skill[i][s]->img_ucode = img_ucode10y;
+    }
+    auto stars = std::make_shared<t_picture>();
+    stars->image = img_stars;
+    stars->set_geometry(0, y, 64, 16);
+    widgets.push_back(stars);
+    w_stars[i] = stars;
+}
+
+void MenuSetTeam::set_player_widget_color(t_widget& widget, int row) const {
+    const t_row_style style{current_team->size, settings.bench_size, showing_own(), selected_ply};
+    set_colours(widget, lineup_row_colours(row, style));
+}
+
+void MenuSetTeam::update_player_buttons() {
+    const t_team& team = *current_team;
+    const int formation = team_formation(team);
+    const int rx = role_x(team);
+    for (int row = 1; row <= LINEUP_ROWS; ++row) {
+        const auto i = static_cast<size_t>(row - 1);
+        const auto pos = static_cast<size_t>(lineup_list_position(formation, row));
+        std::shared_ptr<t_player> p;
+        if (row <= team.size && pos < team.players.size()) p = team.players[pos];
+
+        w_face[i]->player = p;
+        w_number[i]->text = p ? std::to_string(p->nr) : "";
+        w_name[i]->text = p ? lineup_player_name(*p) : "";
+        w_name[i]->active = showing_own() && row <= team.size ? 1 : 0;
+        w_nat_flag[i]->player = p;
+        w_nat_flag[i]->visible = team.national == 0 && settings.use_flags == 1 ? 1 : 0;
+        w_nat_code[i]->visible = team.national == 0 && settings.use_flags != 1 ? 1 : 0;
+        w_nat_code[i]->text = p ? "(" + p->nat + ")" : "";
+        w_type[i]->set_position(rx, row_y(row));
+        w_type[i]->text = p ? position_codes[static_cast<size_t>(std::clamp(p->pt, 0, ROLE_COUNT - 1))] : "";
+        for (size_t s = 0; s < 3; ++s) {
+            w_skill[i][s]->set_position(rx + 31 + 12 * static_cast<int>(s), row_y(row));
+            w_skill[i][s]->text = p ? p->get_best_skill(static_cast<int>(s) + 1) : "";
+            set_player_widget_color(*w_skill[i][s], row);
+        }
+        w_stars[i]->set_position(rx + 71, row_y(row));
+        w_stars[i]->visible = p ? 1 : 0;
+        if (p) w_stars[i]->frame_y = price_table[static_cast<size_t>(std::clamp(p->price, 0, PRICE_COUNT - 1))].stars;
+
+        for (t_widget* w : {static_cast<t_widget*>(w_face[i].get()), static_cast<t_widget*>(w_number[i].get()),
+                            static_cast<t_widget*>(w_name[i].get()), static_cast<t_widget*>(w_nat_flag[i].get()),
+                            static_cast<t_widget*>(w_nat_code[i].get()), static_cast<t_widget*>(w_type[i].get())})
+            set_player_widget_color(*w, row);
+    }
+}
+
+void MenuSetTeam::update_tactics_buttons() {
+    for (size_t i = 0; i < w_tactics.size(); ++i) {
+        const bool current = static_cast<int>(i) == current_team->tactics;
+        set_colours(*w_tactics[i], current ? TACTICS_CURRENT : TACTICS_OTHER);
+        w_tactics[i]->text = tactics_names[i];
+        w_tactics[i]->active = showing_own() ? 1 : 0;
+    }
+}
+
+void MenuSetTeam::update_captions() {
+    const bool own = showing_own();
+    const t_team& team = *current_team;
+    w_compare_tactics->text = translate(compare_tactics != 0 ? "TACTICS COMPARISON" : "TEAM TACTICS");
+    w_control_mode->text = control_caption(team.control);
+    set_colours(*w_control_mode, control_colours(team.control));
+    w_control_mode->active = own ? 1 : 0;
+    w_input_device->text = input_device_caption(own_team->dev);
+    w_input_device_icon->frame_x = std::max(0, own_team->dev - 1);
+    w_input_device_icon->visible = own ? 1 : 0;
+    w_team_name->text = team.name;
+    w_team_name->set_text(team.name, ALIGN_CENTRE, LARGE_FONT);
+    set_colours(*w_team_name, own ? OWN_NAME : OPPONENT_NAME);
+    w_coach_name->text = team.coach_name;
+    w_clnf->image = team.clnf;
+    w_clnf->set_geometry(206 - image_width(team.clnf), 65 - image_height(team.clnf) / 2, image_width(team.clnf),
+                         image_height(team.clnf));
+    w_cnnc->text = team_code(team);
+    w_cnnc_flag->image = current_team == match_teams[0] ? img_hflag : img_aflag;
+    for (const t_button_ref& b : {w_compare_tactics, w_opponent_team, w_edit_tactics, w_input_device, w_play_match, w_exit})
+        b->visible = own ? 1 : 0;
+    board->set_view_opponent(own ? 0 : 1);
+    board->set_compare_tactics(compare_tactics);
+}
+
+void MenuSetTeam::bc_select_player(int row) {
+    selected_ply = press_lineup_row(*current_team, selected_ply, row);
+    update_player_buttons();
+}
+
+void MenuSetTeam::bc_tactics(int index) {
+    current_team->tactics = std::clamp(index, 0, TACTICS_SLOTS - 1);
+    selected_ply = 0;
+    update_tactics_buttons();
+    update_player_buttons();
+}
+
+void MenuSetTeam::bc_compare_tactics() {
+    compare_tactics = compare_tactics == 0 ? 1 : 0;
+    update_captions();
+}
+
+void MenuSetTeam::bc_view_opponent() {
+    current_team = showing_own() ? opponent_team : own_team;
+    update_captions();
+    update_tactics_buttons();
+    update_player_buttons();
+}
+
+void MenuSetTeam::bc_edit_tactics() {
+    menu.team_to_show = own_team;
+    action_queue->push(ACTION_NEW_SCREEN, 69);
+}
+
+void MenuSetTeam::bc_control_mode() {
+    own_team->control = own_team->control == CONTROL_PLAYER ? CONTROL_COACH : CONTROL_PLAYER;
+    update_captions();
+}
+
+void MenuSetTeam::bc_input_device() {
+    own_team->dev = next_input_device(own_team->dev, joystick_count);
+    for (int dev = 1; dev <= 4; ++dev) {
+        if (device_fire1(dev) != 0) {
+            own_team->dev = dev;
+            break;
+        }
+    }
+    update_captions();
+}
+
+void MenuSetTeam::bc_play_match() {
+    const t_route r = after_lineup(menu.team_to_set, opponent_team->control);
+    menu.team_to_set = r.team_to_set;
+    action_queue->push(ACTION_NEW_SCREEN, r.mode);
+}
+
+void MenuSetTeam::bc_exit() { action_queue->push(ACTION_NEW_SCREEN, lineup_return_mode()); }

@@ -1,0 +1,136 @@
+#include "screens/friendly/menu_team_families.hpp"
+
+#include "core/backgrounds.hpp"
+#include "core/dictionary.hpp"
+#include "core/game_action.hpp"
+#include "core/globals.hpp"
+#include "football/catalogue.hpp"
+#include "platform/fatal.hpp"
+#include "screens/friendly/team_selection.hpp"
+#include "ui/menu.hpp"
+
+namespace {
+// One button per catalogue file of `section`: green and bound when the file is there, grey otherwise.
+void add_file_buttons(t_game_mode& screen, int section, const std::string& method) {
+    std::vector<size_t> files;
+    for (size_t i = 1; i < team_files.size(); ++i)
+        if (!team_files[i].ext.empty() && team_files[i].confederation == section) files.push_back(i);
+    const std::vector<t_grid_place> places = country_grid(static_cast<int>(files.size()));
+    for (size_t k = 0; k < files.size(); ++k) {
+        const t_file& f = team_files[files[k]];
+        const bool there = f.avail == 1;
+        t_button_ref b = add_button(screen.widgets, there ? GREEN_CHOICE : GREY_CHOICE, places[k].x, places[k].y, 290,
+                                    30, team_names[files[k]]);
+        if (there) {
+            b->bind("fire1_down", method, {std::to_string(files[k])});
+            if (!screen.selected_widget) screen.selected_widget = b;
+        } else {
+            b->active = 0;
+        }
+    }
+}
+
+void set_job_screen(t_game_mode& screen, const std::string& title) {
+    screen.img_background = backgrounds->get(job_background(menu.status));
+    add_caption(screen.widgets, job_colours(menu.status), 182, 40, 660, 40, title);
+}
+
+constexpr t_colours ABORT_COLOURS{0xC8000E, 0xFF1929, 0x74040C};
+} // namespace
+
+int team_list_mode(int status) { return status == STATUS_EDITING ? 13 : 12; }
+
+MenuClubsConfederation::MenuClubsConfederation() {
+    define_int_method("bc_confederation", [this](int i) { bc_confederation(i); });
+    define_void_method("bc_abort", [this] { bc_abort(); });
+
+    set_job_screen(*this, family_title(menu.status, false));
+    for (size_t i = 0; i < confederation_names.size(); ++i) {
+        t_button_ref b = add_button(widgets, GREEN_CHOICE, 362, 230 + 60 * static_cast<int>(i), 300, 40,
+                                    confederation_names[i]);
+        b->bind("fire1_down", "bc_confederation", {std::to_string(i)});
+        if (i == 0) selected_widget = b;
+    }
+    add_button(widgets, ABORT_COLOURS, 412, 700, 200, 34, translate("ABORT"))->bind("fire1_down", "bc_abort");
+}
+
+void MenuClubsConfederation::bc_confederation(int index) {
+    menu.confederation = index;
+    action_queue->push(ACTION_NEW_SCREEN, 9);
+}
+
+void MenuClubsConfederation::bc_abort() {
+    abandon_selection(menu.status);
+    action_queue->push(ACTION_NEW_SCREEN, 1);
+}
+
+MenuNationalsConfederation::MenuNationalsConfederation() {
+    define_int_method("bc_confederation", [this](int i) { bc_confederation(i); });
+    define_void_method("bc_abort", [this] { bc_abort(); });
+
+    menu.confederation = NATIONAL_CONFEDERATION;
+    menu.division = 1;
+    set_job_screen(*this, family_title(menu.status, true));
+    add_file_buttons(*this, NATIONAL_SECTION, "bc_confederation");
+    t_button_ref abort = add_button(widgets, ABORT_COLOURS, 412, 700, 200, 34, translate("ABORT"));
+    abort->bind("fire1_down", "bc_abort");
+    if (!selected_widget) selected_widget = abort;
+}
+
+void MenuNationalsConfederation::bc_confederation(int file_index) {
+    menu.extension = team_files.at(static_cast<size_t>(file_index)).ext;
+    action_queue->push(ACTION_NEW_SCREEN, team_list_mode(menu.status));
+}
+
+void MenuNationalsConfederation::bc_abort() {
+    abandon_selection(menu.status);
+    action_queue->push(ACTION_NEW_SCREEN, 1);
+}
+
+MenuClubsCountry::MenuClubsCountry() {
+    define_int_method("bc_country", [this](int i) { bc_country(i); });
+
+    const size_t conf = static_cast<size_t>(menu.confederation);
+    const std::string conf_name = conf < confederation_names.size() ? confederation_names[conf] : "";
+    set_job_screen(*this, family_title(menu.status, false) + " - " + conf_name);
+    add_file_buttons(*this, menu.confederation, "bc_country");
+    t_button_ref exit = add_exit_button(widgets, "bc_set_menu", {"8"});
+    if (!selected_widget) selected_widget = exit;
+}
+
+void MenuClubsCountry::bc_country(int file_index) {
+    menu.extension = team_files.at(static_cast<size_t>(file_index)).ext;
+    const std::vector<t_team_entry> entries = read_team_entries(menu.extension);
+    const t_division_scan scan = scan_divisions(entries);
+    menu.teams = scan.teams;
+    menu.divisions = scan.divisions;
+    menu.no_league = scan.no_league;
+    if (scan.teams == 0) runtime_error("Cannot find teams in file: team_" + menu.extension + ".qst");
+    if (scan.divisions != 1) {
+        action_queue->push(ACTION_NEW_SCREEN, 10);
+        return;
+    }
+    menu.division = 1;
+    action_queue->push(ACTION_NEW_SCREEN, team_list_mode(menu.status));
+}
+
+MenuClubsDivision::MenuClubsDivision() {
+    define_int_method("bc_division", [this](int d) { bc_division(d); });
+
+    set_job_screen(*this, family_title(menu.status, false) + " - " + file_display_name(menu.extension));
+    const std::vector<int> divisions = divisions_present(read_team_entries(menu.extension));
+    const std::vector<t_grid_place> places = division_grid(static_cast<int>(divisions.size()));
+    for (size_t k = 0; k < divisions.size(); ++k) {
+        t_button_ref b = add_button(widgets, {0x1B4D85, 0x256AB7, 0x001D3E}, places[k].x, places[k].y, 260, 30,
+                                    division_caption(divisions[k]));
+        b->bind("fire1_down", "bc_division", {std::to_string(divisions[k])});
+        if (k == 0) selected_widget = b;
+    }
+    t_button_ref exit = add_exit_button(widgets, "bc_set_menu", {"9"});
+    if (!selected_widget) selected_widget = exit;
+}
+
+void MenuClubsDivision::bc_division(int division) {
+    menu.division = division;
+    action_queue->push(ACTION_NEW_SCREEN, team_list_mode(menu.status));
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include "core/game_mode.hpp"
+
+// The hub: options, control, tactics, friendly, competitions and team editing.
+class MenuMain : public t_game_mode {
+public:
+    MenuMain();
+
+    void bc_edit_tactics();
+    void bc_set_diy_competition();
+    void bc_set_competition();
+};
+
+// The text of the main menu's competition button.
+std::string competition_button_caption(int ended, const std::string& name);

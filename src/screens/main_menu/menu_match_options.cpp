@@ -1,0 +1,102 @@
+#include "screens/main_menu/menu_match_options.hpp"
+
+#include "core/backgrounds.hpp"
+#include "core/dictionary.hpp"
+#include "core/globals.hpp"
+#include "screens/main_menu/option_values.hpp"
+
+namespace {
+constexpr t_colours TITLE_COLOURS{0x6101D7, 0x7D1DFF, 0x3A0181};
+constexpr t_colours CAPTION_COLOURS{0x76683C, 0xA99757, 0x463E24};
+constexpr t_colours VALUE_A{0xB32D95, 0xD555B8, 0x6E1C5C};
+constexpr t_colours VALUE_B{0x2B4A61, 0x3F6A8B, 0x1E3242};
+constexpr int ROW_Y[] = {170, 230, 290, 350, 410, 470};
+constexpr int LENGTHS = 4;
+constexpr int WEATHER_LEVELS = 3;
+} // namespace
+
+MenuMatchOptions::MenuMatchOptions() {
+    define_int_method("bc_match_length", [this](int s) { bc_match_length(s); });
+    define_int_method("bc_weather_effects", [this](int s) { bc_weather_effects(s); });
+    define_void_method("bc_auto_replays", [this] { bc_auto_replays(); });
+    define_int_method("bc_resolution", [this](int s) { bc_resolution(s); });
+    define_int_method("bc_sound_effects", [this](int s) { bc_sound_effects(s); });
+    define_void_method("bc_commentary", [this] { bc_commentary(); });
+
+    img_background = backgrounds->get("menu_match_options.jpg");
+    add_title(widgets, TITLE_COLOURS, translate("MATCH OPTIONS"));
+
+    const char* const captions[] = {"FRIENDLY/DIY GAME LENGTH", "WEATHER EFFECTS", "AUTO REPLAYS",
+                                    "RESOLUTION",               "SOUND EFFECTS",   "COMMENTARY"};
+    t_button_ref* const fields[] = {&w_match_length, &w_weather_effects, &w_auto_replays,
+                                    &w_resolution,   &w_sound_effects,   &w_commentary};
+    const char* const methods[] = {"bc_match_length", "bc_weather_effects", "bc_auto_replays",
+                                   "bc_resolution",   "bc_sound_effects",   "bc_commentary"};
+    const bool stepped[] = {true, true, false, true, true, false};
+    for (size_t row = 0; row < std::size(ROW_Y); ++row) {
+        add_caption(widgets, CAPTION_COLOURS, 110, ROW_Y[row], 460, 34, translate(captions[row]));
+        t_button_ref v = add_button(widgets, row % 2 == 0 ? VALUE_A : VALUE_B, 632, ROW_Y[row], 240, 34, "");
+        if (stepped[row]) bind_steps(*v, methods[row]);
+        else bind_toggle(*v, methods[row]);
+        *fields[row] = v;
+    }
+    selected_widget = w_match_length;
+    add_exit_button(widgets, "bc_set_menu", {"1"});
+
+    update_match_length_button();
+    update_weather_effects_button();
+    update_auto_replays_button();
+    update_resolution_button();
+    update_sound_effects_button();
+    update_commentary_button();
+}
+
+void MenuMatchOptions::bc_match_length(int step) {
+    settings.length = next_in_range(settings.length, LENGTHS, step);
+    update_match_length_button();
+}
+
+void MenuMatchOptions::bc_weather_effects(int step) {
+    settings.weather_max = next_in_range(settings.weather_max, WEATHER_LEVELS, step);
+    update_weather_effects_button();
+}
+
+void MenuMatchOptions::bc_auto_replays() {
+    settings.auto_replay = flag_not(settings.auto_replay);
+    update_auto_replays_button();
+}
+
+void MenuMatchOptions::bc_resolution(int step) {
+    settings.gr_mode = next_in_range(settings.gr_mode, static_cast<int>(display_modes.size()), step);
+    update_resolution_button();
+}
+
+void MenuMatchOptions::bc_sound_effects(int step) {
+    settings.sound_vol = next_sound_volume(settings.sound_vol, step);
+    update_sound_effects_button();
+}
+
+void MenuMatchOptions::bc_commentary() {
+    settings.commentary = flag_not(settings.commentary);
+    update_commentary_button();
+}
+
+void MenuMatchOptions::update_match_length_button() { w_match_length->text = match_length_caption(settings.length); }
+
+void MenuMatchOptions::update_weather_effects_button() {
+    w_weather_effects->text = weather_max_caption(settings.weather_max);
+}
+
+void MenuMatchOptions::update_auto_replays_button() { w_auto_replays->text = on_when_one(settings.auto_replay); }
+
+void MenuMatchOptions::update_resolution_button() {
+    const auto row = static_cast<size_t>(next_in_range(settings.gr_mode, static_cast<int>(display_modes.size()), 0));
+    w_resolution->text = resolution_caption(display_modes[row]);
+    w_resolution->blinking = display_modes[row].available == 0 ? 1 : 0;
+}
+
+void MenuMatchOptions::update_sound_effects_button() {
+    w_sound_effects->text = sound_effects_caption(settings.sound_vol);
+}
+
+void MenuMatchOptions::update_commentary_button() { w_commentary->text = on_when_one(settings.commentary); }

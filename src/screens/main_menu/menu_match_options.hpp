@@ -1,0 +1,30 @@
+#pragma once
+#include "core/game_mode.hpp"
+#include "screens/main_menu/menu_building.hpp"
+
+// Match length, weather, replays, display size, sound effects and commentary.
+class MenuMatchOptions : public t_game_mode {
+public:
+    MenuMatchOptions();
+
+    void bc_match_length(int step);
+    void bc_weather_effects(int step);
+    void bc_auto_replays();
+    void bc_resolution(int step);
+    void bc_sound_effects(int step);
+    void bc_commentary();
+
+    void update_match_length_button();
+    void update_weather_effects_button();
+    void update_auto_replays_button();
+    void update_resolution_button();
+    void update_sound_effects_button();
+    void update_commentary_button();
+
+    t_button_ref w_match_length;
+    t_button_ref w_weather_effects;
+    t_button_ref w_auto_replays;
+    t_button_ref w_resolution;
+    t_button_ref w_sound_effects;
+    t_button_ref w_commentary;
+};
