@@ -1,0 +1,75 @@
+#include "match/control_computer.hpp"
+
+#include <cmath>
+
+#include "core/settings.hpp"
+#include "match/control_kick.hpp"
+#include "match/match_helpers.hpp"
+#include "match/match_state.hpp"
+#include "match/player_refs.hpp"
+#include "platform/maths.hpp"
+#include "ui/input.hpp"
+
+namespace {
+constexpr double MIDDLE_LANE = 77;
+constexpr int SHOOTING_DEPTH_FIRST = 379;
+constexpr int SHOOTING_DEPTH_LAST = 640;
+constexpr double STRAIGHT_AHEAD = 12;
+constexpr double FREE_BALL_STEP = 20;
+
+void stick_towards(t_input& in, double direction) {
+    in.x0 = static_cast<int>(round_half_away(cos_deg(direction)));
+    in.y0 = static_cast<int>(round_half_away(sin_deg(direction)));
+}
+
+void set_stick(t_input& in, int x, int y, int fire) {
+    in.x0 = x;
+    in.y0 = y;
+    in.fire10 = fire;
+}
+
+void attack(int team, const t_team& t, t_input& in) {
+    in.x0 = -sign(round_half_away(ball.x / MIDDLE_LANE));
+    in.y0 = -t.side;
+    const int depth = static_cast<int>(std::trunc(-t.side * ball.y));
+    const bool shooting = depth >= SHOOTING_DEPTH_FIRST && depth <= SHOOTING_DEPTH_LAST;
+    const bool keeper_kicks = is_keeper_slot(team, t.controlled);
+    in.fire10 = shooting || keeper_kicks || std::fabs(aim_correction(team)) < STRAIGHT_AHEAD ? 1 : 0;
+}
+
+void go_for_ball(const t_team& t, t_input& in, bool free_ball) {
+    if (t.nearest_1) {
+        double d = atan2_deg(ball.y - t.nearest_1->y, ball.x - t.nearest_1->x);
+        if (free_ball) d -= std::fmod(d, FREE_BALL_STEP);
+        stick_towards(in, d);
+    } else {
+        in.x0 = 0;
+        in.y0 = 0;
+    }
+    in.fire10 = t.controlled ? 0 : 1;
+}
+} // namespace
+
+void computer_controller(int team) {
+    const t_team& t = *match_teams[static_cast<size_t>(team)];
+    t_input& in = inputs[static_cast<size_t>(team)];
+    in.fire20 = 0;
+    switch (match_status.event) {
+    case t_match_status::THROW_IN:
+        if (t.nearest_1 && t.nearest_2)
+            stick_towards(in, atan2_deg(t.nearest_2->y - t.nearest_1->y, t.nearest_2->x - t.nearest_1->x));
+        in.fire10 = 1;
+        break;
+    case t_match_status::GOAL_KICK: set_stick(in, 0, -t.side, 1); break;
+    case t_match_status::CORNER: set_stick(in, -sign(ball.x), -sign(ball.y), 1); break;
+    case t_match_status::GOAL: set_stick(in, sign(ball.x), -sign(ball.y), 0); break;
+    case t_match_status::GOALIE: set_stick(in, 0, -sign(ball.y), 1); break;
+    default:
+        if (team_owns_ball(team)) {
+            attack(team, t, in);
+        } else {
+            go_for_ball(t, in, !ball.owner);
+        }
+        break;
+    }
+}

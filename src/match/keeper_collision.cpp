@@ -1,0 +1,73 @@
+// The save test: where the ball meets the keeper's picture decides catch,
+// block or parry.
+#include <cmath>
+
+#include "core/globals.hpp"
+#include "core/settings.hpp"
+#include "match/match_helpers.hpp"
+#include "match/match_state.hpp"
+#include "match/keeper_collision.hpp"
+#include "match/player_refs.hpp"
+#include "platform/maths.hpp"
+
+namespace {
+constexpr uint32_t CATCH_COLOUR = 0xC00000;
+constexpr uint32_t BLOCK_COLOUR = 0xC0C000;
+constexpr uint32_t PARRY_COLOUR = 0x0000C0;
+constexpr int CELL = 50;
+constexpr int CELLS_WRAP = 24;
+constexpr int FEET_X = 24;
+constexpr int FEET_Y = 34;
+constexpr double DEPTH_REACH = 2;
+
+void free_ball_touched_by(const t_player& keeper) {
+    ball.owner_last = shared_player(keeper);
+    ball.owner = nullptr;
+}
+} // namespace
+
+uint32_t keeper_collision_colour(double fmx, double fmy, int ex, int ey) {
+    if (!keeper_cd) return 0;
+    const int column = static_cast<int>(round_half_away(fmx)) % CELLS_WRAP;
+    const int row = static_cast<int>(std::trunc(std::fabs(std::floor(fmy)))) % CELLS_WRAP;
+    return keeper_cd->read_pixel(column * CELL + ex + FEET_X, row * CELL + ey + FEET_Y) & 0xFFFFFF;
+}
+
+int t_player::keeper_collision() {
+    if (std::fabs(ball.y - y) >= DEPTH_REACH || std::fabs(ball.y0 - y) < DEPTH_REACH) return 0;
+    // Open play and the save states both ask in the same sub-step; the ball
+    // must be caught, blocked or parried only once.
+    if (collision_frame == replay_frame && collision_y0 == ball.y0) return 0;
+    collision_frame = replay_frame;
+    collision_y0 = ball.y0;
+
+    const int ex = static_cast<int>(round_half_away(ball.x - x));
+    const int ey = static_cast<int>(round_half_away(ball.y - y - ball.z + z));
+    if (ex < -24 || ex > 25 || ey < -34 || ey > 15) return 0;
+    switch (keeper_collision_colour(fmx, fmy, ex, ey)) {
+    case CATCH_COLOUR:
+        ball.v = 0;
+        ball.vz = 0;
+        ball.set_owner(shared_player(*this));
+        return 1;
+    case BLOCK_COLOUR:
+        ball.v /= 4;
+        ball.a = std::fmod(-ball.a, 360);
+        ball.s = -ball.s;
+        free_ball_touched_by(*this);
+        return 0;
+    case PARRY_COLOUR: {
+        const double m = atan2_deg(ball.y - ball.y0, ball.x - ball.x0);
+        const double vx = ball.v * cos_deg(m);
+        const double vy = ball.v * sin_deg(m);
+        const double new_vx = sign(vx) * (0.5 * std::fabs(vx) + 0.25 * std::fabs(vy)) + v * cos_deg(a);
+        const double new_vy = 0.7 * vy;
+        ball.v = std::hypot(new_vx, new_vy);
+        ball.a = atan2_deg(new_vy, new_vx);
+        ball.vz = 1.5 * vz;
+        free_ball_touched_by(*this);
+        return 0;
+    }
+    default: return 0;
+    }
+}
