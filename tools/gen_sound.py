@@ -388,7 +388,9 @@ def homegoal():
     x = (0.6 * shout + 0.7 * roar) * env
     x += claps(n, jittered(1.2, 6.5, 0.07, r), r, people=6, spread=0.3, level=0.25)
     x = room(x, 0.35, length=2.0, decay=1.6, seed=9, bright=5000)
-    return normalise_peak(fade(x, 0.0, 1.0), -1.5)
+    # leave a gap in the speech band for the goal commentary that comes with the cheer
+    x = fft_filter(x, peak_gain(2600, 2400, -0.5))
+    return normalise_peak(fade(x, 0.0, 1.0), -3.0)
 
 
 def chant():
@@ -542,7 +544,7 @@ def commentary(text, delivery, excited, seed):
     v = speak(text, voice, speed=speed, pitch=pitch, amplitude=180, extra=("-g", "2"))
     v = fft_filter(v, band(140, 7000, 2))
     v = fft_filter(v, peak_gain(2500, 2000, 0.6))  # presence, so it cuts through the crowd
-    v = soft_limit(normalise_peak(v, 0.0) * 1.6, -1.0)  # squashes the peaks like a hot microphone
+    v = soft_limit(normalise_peak(v, 0.0) * 2.2, -1.0)  # squashes the peaks like a hot microphone
     lead, tail = seconds(0.08), seconds(0.6)
     body = np.concatenate([np.zeros(lead), v, np.zeros(tail)])
     n = len(body)
