@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include "core/globals.hpp"
+#include "match/keeper_collision.hpp"
+#include "match/keeper_states.hpp"
+#include "match/player_movement.hpp"
+#include "platform/maths.hpp"
+#include "player_test_support.hpp"
+
+using namespace player_test;
+
+namespace {
+
+// Team 1 defends the top goal; its keeper stands on his line at (0, -632).
+class KeeperBehaviour : public ::testing::Test {
+protected:
+    void SetUp() override {
+        build_match();
+        keeper().x = 0;
+        keeper().y = -632;
+        keeper().brain->set_state("state_positioning");
+        ball.set_position(0, -400, 0);
+    }
+    t_player& keeper() { return slot(1, 1); }
+    State* active() { return keeper().brain->active_state; }
+    // A shot whose predicted path crosses the keeper's line in frame `i`
+    // at (x, z) and then enters the goal.
+    void shot(int i, int x, int z) {
+        for (auto& q : ball.prediction) q = {0, -400, 0};
+        ball.prediction[static_cast<size_t>(i)] = {x, -640, z};
+        for (size_t j = static_cast<size_t>(i) + 1; j < ball.prediction.size(); ++j)
+            ball.prediction[j] = {x, -645, z};
+    }
+    std::string think_until_switch(int limit) {
+        for (int n = 1; n <= limit; ++n) {
+            keeper().brain->think();
+            if (!keeper().brain->in_state("state_positioning")) return active()->name + "@" + std::to_string(n);
+        }
+        return "none";
+    }
+};
+
+} // namespace
+
+TEST_F(KeeperBehaviour, ReactionTimeFollowsSkill) {
+    keeper().skill_keeper = 7;
+    shot(16, 10, 3);
+    EXPECT_EQ(think_until_switch(500), "state_diving_low_double@44");
+    SetUp();
+    keeper().skill_keeper = 0;
+    shot(16, 10, 3);
+    EXPECT_EQ(think_until_switch(500), "state_diving_low_double@145");
+}
+
+TEST_F(KeeperBehaviour, DangerNeedsAFreeBallInHisHalfHeadingForGoal) {
+    keeper().skill_keeper = 7;
+    shot(16, 10, 3);
+    ball.set_owner(ref(0, 9));
+    EXPECT_EQ(think_until_switch(200), "none");
+    SetUp();
+    shot(16, 10, 3);
+    ball.y = -300; // not beyond the 320 line
+    EXPECT_EQ(think_until_switch(200), "none");
+    SetUp();
+    shot(16, 200, 3); // wide of the goal
+    EXPECT_EQ(think_until_switch(200), "none");
+    // Danger must last: an interruption starts the count again.
+    SetUp();
+    keeper().skill_keeper = 7;
+    shot(16, 10, 3);
+    for (int n = 0; n < 40; ++n) keeper().brain->think();
+    ball.set_owner(ref(0, 9));
+    keeper().brain->think();
+    ball.set_owner(nullptr);
+    EXPECT_EQ(think_until_switch(200), "state_diving_low_double@44");
+}
+
+TEST_F(KeeperBehaviour, LowDoubleDiveAndItsThrust) {
+    keeper().skill_keeper = 7;
+    shot(16, 10, 3);
+    think_until_switch(100);
+    EXPECT_DOUBLE_EQ(keeper().thrust_x, 2.0 / 63);
+    EXPECT_EQ(keeper().a, 0);
+    SetUp();
+    keeper().skill_keeper = 7;
+    shot(16, -10, 3);
+    think_until_switch(100);
+    EXPECT_EQ(keeper().a, 180);
+}
+
+TEST(KeeperChoice, EverySaveByHeightSideAndTime) {
+    build_match();
+    t_player& k = slot(1, 1);
+    const auto name = [&](double dx, double h, int t) {
+        State* s = choose_save(k, dx, h, t);
+        return s ? s->name : std::string("none");
+    };
+    // Wide low shots: a single dive only in its time window.
+    EXPECT_EQ(name(80, 3, 96), "none");
+    EXPECT_EQ(name(80, 3, 120), "none");
+    EXPECT_EQ(name(80, 3, 132), "state_diving_low_single");
+    EXPECT_DOUBLE_EQ(k.thrust_x, 9.0 / 55);
+    EXPECT_EQ(name(80, 3, 336), "none");
+    // Near low shots: the double dive, early enough.
+    EXPECT_EQ(name(10, 3, 192), "state_diving_low_double");
+    EXPECT_EQ(name(71, 6.9, 0), "state_diving_low_double");
+    EXPECT_EQ(name(10, 3, 240), "none");
+    // Middle heights.
+    EXPECT_EQ(name(40, 14, 200), "state_diving_middle_two");
+    EXPECT_DOUBLE_EQ(k.thrust_x, 32.0 / 63);
+    EXPECT_DOUBLE_EQ(k.thrust_z, 0.5);
+    EXPECT_EQ(name(40, 14, 100), "none");
+    EXPECT_EQ(name(40, 23, 200), "state_diving_middle_one");
+    EXPECT_DOUBLE_EQ(k.thrust_x, 32.0 / 79);
+    EXPECT_DOUBLE_EQ(k.thrust_z, 1.0);
+    EXPECT_EQ(name(-40, 35, 200), "state_diving_high_one");
+    EXPECT_DOUBLE_EQ(k.thrust_z, 1.0);
+    EXPECT_EQ(k.a, 180);
+    EXPECT_EQ(name(40, 29, 200), "state_diving_high_one");
+    EXPECT_DOUBLE_EQ(k.thrust_z, 0.25);
+    // Out of reach.
+    EXPECT_EQ(name(86, 30, 200), "none");  // sqrt(86^2 + 30^2) >= 88
+    EXPECT_EQ(name(87.5, 22, 200), "none"); // too wide for middle one
+    EXPECT_EQ(name(0, 66, 100), "none");
+    EXPECT_EQ(name(20, 50, 200), "none");
+    // Straight at him.
+    EXPECT_EQ(name(3, 35, 200), "state_catching_high");
+    EXPECT_EQ(name(3, 35, 288), "none");
+    EXPECT_EQ(name(3, 25, 200), "none");
+    EXPECT_EQ(name(3, 3, 100), "none");
+}
+
+TEST(KeeperChoice, ReactionDelayInSubSteps) {
+    EXPECT_NEAR(keeper_reaction_sub_steps(7), 43.2, 1e-9);
+    EXPECT_NEAR(keeper_reaction_sub_steps(0), 144, 1e-9);
+}
+
+namespace {
+class KeeperSave : public KeeperBehaviour {
+protected:
+    void dive(const std::string& state, double thrust_x, double thrust_z = 0, double a = 0) {
+        keeper().thrust_x = thrust_x;
+        keeper().thrust_z = thrust_z;
+        keeper().a = a;
+        keeper().brain->set_state(state);
+        ball.set_position(300, 0, 0); // far from him: no collision
+    }
+    void steps(int n) {
+        for (int i = 0; i < n; ++i) move_players(1, 1);
+    }
+};
+} // namespace
+
+TEST_F(KeeperSave, LowSinglePhasesAndSlide) {
+    dive("state_diving_low_single", 0.5);
+    steps(1);
+    EXPECT_EQ(keeper().v, 120);
+    EXPECT_EQ(keeper().fmx, 0);
+    EXPECT_EQ(keeper().fmy, 8);
+    steps(23); // timer 24
+    EXPECT_EQ(keeper().v, 110);
+    EXPECT_EQ(keeper().fmx, 4);
+    EXPECT_EQ(keeper().fmy, 12);
+    steps(168); // 192
+    EXPECT_EQ(keeper().fmy, 14);
+    steps(96); // 288: the slide
+    EXPECT_NEAR(keeper().v, 110 * 0.8958333, 1e-9);
+    steps(191); // 479
+    EXPECT_TRUE(keeper().brain->in_state("state_diving_low_single"));
+    steps(1);
+    EXPECT_TRUE(keeper().brain->in_state("state_positioning"));
+}
+
+TEST_F(KeeperSave, DiveTowardsMinusXInTheBottomGoalUsesOrientationThree) {
+    slot(0, 1).brain->set_state("state_diving_low_double");
+    slot(0, 1).a = 180;
+    slot(0, 1).y = 632;
+    slot(0, 1).thrust_x = 1;
+    slot(0, 1).skill_keeper = 4;
+    ball.set_position(300, 0, 0);
+    for (int i = 0; i < 48; ++i) move_players(1, 1);
+    EXPECT_EQ(slot(0, 1).fmx, 7);
+    EXPECT_EQ(slot(0, 1).fmy, 12);
+    EXPECT_EQ(slot(0, 1).v, 20 + 144);
+    const double x = slot(0, 1).x;
+    move_players(1, 1);
+    EXPECT_LT(slot(0, 1).x, x);
+}
+
+TEST_F(KeeperSave, HighDiveRisesAndFallsBack) {
+    keeper().skill_keeper = 7;
+    dive("state_diving_high_one", 1, 1);
+    double top = 0;
+    for (int i = 0; i < 744; ++i) {
+        steps(1);
+        top = std::max(top, keeper().z);
+        if (keeper().brain->active_state->timer == 200) {
+            EXPECT_EQ(keeper().vz, 30 - 0.8125);
+        }
+    }
+    EXPECT_GT(top, 10);
+    EXPECT_EQ(keeper().z, 0);
+    EXPECT_TRUE(keeper().brain->in_state("state_positioning"));
+}
+
+TEST_F(KeeperSave, CaughtBallTravelsInHisHands) {
+    dive("state_diving_middle_one", 0.5, 0, 0);
+    steps(100);
+    ball.set_owner(ref(1, 1));
+    steps(1);
+    EXPECT_DOUBLE_EQ(ball.x, keeper().x - cos_deg(0) * keeper().v / 480 + 10);
+    EXPECT_DOUBLE_EQ(ball.y, keeper().y);
+    EXPECT_EQ(ball.z, 24);
+}
+
+TEST_F(KeeperSave, HighCatchKeepsTheCatchingPictureWhileHolding) {
+    dive("state_catching_high", 0);
+    steps(300);
+    EXPECT_EQ(keeper().fmy, 16);
+    SetUp();
+    dive("state_catching_high", 0);
+    steps(100);
+    ball.set_owner(ref(1, 1));
+    steps(200);
+    EXPECT_EQ(keeper().fmy, 18);
+    EXPECT_EQ(keeper().fmx, 0);
+}
+
+namespace {
+// First offset (ex, ey) of the keeper picture (fmx, fmy) painted in `colour`.
+bool find_colour(double fmx, double fmy, uint32_t colour, int& ex, int& ey) {
+    for (ey = -34; ey <= 15; ++ey)
+        for (ex = -24; ex <= 25; ++ex)
+            if (keeper_collision_colour(fmx, fmy, ex, ey) == colour) return true;
+    return false;
+}
+
+class KeeperCollision : public KeeperBehaviour {
+protected:
+    // The ball arrives at the keeper's depth at offset (ex, ey) from his feet, moving up the screen.
+    void arrive(int ex, int ey, double speed = 300) {
+        ball.x0 = keeper().x + ex;
+        ball.y0 = keeper().y + ey + 3;
+        ball.x = keeper().x + ex;
+        ball.y = keeper().y + ey + 1;
+        ball.z = 0;
+        ball.v = speed;
+        ball.a = 270;
+        ball.s = 2;
+        ++replay_frame;
+    }
+};
+} // namespace
+
+TEST_F(KeeperCollision, CatchColourCatches) {
+    int ex = 0, ey = 0;
+    keeper().fmx = 2;
+    keeper().fmy = 1;
+    ASSERT_TRUE(find_colour(2, 1, 0xC00000, ex, ey));
+    // The collision is taken at the ball's screen offset; put it at depth 0 and lift it.
+    arrive(ex, 0);
+    ball.y = keeper().y + 1;
+    ball.y0 = keeper().y + 3;
+    ball.z = -ey + 1;
+    EXPECT_EQ(keeper().keeper_collision(), 1);
+    EXPECT_EQ(ball.v, 0);
+    EXPECT_EQ(ball.vz, 0);
+    EXPECT_TRUE(ball.owner == ref(1, 1));
+}
+
+TEST_F(KeeperCollision, BlockColourSendsTheBallBackSlower) {
+    int ex = 0, ey = 0;
+    keeper().fmx = 4;
+    keeper().fmy = 12;
+    ASSERT_TRUE(find_colour(4, 12, 0xC0C000, ex, ey));
+    ball.owner = ref(0, 9);
+    arrive(ex, 0);
+    ball.z = -ey + 1;
+    EXPECT_EQ(keeper().keeper_collision(), 0);
+    EXPECT_EQ(ball.v, 75);
+    EXPECT_EQ(ball.a, -270); // reflected: now heading down the screen
+    EXPECT_EQ(ball.s, -2);
+    EXPECT_EQ(ball.owner, nullptr);
+    EXPECT_TRUE(ball.owner_last == ref(1, 1));
+    // Asked again in the same sub-step (the save state after open play): nothing more.
+    EXPECT_EQ(keeper().keeper_collision(), 0);
+    EXPECT_EQ(ball.v, 75);
+    EXPECT_EQ(ball.a, -270);
+}
+
+TEST_F(KeeperCollision, ParryColourPushesTheBallWide) {
+    int ex = 0, ey = 0;
+    keeper().fmx = 4;
+    keeper().fmy = 12;
+    keeper().v = 40;
+    keeper().a = 0;
+    keeper().vz = 10;
+    ASSERT_TRUE(find_colour(4, 12, 0x0000C0, ex, ey));
+    arrive(ex, 0, 300);
+    // A ball coming in at an angle: 30 in x for every 40 in y over the sub-step.
+    ball.x0 = ball.x - 30 * 0.05;
+    ball.y0 = ball.y + 40 * 0.05;
+    ball.z = -ey + 1;
+    EXPECT_EQ(keeper().keeper_collision(), 0);
+    // m from (30, -40): vx = 180, vy = -240 -> vx' = 90 + 60 + 40, vy' = -168.
+    EXPECT_NEAR(ball.v, std::hypot(190, 168), 1e-6);
+    EXPECT_NEAR(ball.a, atan2_deg(-168, 190), 1e-6);
+    EXPECT_EQ(ball.vz, 15);
+    EXPECT_EQ(ball.owner, nullptr);
+    EXPECT_TRUE(ball.owner_last == ref(1, 1));
+}
+
+TEST_F(KeeperCollision, OnlyWhenTheBallReachesHisDepthWithinThePicture) {
+    int ex = 0, ey = 0;
+    keeper().fmx = 2;
+    keeper().fmy = 1;
+    ASSERT_TRUE(find_colour(2, 1, 0xC00000, ex, ey));
+    arrive(ex, 0);
+    ball.z = -ey + 1;
+    ball.y0 = keeper().y + 1.5; // already at his depth before
+    EXPECT_EQ(keeper().keeper_collision(), 0);
+    arrive(ex, 0);
+    ball.z = -ey + 1;
+    ball.x = keeper().x + 26; // beside the picture
+    EXPECT_EQ(keeper().keeper_collision(), 0);
+    EXPECT_EQ(ball.owner, nullptr);
+    EXPECT_EQ(keeper_collision_colour(2, 1, 25, 15), 0u);
+}
+
+TEST(KeeperCollisionMap, CellsWrapAndRowsUseTheFloor) {
+    build_match();
+    int ex = 0, ey = 0;
+    ASSERT_TRUE(find_colour(4, 12, 0xC0C000, ex, ey));
+    EXPECT_EQ(keeper_collision_colour(4.4, 12.9, ex, ey), 0xC0C000u);
+    EXPECT_EQ(keeper_collision_colour(4 + 24, 12 + 24, ex, ey), 0xC0C000u);
+}
