@@ -137,7 +137,7 @@ TEST_F(MatchSides, LineUpShowsTheSquadAndLooksAtTheOpponentWithoutChangingIt) {
     EXPECT_EQ(drain_actions(), new_screen(18));
 }
 
-TEST(Weather, StepsOnlyThroughWhatThePitchAllows) {
+TEST_F(MatchSides, WeatherStepsOnlyThroughWhatThePitchAllows) {
     t_weather w; // random
     std::vector<std::string> seen;
     for (int i = 0; i < 7; ++i) {

@@ -63,7 +63,7 @@ TEST(TeamGrid, ColumnsSplitAndCentreOnTheMiddleOne) {
     EXPECT_EQ(country_grid(3)[0].y, 350 - 51 + 34);
 }
 
-TEST(PlayButton, SaysWhatIsMissingOrWhatStarts) {
+TEST_F(Selection, PlayButtonSaysWhatIsMissingOrWhatStarts) {
     EXPECT_EQ(play_button_state(2, 0, STATUS_FRIENDLY, 0).caption, "SELECT 2 MORE TEAMS");
     EXPECT_EQ(play_button_state(2, 1, STATUS_FRIENDLY, 0).caption, "SELECT 1 MORE TEAM");
     EXPECT_EQ(play_button_state(2, 3, STATUS_FRIENDLY, 0).caption, "SELECT 1 LESS TEAM");
