@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 need=()
 /usr/bin/python3 -c 'import PIL' 2>/dev/null || need+=(python3-pil)
+/usr/bin/python3 -c 'import numpy' 2>/dev/null || need+=(python3-numpy)
 [ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ] || need+=(fonts-dejavu-core)
 command -v sox >/dev/null || need+=(sox)
 command -v espeak-ng >/dev/null || need+=(espeak-ng)
