@@ -34,7 +34,10 @@ uint32_t keeper_collision_colour(double fmx, double fmy, int ex, int ey) {
 }
 
 int t_player::keeper_collision() {
-    if (std::fabs(ball.y - y) >= DEPTH_REACH || std::fabs(ball.y0 - y) < DEPTH_REACH) return 0;
+    // Depth before this sub-step is measured against where the keeper stood
+    // then: a keeper stepping towards the ball must not let it through him.
+    const double y_before = y - sin_deg(a) * v / SUB_STEPS_PER_SECOND;
+    if (std::fabs(ball.y - y) >= DEPTH_REACH || std::fabs(ball.y0 - y_before) < DEPTH_REACH) return 0;
     // Open play and the save states both ask in the same sub-step; the ball
     // must be caught, blocked or parried only once.
     if (collision_frame == replay_frame && collision_y0 == ball.y0) return 0;
