@@ -7,6 +7,8 @@
 #include <string>
 
 #include "core/game.hpp"
+#include "match/match_benchmark.hpp"
+#include "match/match_command_line.hpp"
 #include "platform/fatal.hpp"
 #include "platform/files.hpp"
 #include "platform/graphics.hpp"
@@ -25,6 +27,14 @@ const char* const HELP =
     "  --no-sound            no sound and no music\n"
     "  --fast                do not wait for the 40 Hz timer; the clock moves 25 ms a frame (tests)\n"
     "  --screen gallery      open the widget gallery instead of the intro\n"
+    "  --match EXT:N EXT:N   play a friendly between team N of data/team_EXT.qst and another\n"
+    "  --home-control C      computer, player or coach (default computer)\n"
+    "  --away-control C      computer, player or coach (default player, key set 1)\n"
+    "  --length N            match length 0..3 (3, 5, 7, 10 minutes)\n"
+    "  --pitch P             frozen muddy wet soft normal dry hard snowed white random (or 0..9)\n"
+    "  --weather W[:N]       clear, wind, rain, snow, fog or random; N = strength 1..2\n"
+    "  --time T              day, night or random\n"
+    "  --open-play           start the match with open play (no walk-on and kick-off)\n"
     "  --benchmark           print start-up time, frame rate and CPU time per frame at exit\n"
     "  --version             print the version\n"
     "  --help                this text\n"
@@ -93,6 +103,41 @@ int main(int argc, char** argv) {
             options.first_screen = value();
         } else if (arg == "--fast") {
             options.unpaced = true;
+        } else if (arg == "--match") {
+            options.match.home = value();
+            options.match.away = value();
+        } else if (arg == "--home-control" || arg == "--away-control") {
+            const int control = parse_control(value());
+            if (control == 0) {
+                std::fprintf(stderr, "quilbo: %s wants computer, player or coach\n", arg.c_str());
+                return 2;
+            }
+            (arg == "--home-control" ? options.match.home_control : options.match.away_control) = control;
+        } else if (arg == "--length") {
+            options.match.length = static_cast<int>(parse_number(value(), "--length"));
+            if (options.match.length < 0 || options.match.length > 3) {
+                std::fprintf(stderr, "quilbo: --length wants 0..3\n");
+                return 2;
+            }
+        } else if (arg == "--pitch") {
+            options.match.pitch = parse_pitch(value());
+            if (options.match.pitch < 0) {
+                std::fprintf(stderr, "quilbo: unknown pitch type\n");
+                return 2;
+            }
+        } else if (arg == "--weather") {
+            if (!parse_weather(value(), options.match.weather_effect, options.match.weather_intensity)) {
+                std::fprintf(stderr, "quilbo: --weather wants clear, wind, rain, snow, fog or random, with :1 or :2\n");
+                return 2;
+            }
+        } else if (arg == "--time") {
+            options.match.time = parse_time(value());
+            if (options.match.time < 0) {
+                std::fprintf(stderr, "quilbo: --time wants day, night or random\n");
+                return 2;
+            }
+        } else if (arg == "--open-play") {
+            options.match.open_play = true;
         } else if (arg == "--benchmark") {
             options.benchmark = true;
         } else {
@@ -113,8 +158,13 @@ int main(int argc, char** argv) {
     action_queue = std::make_unique<t_game_action_queue>();
     {
         t_game app(options);
-        app.open_first_screen();
+        if (options.benchmark) enable_match_benchmark();
+        if (options.match.home.empty())
+            app.open_first_screen();
+        else
+            start_command_line_match(options.match);
         app.loop();
+        report_match_benchmark();
     }
     return 0;
 }

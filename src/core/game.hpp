@@ -15,6 +15,20 @@ struct t_screenshot_request {
     std::string path;
 };
 
+// A match started straight from the command line (--match): teams as "EXT:NUMBER".
+struct t_match_request {
+    std::string home;
+    std::string away;
+    int home_control = 1; // 1 computer, 2 player, 3 coach
+    int away_control = 2;
+    int length = -1;         // 0..3, -1: the settings' length
+    int pitch = -1;          // 0..9 (9 random), -1: random
+    int weather_effect = -1; // 0 wind, 1 rain, 2 snow, 3 fog, 4 random; -1: random
+    int weather_intensity = 0;
+    int time = -1; // 0 day, 1 night, 2 random; -1: random
+    bool open_play = false; // start with open play, skipping walk-on and kick-off
+};
+
 // Options from the command line; the defaults are a normal game.
 struct t_game_options {
     bool seeded = false;
@@ -26,6 +40,7 @@ struct t_game_options {
     bool unpaced = false;
     bool benchmark = false;
     std::string first_screen; // "" opens the intro; "gallery" the widget gallery
+    t_match_request match;
 };
 
 class t_game {

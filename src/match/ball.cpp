@@ -12,11 +12,6 @@
 #include "platform/maths.hpp"
 
 namespace {
-constexpr double SPIN_SOUND_VOLUME = 0.1;
-constexpr double FLAG_SOUND_VOLUME = 0.05;
-
-double volume_scale() { return settings.sound_enabled != 0 ? match_settings.sound_vol : 0; }
-
 bool inside(double px, double py, double cx, double cy, double r) { return distance(px, py, cx, cy) < r; }
 
 // Whether (px, py) came within r of (cx, cy) in this sub-step, having been outside it at (qx, qy).
@@ -66,8 +61,7 @@ void t_ball::update_physics() {
         } else {
             v += BOUNCE_ROLL_LOSS * vz;
             vz = -0.01 * grass.bounce * vz;
-            if (!silent_)
-                play_match_sound("bounce", std::min(2 * vz / BALL_SUB_STEPS_PER_SECOND * 0.1 * volume_scale(), 1.0));
+            if (!silent_) play_grass_bounce(vz);
         }
     }
 }
@@ -111,8 +105,8 @@ int t_ball::collision_goal() {
     const double m = atan2_deg(y - y0, x - x0);
     const double line = end * CROSSBAR_LINE_Y;
     const double post_line = end * POST_LINE_Y;
-    const auto hit = [&] {
-        play_match_sound_once("bounce", SPIN_SOUND_VOLUME * volume_scale());
+    const auto hit = [] {
+        play_frame_hit();
         return 1;
     };
     // Top of a post: the ball meets the end of the bar from in front of the line.
@@ -182,7 +176,7 @@ void t_ball::collision_flagposts() {
     const double fy = sign(y) * FLAG_Y;
     if (inside(x, y, fx, fy, FLAG_RADIUS) && z <= FLAG_HEIGHT) {
         reflect_off(fx, fy);
-        play_match_sound_once("bounce", FLAG_SOUND_VOLUME * volume_scale());
+        play_flag_hit();
     }
 }
 

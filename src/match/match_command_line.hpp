@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+
+#include "core/game.hpp"
+
+// Loads the two teams, applies the options and opens MatchLoading (a friendly). Fatal on an unknown team.
+void start_command_line_match(const t_match_request& request);
+// "computer" / "player" / "coach" as a team control value; 0 when unknown.
+int parse_control(const std::string& name);
+// "normal", "4", "random" ... as a pitch type 0..9; -1 when unknown.
+int parse_pitch(const std::string& name);
+// "clear", "rain", "rain:1", "fog:2", "random" as effect and intensity; false when unknown.
+bool parse_weather(const std::string& text, int& effect, int& intensity);
+// "day" / "night" / "random" as 0 / 1 / 2; -1 when unknown.
+int parse_time(const std::string& name);

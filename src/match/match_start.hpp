@@ -1,0 +1,13 @@
+#pragma once
+
+// How a match started from the command line begins.
+class t_match_start {
+public:
+    // Skip the walk-on, line-up and kick-off: open play starts at once from the tactical positions.
+    bool straight_to_open_play = false;
+};
+
+extern t_match_start match_start;
+
+// Puts both teams on their centre-zone positions and the ball on the centre spot, ready for open play.
+void place_for_open_play();
