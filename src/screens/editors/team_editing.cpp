@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/text.hpp"
@@ -32,6 +33,18 @@ int* skill_fields(t_player& p, size_t i) {
 }
 
 std::string errno_text() { return std::strerror(errno); }
+
+// Marked read-only by its owner, even for a user (such as root) the system would let write it.
+bool read_only(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    if (::access(path.c_str(), W_OK) != 0) return true;
+    if ((st.st_mode & 0222) == 0) {
+        errno = EACCES;
+        return true;
+    }
+    return false;
+}
 } // namespace
 
 int display_position(const t_team& team, int row) {
@@ -179,7 +192,7 @@ std::string write_file_atomically(const std::string& path, const std::vector<uin
         return path + ": " + why;
     }
     // A read-only file stays untouched even where its folder is writable.
-    if (file_type(path) == 1 && ::access(path.c_str(), W_OK) != 0) {
+    if (read_only(path)) {
         const std::string why = errno_text();
         ::unlink(temp.c_str());
         return path + ": " + why;
@@ -228,7 +241,7 @@ std::string save_edited_team(t_team& team) {
     // What save_team would stop the game for is told to the user instead, before anything is written.
     if (::access(backup.c_str(), R_OK) != 0) return backup + ": " + errno_text();
     if (::access("data", W_OK) != 0) return std::string("data: ") + errno_text();
-    if (file_type(path) == 1 && ::access(path.c_str(), W_OK) != 0) return path + ": " + errno_text();
+    if (read_only(path)) return path + ": " + errno_text();
     save_team(team);
     return "";
 }
