@@ -2,6 +2,7 @@
 // Open play between two computer sides, in the order of the real match
 // frame, with a simple restart whenever play would stop. Counts what
 // happened, so tests can judge the football as well as the invariants.
+#include <chrono>
 #include <cmath>
 
 #include "match/control_computer.hpp"
@@ -35,6 +36,8 @@ public:
     int owner_changes = 0;
     int team_changes = 0;
     std::array<int, 2> owned_updates{};
+    // CPU time spent in the players' and keepers' steps during the last update.
+    std::chrono::nanoseconds player_time{};
 
     explicit open_play_sim(int seed) {
         build_match(0);
@@ -55,12 +58,15 @@ public:
 
     // One update of 12 sub-steps.
     void update() {
+        player_time = {};
+        const auto t0 = clock::now();
         for (int i = 0; i < 2; ++i) {
             t_input& in = inputs[static_cast<size_t>(i)];
             input_shift(i);
             computer_controller(i);
             in.angle = static_cast<int>(atan2_deg(in.y1, in.x1));
         }
+        player_time += clock::now() - t0;
         for (int i = 0; i < 2; ++i) {
             const t_input& in = inputs[static_cast<size_t>(i)];
             const auto& c = team(i).controlled;
@@ -73,7 +79,9 @@ public:
         for (int i = 0; i < 2; ++i) {
             t_input& in = inputs[static_cast<size_t>(i)];
             const int before = in.fired;
+            const auto k0 = clock::now();
             update_kick(i);
+            player_time += clock::now() - k0;
             if (before == 0 && in.fired == 1)
                 kick_depth[static_cast<size_t>(i)] = static_cast<int>(std::trunc(-team(i).side * ball.y));
             // A kick ends struck, or early when the ball it sped up runs away from the kicker.
@@ -86,12 +94,15 @@ public:
         }
         for (int k = 0; k < SUB_STEPS; ++k)
             if (!sub_step()) break;
+        const auto f0 = clock::now();
         for (int t = 0; t < 2; ++t)
             for (int s = 1; s <= 11; ++s) slot(t, s).update_frame_distance();
+        player_time += clock::now() - f0;
         if (ball.owner) ++owned_updates[static_cast<size_t>(team_of(ball.owner))];
     }
 
 private:
+    using clock = std::chrono::steady_clock;
     std::shared_ptr<t_player> last_owner;
     std::array<int, 2> kick_depth{};
 
@@ -154,12 +165,16 @@ private:
         }
         const std::array<bool, 2> keeper_diving{!slot(0, 1).brain->in_state("state_positioning"),
                                                 !slot(1, 1).brain->in_state("state_positioning")};
+        const auto m0 = clock::now();
         move_players(1, 1);
+        player_time += clock::now() - m0;
         for (int t = 0; t < 2; ++t)
             if (!keeper_diving[static_cast<size_t>(t)] && !slot(t, 1).brain->in_state("state_positioning")) ++dives;
         if (ball.owner_last != before_last && ball.owner_last && ball.owner_last->pt == 0 && !ball.owner) ++saves;
+        const auto n0 = clock::now();
         match_teams[0]->find_nearest();
         match_teams[1]->find_nearest();
+        player_time += clock::now() - n0;
         for (int i = 0; i < 2; ++i) {
             t_team& t = team(i);
             const t_input& in = inputs[static_cast<size_t>(i)];
@@ -168,11 +183,15 @@ private:
             if (t.controlled && (std::fabs(t.controlled->x - ball.x) > 512 || std::fabs(t.controlled->y - ball.y) > 384))
                 t.controlled = t.nearest_1;
         }
+        const auto p0 = clock::now();
         update_possession(0);
         update_possession(1);
+        player_time += clock::now() - p0;
         ball.update_zone();
+        const auto g0 = clock::now();
         set_tactics_targets(0);
         set_chase_targets();
+        player_time += clock::now() - g0;
         if (sub_steps % 40 == 0) ball.update_prediction();
         if (ball.owner && ball.owner != last_owner) {
             ++owner_changes;
