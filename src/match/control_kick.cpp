@@ -180,6 +180,7 @@ int best_receiver(int team) {
     if (ball.v == 0) return 0;
     const t_team& t = team_at(team);
     const auto& squad = match_players[static_cast<size_t>(team)];
+    if (squad.size() <= ON_PITCH_SLOTS) return 0;
     int best = squad[1] == t.nearest_1 ? 2 : 1;
     int best_off = std::abs(angle_off(ball.x, ball.y, ball.a, *squad[static_cast<size_t>(best)]));
     for (int slot = 2; slot <= ON_PITCH_SLOTS; ++slot) {
@@ -199,6 +200,7 @@ double aim_correction(int team) {
     if (!t.nearest_1) return 0;
     const t_player& from = *t.nearest_1;
     const auto& squad = match_players[static_cast<size_t>(team)];
+    if (squad.size() <= ON_PITCH_SLOTS) return 0;
     int best = squad[1] == t.controlled ? 2 : 1;
     int best_off = angle_off(from.x, from.y, from.a, *squad[static_cast<size_t>(best)]);
     for (int slot = 2; slot <= ON_PITCH_SLOTS; ++slot) {
