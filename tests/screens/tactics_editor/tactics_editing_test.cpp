@@ -69,8 +69,9 @@ TEST(TacticsFlip, AMoveBesideTheMiddleRewritesTheMirrorZoneWithPartners) {
     move_player(middle, 3, {0, -1}, {0, 0}, true);
     for (int p = 1; p < TACTICS_PLAYERS; ++p)
         for (int z = 0; z < BALL_ZONES; ++z)
-            if (!(p == 3 && z == target_zone({0, -1})))
+            if (!(p == 3 && z == target_zone({0, -1}))) {
                 EXPECT_EQ(middle.target[static_cast<size_t>(p)][static_cast<size_t>(z)], before.target[static_cast<size_t>(p)][static_cast<size_t>(z)]);
+            }
 
     t_tactics off = before;
     move_player(off, 1, {1, 2}, {204, 120}, false);
