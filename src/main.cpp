@@ -35,6 +35,7 @@ const char* const HELP =
     "  --weather W[:N]       clear, wind, rain, snow, fog or random; N = strength 1..2\n"
     "  --time T              day, night or random\n"
     "  --open-play           start the match with open play (no walk-on and kick-off)\n"
+    "  --display WxH         match display size (one of the game's modes, e.g. 1024x768)\n"
     "  --benchmark           print start-up time, frame rate and CPU time per frame at exit\n"
     "  --version             print the version\n"
     "  --help                this text\n"
@@ -134,6 +135,12 @@ int main(int argc, char** argv) {
             options.match.time = parse_time(value());
             if (options.match.time < 0) {
                 std::fprintf(stderr, "quilbo: --time wants day, night or random\n");
+                return 2;
+            }
+        } else if (arg == "--display") {
+            options.match.display_mode = parse_display_mode(value());
+            if (options.match.display_mode < 0) {
+                std::fprintf(stderr, "quilbo: --display wants one of the game's sizes, e.g. 1024x768\n");
                 return 2;
             }
         } else if (arg == "--open-play") {

@@ -89,6 +89,13 @@ bool parse_weather(const std::string& text, int& effect, int& intensity) {
     return true;
 }
 
+int parse_display_mode(const std::string& text) {
+    for (size_t k = 0; k < display_modes.size(); ++k)
+        if (text == std::to_string(display_modes[k].width) + "x" + std::to_string(display_modes[k].height))
+            return static_cast<int>(k);
+    return -1;
+}
+
 int parse_time(const std::string& name) {
     const std::string n = lower(name);
     if (n == "day") return TIME_DAY;
@@ -109,6 +116,7 @@ void start_command_line_match(const t_match_request& request) {
     match_teams[0]->kit = 0;
     match_teams[1]->kit = match_teams[1]->kits.size() > 1 ? 1 : 0;
     menu.status = MENU_FRIENDLY;
+    if (request.display_mode >= 0) settings.gr_mode = request.display_mode;
     if (request.length >= 0) settings.length = std::min(request.length, 3);
     match_settings.pitch_type = request.pitch >= 0 ? request.pitch : PITCH_TYPE_RANDOM;
     match_settings.weather_effect = request.weather_effect >= 0 ? request.weather_effect : WEATHER_RANDOM;

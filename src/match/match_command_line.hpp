@@ -11,5 +11,7 @@ int parse_control(const std::string& name);
 int parse_pitch(const std::string& name);
 // "clear", "rain", "rain:1", "fog:2", "random" as effect and intensity; false when unknown.
 bool parse_weather(const std::string& text, int& effect, int& intensity);
+// "1024x768" as an index of display_modes; -1 when the game has no such mode.
+int parse_display_mode(const std::string& text);
 // "day" / "night" / "random" as 0 / 1 / 2; -1 when unknown.
 int parse_time(const std::string& name);

@@ -48,6 +48,12 @@ void show_progress(int percent) {
     flip(-1);
 }
 
+// Props drawn on black: the loader keeps the previous mask when given 0, so black is set first.
+t_image_ref load_on_black(const std::string& name) {
+    set_mask_colour(0x000000);
+    return load_image_from("images", name, MASKED_IMAGE, 0);
+}
+
 int percent_of(int done, int total) { return total == 0 ? 100 : (100 * done + total - 1) / total; }
 
 t_image_ref load_pitch_tile(int r, int c) {
@@ -111,12 +117,12 @@ void place_props() {
     top_goal[0].x = TOP_GOAL_FRAME_X;
     top_goal[0].y = TOP_GOAL_FRAME_Y;
     top_goal[0].offset = TOP_GOAL_FRAME_OFFSET;
-    top_goal[0].image = load_image_from("images", "goal-top-a.png", MASKED_IMAGE, 0);
+    top_goal[0].image = load_on_black("goal-top-a.png");
     top_goal[1] = t_sprite{};
     top_goal[1].x = TOP_GOAL_NET_X;
     top_goal[1].y = TOP_GOAL_NET_Y;
     top_goal[1].offset = TOP_GOAL_NET_OFFSET;
-    top_goal[1].image = load_image_from("images", "goal-top-b.png", MASKED_IMAGE, 0);
+    top_goal[1].image = load_on_black("goal-top-b.png");
     sprites.push_back(&top_goal[0]);
     sprites.push_back(&top_goal[1]);
     for (size_t k = 0; k < flagposts.size(); ++k) {
@@ -159,18 +165,18 @@ void load_match_images() {
     for (size_t k = 0; k < CROWD_PIECES; ++k)
         match_images.crowd_pieces[k] = load_recoloured_png(
             std::string("images/stadium/tile_") + static_cast<char>('a' + k) + ".png", home_kit, MASKED_IMAGE, 0);
-    match_images.goal_bottom = load_image_from("images", "goal-btm.png", MASKED_IMAGE, 0);
+    match_images.goal_bottom = load_on_black("goal-btm.png");
     match_images.ball = load_ball_image();
-    match_images.jumper = load_image_from("images", "jumper.png", MASKED_IMAGE, 0);
-    match_images.flag = load_image_from("images", "flag.png", MASKED_IMAGE, 0);
+    match_images.jumper = load_on_black("jumper.png");
+    match_images.flag = load_on_black("flag.png");
     keeper_cd = load_pixmap_from("images", "keeper_cd.png");
     match_images.number = load_image_from("images", "number.png", MASKED_IMAGE, DIGIT_MASK);
-    match_images.wind_vane = load_image_from("images", "wind.png", MASKED_IMAGE, 0);
-    match_images.time_digits = load_image_from("images", "time.png", MASKED_IMAGE, 0);
-    match_images.score_digits = load_image_from("images", "score.png", MASKED_IMAGE, 0);
-    match_images.rain = load_image_from("images", "rain.png", MASKED_IMAGE, 0);
-    match_images.snow = load_image_from("images", "snow.png", MASKED_IMAGE, 0);
-    match_images.fog = load_image_from("images", "fog.png", MASKED_IMAGE, 0);
+    match_images.wind_vane = load_on_black("wind.png");
+    match_images.time_digits = load_on_black("time.png");
+    match_images.score_digits = load_on_black("score.png");
+    match_images.rain = load_on_black("rain.png");
+    match_images.snow = load_on_black("snow.png");
+    match_images.fog = load_on_black("fog.png");
     crowd = load_crowd_layout();
     load_shadow_sheets(match_images.player_shadows, "player");
     load_shadow_sheets(match_images.keeper_shadows, "keeper");

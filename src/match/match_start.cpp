@@ -46,6 +46,13 @@ void place_for_open_play() {
     ball.update_zone();
     ball.update_prediction();
     match_status.event = t_match_status::IN_GAME;
+    // The camera starts over the centre spot, as after a kick-off.
+    camera.x = PITCH_ORIGIN_X - screen_w / 2;
+    camera.y = PITCH_ORIGIN_Y - screen_h / 2;
+    camera.x = camera.updatex(CAMERA_TO_TARGET, 0, 0, 1);
+    camera.y = camera.updatey(CAMERA_TO_TARGET, 0, 0);
+    replay_camera_x.fill(static_cast<int32_t>(camera.x));
+    replay_camera_y.fill(static_cast<int32_t>(camera.y));
     ball.save(replay_frame);
     match_teams[0]->save(replay_frame);
     match_teams[1]->save(replay_frame);
