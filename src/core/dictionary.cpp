@@ -57,3 +57,10 @@ std::string language_base(int index) {
     const std::string& name = dictionary->language_files[static_cast<size_t>(index)];
     return name.substr(0, name.size() - 3);
 }
+
+int usable_language(int index) {
+    const int count = dictionary ? static_cast<int>(dictionary->language_files.size()) : 0;
+    if ((index >= 0 && index < count) || count == 0) return index;
+    print_line("Warning! Language #" + std::to_string(index) + " is not installed, using language #0");
+    return 0;
+}

@@ -19,3 +19,6 @@ public:
 std::string translate(const std::string& key);
 // Base name ("en") of language file `index`, or "" when out of range.
 std::string language_base(int index);
+// `index` when it names an installed language; else language 0 with a warning
+// (a settings file from a folder with more languages must not lock the game out).
+int usable_language(int index);

@@ -71,6 +71,7 @@ t_game::t_game(const t_game_options& options) : options_(options) {
 
     keycodes = t_keycode_table();
 
+    settings.language = usable_language(settings.language);
     dictionary->fetch_language(settings.language);
     const std::string language = language_base(settings.language);
     load_team_catalogue(language);

@@ -15,5 +15,12 @@ size_t calendar_block_offset(int teams) {
 void read_calendar_file(const std::string& path) {
     auto in = read_file(path);
     if (!in) runtime_error(" file not found: " + path);
+    // A short table or a team index beyond its block would make leagues from nothing.
+    if (in->size() < CALENDAR_BYTES) runtime_error("Invalid calendar file: " + path + " (too short)");
     in->read_bytes(calendar_data.data(), CALENDAR_BYTES);
+    for (int n = CALENDAR_MIN_TEAMS; n <= CALENDAR_MAX_TEAMS; ++n) {
+        const size_t block = calendar_block_offset(n);
+        for (size_t i = 0; i < static_cast<size_t>(n * (n - 1)); ++i)
+            if (calendar_data[block + i] >= n) runtime_error("Invalid calendar file: " + path);
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <deque>
@@ -108,6 +109,18 @@ int parse_int(const std::string& s, const std::string& line) {
     return static_cast<int>(v);
 }
 
+// Numbers in scripts saturate instead of overflowing (atoi would be undefined there).
+int script_number(const std::string& s) {
+    const long long v = std::strtoll(s.c_str(), nullptr, 10);
+    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+}
+
+// A stick axis lies in -1..1; NaN and huge values would not survive the cast to float.
+float script_axis(const std::string& s) {
+    const double v = std::strtod(s.c_str(), nullptr);
+    return std::isnan(v) ? 0.0f : static_cast<float>(std::clamp(v, -1.0, 1.0));
+}
+
 } // namespace
 
 int key_from_scancode(int scancode) {
@@ -179,11 +192,11 @@ int key_from_name(const std::string& raw) {
     if (const auto it = names.find(name); it != names.end()) return it->second;
     if (name.size() == 1 && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9'))) return name[0];
     if (name.size() >= 2 && name[0] == 'F' && name.find_first_not_of("0123456789", 1) == std::string::npos) {
-        const int n = std::atoi(name.c_str() + 1);
+        const int n = script_number(name.substr(1));
         if (n >= 1 && n <= 12) return 111 + n;
     }
     if (!name.empty() && name.find_first_not_of("0123456789") == std::string::npos) {
-        const int n = std::atoi(name.c_str());
+        const int n = script_number(name);
         if (n >= 0 && n < KEY_COUNT) return n;
     }
     return -1;
@@ -377,19 +390,19 @@ void apply_script_events(long frame) {
             in.pending_releases.emplace_back(frame + 2, key_from_name(arg(0)));
         } else if (ev.verb == "char") {
             for (const uint32_t c : decode_utf8(arg(0))) input_char_event(static_cast<int>(c));
-        } else if (ev.verb == "mouse") input_mouse_move(std::atoi(arg(0).c_str()), std::atoi(arg(1).c_str()));
-        else if (ev.verb == "mousedown") input_mouse_button(std::atoi(arg(0).c_str()), true);
-        else if (ev.verb == "mouseup") input_mouse_button(std::atoi(arg(0).c_str()), false);
+        } else if (ev.verb == "mouse") input_mouse_move(script_number(arg(0)), script_number(arg(1)));
+        else if (ev.verb == "mousedown") input_mouse_button(script_number(arg(0)), true);
+        else if (ev.verb == "mouseup") input_mouse_button(script_number(arg(0)), false);
         else if (ev.verb == "joyaxis" || ev.verb == "joydown" || ev.verb == "joyup") {
-            const int port = std::atoi(arg(0).c_str());
+            const int port = script_number(arg(0));
             if (port < 0 || port >= JOY_PORTS) continue;
             t_joystick& j = in.joys[static_cast<size_t>(port)];
             j.scripted = true;
             if (ev.verb == "joyaxis") {
-                j.x = static_cast<float>(std::atof(arg(1).c_str()));
-                j.y = static_cast<float>(std::atof(arg(2).c_str()));
+                j.x = script_axis(arg(1));
+                j.y = script_axis(arg(2));
             } else {
-                const int b = std::atoi(arg(1).c_str());
+                const int b = script_number(arg(1));
                 if (b < 0 || b > 31) continue;
                 if (ev.verb == "joydown") j.buttons |= 1u << b;
                 else j.buttons &= ~(1u << b);

@@ -23,6 +23,36 @@ void png_read_from_memory(png_structp png, png_bytep out, png_size_t count) {
     reader->pos += count;
 }
 
+// Pictures larger than this are refused before anything is allocated for them.
+constexpr size_t MAX_SIDE = 16384;
+constexpr size_t MAX_PIXELS = 4096 * 4096;
+
+bool acceptable_size(size_t w, size_t h) { return w > 0 && h > 0 && w <= MAX_SIDE && h <= MAX_SIDE && w * h <= MAX_PIXELS; }
+
+// libpng reports errors by longjmp back to here; everything that owns memory
+// belongs to the caller, so the jump skips no destructor.
+bool read_png_rows(png_structp png, png_infop info, std::vector<uint8_t>& rows, std::vector<png_bytep>& row_ptrs,
+                   png_uint_32& w, png_uint_32& h) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_read_info(png, info);
+    w = png_get_image_width(png, info);
+    h = png_get_image_height(png, info);
+    if (!acceptable_size(w, h)) png_error(png, "size");
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    if (png_get_rowbytes(png, info) != static_cast<size_t>(w) * 4) png_error(png, "row size");
+    rows.resize(static_cast<size_t>(w) * h * 4);
+    row_ptrs.resize(h);
+    for (png_uint_32 y = 0; y < h; ++y) row_ptrs[y] = rows.data() + static_cast<size_t>(y) * w * 4;
+    png_read_image(png, row_ptrs.data());
+    png_read_end(png, nullptr);
+    return true;
+}
+
 t_pixmap_ref decode_png(const std::vector<uint8_t>& bytes) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (png == nullptr) return nullptr;
@@ -32,31 +62,15 @@ t_pixmap_ref decode_png(const std::vector<uint8_t>& bytes) {
         return nullptr;
     }
     t_png_reader reader{&bytes, 0};
-    t_pixmap_ref result;
-    std::vector<uint8_t> rows;
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return nullptr;
-    }
     png_set_read_fn(png, &reader, png_read_from_memory);
-    png_read_info(png, info);
-    const png_uint_32 w = png_get_image_width(png, info);
-    const png_uint_32 h = png_get_image_height(png, info);
-    if (w == 0 || h == 0 || w > 16384 || h > 16384) png_error(png, "size");
-    png_set_expand(png);
-    png_set_strip_16(png);
-    png_set_gray_to_rgb(png);
-    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-    png_set_interlace_handling(png);
-    png_read_update_info(png, info);
-    rows.resize(static_cast<size_t>(w) * h * 4);
-    std::vector<png_bytep> row_ptrs(h);
-    for (png_uint_32 y = 0; y < h; ++y) row_ptrs[y] = rows.data() + static_cast<size_t>(y) * w * 4;
-    png_read_image(png, row_ptrs.data());
-    png_read_end(png, nullptr);
+    std::vector<uint8_t> rows;
+    std::vector<png_bytep> row_ptrs;
+    png_uint_32 w = 0, h = 0;
+    const bool ok = read_png_rows(png, info, rows, row_ptrs, w, h);
     png_destroy_read_struct(&png, &info, nullptr);
+    if (!ok) return nullptr;
 
-    result = std::make_shared<t_pixmap>(static_cast<int>(w), static_cast<int>(h));
+    auto result = std::make_shared<t_pixmap>(static_cast<int>(w), static_cast<int>(h));
     uint32_t* out = result->data();
     for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
         const uint8_t* p = rows.data() + i * 4;
@@ -74,37 +88,45 @@ struct t_jpeg_error {
 void jpeg_fail(j_common_ptr info) { std::longjmp(reinterpret_cast<t_jpeg_error*>(info->err)->jump, 1); }
 void jpeg_quiet(j_common_ptr /*info*/) {}
 
+// As for PNG: the caller owns the memory, libjpeg's errors jump back here.
+bool read_jpeg_rows(jpeg_decompress_struct& info, t_jpeg_error& err, const std::vector<uint8_t>& bytes,
+                    std::vector<uint8_t>& rgb) {
+    if (setjmp(err.jump)) return false;
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+    if (!acceptable_size(info.image_width, info.image_height)) return false;
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    const size_t w = info.output_width, h = info.output_height;
+    if (!acceptable_size(w, h) || info.output_components != 3) return false;
+    rgb.resize(w * h * 3);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW rp = rgb.data() + static_cast<size_t>(info.output_scanline) * w * 3;
+        jpeg_read_scanlines(&info, &rp, 1);
+    }
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
 t_pixmap_ref decode_jpeg(const std::vector<uint8_t>& bytes) {
     jpeg_decompress_struct info{};
     t_jpeg_error err{};
     info.err = jpeg_std_error(&err.mgr);
     err.mgr.error_exit = jpeg_fail;
     err.mgr.output_message = jpeg_quiet;
-    if (setjmp(err.jump)) {
-        jpeg_destroy_decompress(&info);
-        return nullptr;
-    }
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-    jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
+    std::vector<uint8_t> rgb;
+    const bool ok = read_jpeg_rows(info, err, bytes, rgb);
     const int w = static_cast<int>(info.output_width);
     const int h = static_cast<int>(info.output_height);
-    auto result = std::make_shared<t_pixmap>(w, h);
-    std::vector<uint8_t> row(static_cast<size_t>(w) * 3);
-    while (info.output_scanline < info.output_height) {
-        const int y = static_cast<int>(info.output_scanline);
-        JSAMPROW rp = row.data();
-        jpeg_read_scanlines(&info, &rp, 1);
-        uint32_t* out = result->data() + static_cast<size_t>(y) * static_cast<size_t>(w);
-        for (int x = 0; x < w; ++x) {
-            const uint8_t* p = row.data() + static_cast<size_t>(x) * 3;
-            out[x] = 0xFF000000u | (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
-        }
-    }
-    jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
+    if (!ok) return nullptr;
+    auto result = std::make_shared<t_pixmap>(w, h);
+    uint32_t* out = result->data();
+    for (size_t i = 0; i < static_cast<size_t>(w) * static_cast<size_t>(h); ++i) {
+        const uint8_t* p = rgb.data() + i * 3;
+        out[i] = 0xFF000000u | (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
+    }
     return result;
 }
 

@@ -50,6 +50,10 @@ std::vector<int16_t> to_stereo_at_rate(const int16_t* in, size_t frames, int cha
     return out;
 }
 
+// Rates a sound file may have; a hostile rate of a few hertz would blow a
+// short file up to gigabytes when resampled to the mixer's rate.
+bool usable_rate(long rate) { return rate >= 4000 && rate <= 192000; }
+
 struct t_ogg_source {
     const std::vector<uint8_t>* bytes;
     size_t pos;
@@ -85,6 +89,10 @@ t_sound_ref decode_ogg(const std::vector<uint8_t>& bytes, bool looping) {
     if (ov_open_callbacks(&src, &vf, nullptr, 0, callbacks) != 0) return nullptr;
     const vorbis_info* info = ov_info(&vf, -1);
     const int channels = info->channels;
+    if (!usable_rate(info->rate) || info->channels <= 0) {
+        ov_clear(&vf);
+        return nullptr;
+    }
     const int rate = static_cast<int>(info->rate);
     std::vector<int16_t> pcm;
     char buf[16384];
@@ -105,12 +113,28 @@ t_sound_ref decode_ogg(const std::vector<uint8_t>& bytes, bool looping) {
     return std::make_shared<t_sound>(to_stereo_at_rate(pcm.data(), frames, channels, rate), looping);
 }
 
+// SDL allocates what a chunk header claims before reading it, so a claim
+// beyond the end of the file is refused here.
+bool riff_chunks_fit(const std::vector<uint8_t>& b) {
+    for (size_t at = 12; at + 8 <= b.size();) {
+        const uint32_t length = b[at + 4] | (b[at + 5] << 8) | (b[at + 6] << 16) | (static_cast<uint32_t>(b[at + 7]) << 24);
+        if (length > b.size() - at - 8) return false;
+        at += 8 + static_cast<size_t>(length) + (length & 1);
+    }
+    return true;
+}
+
 t_sound_ref decode_wav(const std::vector<uint8_t>& bytes, bool looping) {
+    if (!riff_chunks_fit(bytes)) return nullptr;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     SDL_AudioSpec spec{};
     Uint8* data = nullptr;
     Uint32 len = 0;
     if (SDL_LoadWAV_RW(rw, 1, &spec, &data, &len) == nullptr) return nullptr;
+    if (!usable_rate(spec.freq) || spec.channels == 0) {
+        SDL_FreeWAV(data);
+        return nullptr;
+    }
     SDL_AudioCVT cvt{};
     if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16LSB, 2, MIXER_RATE) < 0) {
         SDL_FreeWAV(data);
