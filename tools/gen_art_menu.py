@@ -14,6 +14,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from PIL import Image, ImageDraw, ImageFont     # noqa: E402
 
 from art import colours as K                    # noqa: E402
+from art import flags as FL                     # noqa: E402
 from art import figure as fg                    # noqa: E402
 from art import hair as H                       # noqa: E402
 from art import paint as P                      # noqa: E402
@@ -169,8 +170,13 @@ FLAG_COLOURS = [(0xD0, 0x18, 0x20), (0xF0, 0xF0, 0xF0), (0x10, 0x30, 0x90), (0x1
 
 
 def flag_emblem(code, w, h):
-    """An original flag-like emblem chosen from the code: stripes, crosses,
-    cantons and discs in two or three colours."""
+    """The country's flag, simplified; for a code without a drawn design (the
+    confederations, the rarer countries) an emblem chosen from the code:
+    stripes, crosses, cantons and discs in two or three colours."""
+    if FL.has_design(code):
+        im = Image.new("RGB", (w, h))
+        im.putdata([c for row in FL.draw_flag(code, w, h) for c in row])
+        return im
     seed = zlib.crc32(code.encode("ascii"))
     rnd = random.Random(seed)
     cols = rnd.sample(FLAG_COLOURS, 3)

@@ -152,11 +152,14 @@ class Canvas:
 
 
 def shade4(light):
-    if light > 0.62:
+    # Most of a lit shirt stays near the kit colour: a light kit must still
+    # read light on an 18 px player, so the darkest shade is kept for the
+    # turned-away side.
+    if light > 0.40:
         return 0
-    if light > 0.30:
+    if light > 0.02:
         return 1
-    if light > -0.05:
+    if light > -0.40:
         return 2
     return 3
 

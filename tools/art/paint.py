@@ -81,7 +81,9 @@ def colourise(cv, style=None, keeper=False):
         m = cv.mat[i]
         if m == fg.EMPTY:
             continue
-        s4 = fg.shade4(cv.light[i])
+        # Shorts and socks face sideways and down; lift them a little so a
+        # light kit's shorts do not turn grey.
+        s4 = fg.shade4(cv.light[i] + (0.18 if m in (fg.SHORTS, fg.SOCK) else 0.0))
         s3 = fg.shade3(cv.light[i])
         if i in deeper:
             s4 = min(3, s4 + 1)
@@ -113,8 +115,41 @@ def colourise(cv, style=None, keeper=False):
         else:
             c = K.OUTLINE
         out[i] = c
-    outline(out, cv.w, cv.h)
+    kit_outline(out, cv.w, cv.h)
     return out
+
+
+KIT_FAMILIES = (K.SHIRT1, K.SHIRT2, K.SHORTS, K.SOCKS, K.KEEPER_SHIRT)
+DARKEST_OF = {c: fam[-1] for fam in KIT_FAMILIES for c in fam}
+
+
+def kit_outline(px, w, h):
+    """Dark outline on the shadow side (below and right of the body); on the
+    lit side a kit part is edged with its own darkest shade, so the outline
+    does not swamp a light kit on a small sprite."""
+    add = []
+    for y in range(h):
+        for x in range(w):
+            if px[y * w + x] != K.MASK_BLACK:
+                continue
+            lit_side = None
+            dark = False
+            for nx, ny, lit in ((x + 1, y, True), (x, y + 1, True), (x - 1, y, False), (x, y - 1, False)):
+                if not (0 <= nx < w and 0 <= ny < h):
+                    continue
+                c = px[ny * w + nx]
+                if c in (K.MASK_BLACK, K.OUTLINE):
+                    continue
+                if lit and c in DARKEST_OF:
+                    lit_side = lit_side or DARKEST_OF[c]
+                else:
+                    dark = True
+            if dark:
+                add.append((y * w + x, K.OUTLINE))
+            elif lit_side is not None:
+                add.append((y * w + x, lit_side))
+    for i, c in add:
+        px[i] = c
 
 
 def outline(px, w, h, colour=K.OUTLINE, empty=K.MASK_BLACK):
