@@ -2,7 +2,7 @@
 """Writes the small text tables the game reads at start-up.
 
   assets/images/flags_t.txt   nationality codes, line index = flag tile
-  assets/keycodes/en.qsk      English key names for the 256 key codes
+  assets/keycodes/<lang>.qsk  key names for the 256 key codes, one file per language
 """
 import os
 
@@ -42,6 +42,38 @@ KEY_NAMES.update({65 + i: chr(65 + i) for i in range(26)})
 KEY_NAMES.update({96 + d: f"KEYPAD {d}" for d in range(10)})
 KEY_NAMES.update({112 + i: f"F{i + 1}" for i in range(12)})
 
+# Names of the named keys in the other languages, as their keyboards label them;
+# letters, digits, function keys and punctuation keep the English name.  The
+# line of each language must name every key in NAMED_KEYS (at most 15 letters).
+NAMED_KEYS = (8, 9, 13, 16, 17, 18, 19, 20, 27, 32, 33, 34, 35, 36, 37, 38, 39, 40, 45, 46, 91, 92, 93,
+              106, 107, 109, 110, 111, 144, 145, 160, 161, 162, 163, 164, 165)
+LOCAL_KEY_NAMES = {
+    "es": ("RETROCESO|TABULADOR|INTRO|MAYÚSCULAS|CONTROL|ALT|PAUSA|BLOQ MAYÚS|ESCAPE|ESPACIO|RE PÁG|AV PÁG|FIN|"
+           "INICIO|IZQUIERDA|ARRIBA|DERECHA|ABAJO|INSERT|SUPR|WIN IZQ.|WIN DCHA.|MENÚ|TEC. NUM. *|TEC. NUM. +|"
+           "TEC. NUM. -|TEC. NUM. .|TEC. NUM. /|BLOQ NUM|BLOQ DESPL|MAYÚS IZQ.|MAYÚS DCHA.|CTRL IZQ.|CTRL DCHA.|"
+           "ALT|ALT GR", "TEC. NUM. "),
+    "fr": ("RETOUR ARR.|TAB|ENTRÉE|MAJ|CTRL|ALT|PAUSE|VERR. MAJ|ÉCHAP|ESPACE|PAGE PRÉC.|PAGE SUIV.|FIN|DÉBUT|"
+           "GAUCHE|HAUT|DROITE|BAS|INSER|SUPPR|WIN GAUCHE|WIN DROITE|MENU|PAVÉ NUM. *|PAVÉ NUM. +|PAVÉ NUM. -|"
+           "PAVÉ NUM. .|PAVÉ NUM. /|VERR. NUM|ARRÊT DÉFIL|MAJ GAUCHE|MAJ DROITE|CTRL GAUCHE|CTRL DROITE|ALT|"
+           "ALT GR", "PAVÉ NUM. "),
+    "it": ("BACKSPACE|TAB|INVIO|MAIUSC|CTRL|ALT|PAUSA|BLOC MAIUSC|ESC|SPAZIO|PAG SU|PAG GIÙ|FINE|INIZIO|"
+           "SINISTRA|SU|DESTRA|GIÙ|INS|CANC|WIN SINISTRO|WIN DESTRO|MENU|TASTIERINO *|TASTIERINO +|TASTIERINO -|"
+           "TASTIERINO .|TASTIERINO /|BLOC NUM|BLOC SCORR|MAIUSC SIN.|MAIUSC DES.|CTRL SIN.|CTRL DES.|ALT|"
+           "ALT GR", "TASTIERINO "),
+}
+
+
+def key_names(language):
+    if language == "en":
+        return KEY_NAMES
+    named, keypad = LOCAL_KEY_NAMES[language]
+    names = named.split("|")
+    assert len(names) == len(NAMED_KEYS), language
+    local = dict(KEY_NAMES)
+    local.update(zip(NAMED_KEYS, names))
+    local.update({96 + d: f"{keypad}{d}" for d in range(10)})
+    return local
+
 # Named keys a player may not put in a key set: the match reads Escape, P, R,
 # H, Space, the function keys and Alt itself; the generic modifiers and the
 # lock/system keys are not reliable as game controls.
@@ -56,10 +88,11 @@ def flags_text():
     return "".join(c + "\n" for c in codes)
 
 
-def keycodes_text():
+def keycodes_text(language):
+    names = key_names(language)
     lines = ["CODE NAME           A\r\n"]
     for code in range(256):
-        name = KEY_NAMES.get(code, "")
+        name = names.get(code, "")
         assert len(name) <= 15
         active = 1 if name and code not in RESERVED_KEYS else 0
         lines.append(f"{code:5d}{name:<15} {active}\r\n")
@@ -73,8 +106,9 @@ def main():
     os.makedirs(keycodes, exist_ok=True)
     with open(os.path.join(images, "flags_t.txt"), "w", encoding="ascii", newline="") as f:
         f.write(flags_text())
-    with open(os.path.join(keycodes, "en.qsk"), "wb") as f:
-        f.write(b"\xff\xfe" + keycodes_text().encode("utf-16-le"))
+    for language in ["en"] + sorted(LOCAL_KEY_NAMES):
+        with open(os.path.join(keycodes, language + ".qsk"), "wb") as f:
+            f.write(b"\xff\xfe" + keycodes_text(language).encode("utf-16-le"))
 
 
 if __name__ == "__main__":
