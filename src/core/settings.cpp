@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "platform/stream.hpp"
@@ -34,12 +36,19 @@ void t_settings::read(int32_t version, const std::string& path) {
 }
 
 void t_settings::write(int32_t version, const std::string& path) const {
-    auto stream = write_file(path);
-    if (!stream) return;
-    stream->write_int(version);
-    t_settings copy = *this;
-    for (int32_t* field : stored_fields(copy)) stream->write_int(*field);
-    stream->close();
+    // Written beside the old file and renamed over it, so a failed write keeps the old settings.
+    const std::string temporary = path + ".tmp";
+    {
+        auto stream = write_file(temporary);
+        if (!stream) return;
+        stream->write_int(version);
+        t_settings copy = *this;
+        for (int32_t* field : stored_fields(copy)) stream->write_int(*field);
+        stream->close();
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) std::filesystem::remove(temporary, error);
 }
 
 int rotate_value(int value, int low, int high, int step) {

@@ -1,13 +1,19 @@
 #include "football/team_file.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/text.hpp"
+#include "football/colour.hpp"
+#include "football/price.hpp"
+#include "football/safe_save.hpp"
+#include "football/tactics.hpp"
 #include "platform/fatal.hpp"
 #include "platform/stream.hpp"
 
 namespace {
 constexpr size_t VALUE_COLUMN = 10; // values start in column 11
+constexpr int MAX_SHIRT_NUMBER = 99;
 const char* const KIT_LABELS[MAX_KITS] = {"Home      ", "Away      ", "Third     ", "Change1   ", "Change2   "};
 const char* const KITS_HEADER = "KITS______Type___First__Second_Shorts_Socks";
 const char* const PLAYERS_HEADER =
@@ -22,6 +28,11 @@ std::string columns(const std::string& line, size_t first, size_t count) {
 std::string value_text(const std::string& line) { return latin1_to_utf8(trim(columns(line, VALUE_COLUMN, std::string::npos))); }
 
 int column_int(const std::string& line, size_t first, size_t count) { return parse_leading_int(columns(line, first, count)); }
+
+// A number outside its range would index past the game's tables later on.
+int column_int(const std::string& line, size_t first, size_t count, int low, int high) {
+    return std::clamp(column_int(line, first, count), low, high);
+}
 
 int header_number(const std::string& rest_of_line) {
     // The "#" has been consumed, so columns 11-13 are characters 9..11 here.
@@ -46,7 +57,7 @@ void read_block(t_stream& in, t_team& team) {
     team.country = latin1_to_utf8(columns(in.read_line(), VALUE_COLUMN, 3));
     team.national = is_confederation_code(team.country) ? 1 : 0;
     team.name = value_text(in.read_line());
-    team.tactics = parse_leading_int(columns(in.read_line(), VALUE_COLUMN, std::string::npos));
+    team.tactics = column_int(in.read_line(), VALUE_COLUMN, std::string::npos, 0, TACTICS_SLOTS - 1);
     team.division = parse_leading_int(columns(in.read_line(), VALUE_COLUMN, std::string::npos));
     team.coach_name = value_text(in.read_line());
     in.read_line();
@@ -61,11 +72,11 @@ void read_block(t_stream& in, t_team& team) {
         if (trim(columns(line, VALUE_COLUMN, 14)).empty()) continue;
         t_kit* kit = team.new_kit();
         if (kit == nullptr) continue;
-        kit->style = column_int(line, 10, 2);
-        kit->shirt1 = column_int(line, 17, 2);
-        kit->shirt2 = column_int(line, 24, 2);
-        kit->shorts = column_int(line, 31, 2);
-        kit->socks = column_int(line, 38, 2);
+        kit->style = column_int(line, 10, 2, 0, KIT_STYLE_COUNT - 1);
+        kit->shirt1 = column_int(line, 17, 2, 0, KIT_COLOUR_COUNT - 1);
+        kit->shirt2 = column_int(line, 24, 2, 0, KIT_COLOUR_COUNT - 1);
+        kit->shorts = column_int(line, 31, 2, 0, KIT_COLOUR_COUNT - 1);
+        kit->socks = column_int(line, 38, 2, 0, KIT_COLOUR_COUNT - 1);
     }
     for (int i = 0; i < 4; ++i) in.read_line();
 
@@ -76,20 +87,21 @@ void read_block(t_stream& in, t_team& team) {
         if (line.empty()) break;
         auto p = team.new_player();
         if (!p) continue; // a squad over the limit: the extra lines are dropped
-        p->nr = column_int(line, 10, 8);
+        p->nr = column_int(line, 10, 8, 0, MAX_SHIRT_NUMBER);
         p->name = latin1_to_utf8(trim(columns(line, 18, 14)));
         p->surname = latin1_to_utf8(trim(columns(line, 32, 14)));
         p->nat = latin1_to_utf8(trim(columns(line, 46, 3)));
-        p->pt = column_int(line, 52, 2);
+        p->pt = column_int(line, 52, 2, 0, ROLE_COUNT - 1);
         p->ht = hair_type_index(column_int(line, 58, 3));
-        p->hc = column_int(line, 64, 2);
-        p->sk = column_int(line, 70, 2);
-        p->price = column_int(line, 76, 2);
+        p->hc = column_int(line, 64, 2, 0, HAIR_COLOUR_COUNT - 1);
+        p->sk = column_int(line, 70, 2, 0, SKIN_COLOUR_COUNT - 1);
+        p->price = column_int(line, 76, 2, 0, PRICE_COUNT - 1);
         int* skills[7] = {&p->pa, &p->sh, &p->he, &p->ta, &p->bc, &p->sp, &p->fi};
         for (size_t s = 0; s < 7; ++s) {
             const size_t col = 82 + 4 * s;
             const std::string cell = columns(line, col, 2);
-            *skills[s] = parse_leading_int(cell.substr(0, 1)) + (cell.size() > 1 && cell[1] == '*' ? SKILL_STAR : 0);
+            const int value = std::clamp(parse_leading_int(cell.substr(0, 1)), 0, SKILL_VALUE_MASK);
+            *skills[s] = value + (cell.size() > 1 && cell[1] == '*' ? SKILL_STAR : 0);
         }
         if (p->is_goalkeeper()) p->skill_keeper = p->price / 7;
         p->goals = 0;
@@ -173,38 +185,43 @@ void load_team(t_team& team) {
     }
 }
 
-void save_team(t_team& team) {
-    const std::string ext = to_lower_ascii(team.ext);
-    auto in = read_file(team_backup_path(ext));
-    if (!in) runtime_error("Function save_team: cannot access file team." + team.ext + ".qs0");
-    auto out = write_file(team_file_path(ext));
-    if (!out) runtime_error("Function save_team:  cannot save file team_" + team.ext + ".qst");
-    while (!in->eof()) {
-        const uint8_t b = in->read_byte();
-        out->write_byte(b);
+namespace {
+// Every byte of the backup, with this team's block rewritten.
+void write_team_blocks(t_stream& in, t_stream& out, t_team& team) {
+    while (!in.eof()) {
+        const uint8_t b = in.read_byte();
+        out.write_byte(b);
         if (b != '#') continue;
-        const std::string rest = in->read_line();
-        out->write_line(rest);
+        const std::string rest = in.read_line();
+        out.write_line(rest);
         if (header_number(rest) != team.number) continue;
-        write_block(*out, team);
-        out->write_line("");
-        out->write_line("");
-        while (!in->eof()) {
-            const uint8_t skipped = in->read_byte();
+        write_block(out, team);
+        out.write_line("");
+        out.write_line("");
+        while (!in.eof()) {
+            const uint8_t skipped = in.read_byte();
             if (skipped == '#') {
-                in->seek(in->position() - 1);
+                in.seek(in.position() - 1);
                 break;
             }
         }
     }
-    out->close();
+}
+} // namespace
+
+void save_team(t_team& team) {
+    const std::string ext = to_lower_ascii(team.ext);
+    auto in = read_file(team_backup_path(ext));
+    if (!in) runtime_error("Function save_team: cannot access file team." + team.ext + ".qs0");
+    if (!save_replacing(team_file_path(ext), [&](t_stream& out) { write_team_blocks(*in, out, team); }))
+        runtime_error("Function save_team:  cannot save file team_" + team.ext + ".qst");
 }
 
 void copy_text_file(const std::string& source, const std::string& target) {
     auto in = read_file(source);
     if (!in) runtime_error("Cannot read:" + source);
-    auto out = write_file(target);
-    if (!out) runtime_error("Cannot save:" + target);
-    while (!in->eof()) out->write_line(in->read_line());
-    out->close();
+    if (!save_replacing(target, [&](t_stream& out) {
+            while (!in->eof()) out.write_line(in->read_line());
+        }))
+        runtime_error("Cannot save:" + target);
 }
