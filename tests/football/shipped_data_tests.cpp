@@ -1,18 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <numeric>
 #include <set>
 
 #include "core/text.hpp"
+#include "football/ball_zone.hpp"
 #include "football/calendar.hpp"
 #include "football/catalogue.hpp"
 #include "football/colour.hpp"
 #include "football/football_startup.hpp"
 #include "football/league.hpp"
 #include "football/price.hpp"
+#include "football/tactics.hpp"
 #include "football/team.hpp"
 #include "football/team_file.hpp"
 #include "football_test_support.hpp"
@@ -315,5 +318,61 @@ TEST(ShippedData, CalendarMakesBalancedLeaguesForEverySize) {
                 EXPECT_TRUE(playing.insert(league.calendar_current[m].teams[1].get()).second);
             }
         }
+    }
+}
+
+TEST(ShippedData, PresetsFollowTheirBoardDiagramAndStayCompact) {
+    {
+        in_assets here;
+        load_tactics_slots();
+    }
+    const auto at = [](const t_tactics& t, int p, int zx, int zy) {
+        return t.target[static_cast<size_t>(p)][static_cast<size_t>(zone_index(zx, zy))];
+    };
+    for (int slot = 0; slot < PRESET_COUNT; ++slot) {
+        const t_tactics& t = tactics[static_cast<size_t>(slot)];
+        const auto& layout = tactics_board_layout[static_cast<size_t>(slot)];
+        SCOPED_TRACE(t.name);
+        for (int p = 1; p < TACTICS_PLAYERS; ++p) {
+            const int column = layout[static_cast<size_t>(p)][0];
+            const int row = layout[static_cast<size_t>(p)][1];
+            // With the ball on the centre spot each player stands where the diagram puts him.
+            if (column != 0) {
+                EXPECT_EQ(at(t, p, 0, 0).x > 0, column > 0) << "player " << p;
+            }
+            for (int q = 1; q < TACTICS_PLAYERS; ++q) {
+                if (row > layout[static_cast<size_t>(q)][1]) {
+                    EXPECT_GE(at(t, p, 0, 0).y, at(t, q, 0, 0).y) << "players " << p << ", " << q;
+                }
+                // Wide players stay outside the central ones wherever the ball is.
+                if (std::abs(column) == 2 && layout[static_cast<size_t>(q)][0] == 0) {
+                    for (int z = 0; z < BALL_ZONES; ++z) {
+                        const auto& wide = t.target[static_cast<size_t>(p)][static_cast<size_t>(z)];
+                        const auto& central = t.target[static_cast<size_t>(q)][static_cast<size_t>(z)];
+                        EXPECT_EQ(wide.x > central.x, column > 0) << "zone " << z;
+                    }
+                }
+            }
+        }
+        // Compact between the lines, and the back line steps up with the ball.
+        int previous_line = -1000;
+        int own_end_line = 0;
+        for (int zy = -3; zy <= 3; ++zy) {
+            for (int zx = -2; zx <= 2; ++zx) {
+                int low = 1000;
+                int high = -1000;
+                for (int p = 1; p < TACTICS_PLAYERS; ++p) {
+                    low = std::min(low, at(t, p, zx, zy).y);
+                    high = std::max(high, at(t, p, zx, zy).y);
+                }
+                EXPECT_LE(high - low, 800) << "zone " << zx << "," << zy;
+            }
+            int line = 1000;
+            for (int p = 1; p < TACTICS_PLAYERS; ++p) line = std::min(line, at(t, p, 0, zy).y);
+            EXPECT_GE(line, previous_line) << "row " << zy;
+            if (zy == -3) own_end_line = line;
+            previous_line = line;
+        }
+        EXPECT_GE(previous_line - own_end_line, 240);
     }
 }
