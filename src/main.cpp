@@ -36,6 +36,7 @@ const char* const HELP =
     "  --time T              day, night or random\n"
     "  --open-play           start the match with open play (no walk-on and kick-off)\n"
     "  --display WxH         match display size (one of the game's modes, e.g. 1024x768)\n"
+    "  --endless             with --open-play: every stop of play restarts from the centre\n"
     "  --benchmark           print start-up time, frame rate and CPU time per frame at exit\n"
     "  --version             print the version\n"
     "  --help                this text\n"
@@ -143,6 +144,8 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "quilbo: --display wants one of the game's sizes, e.g. 1024x768\n");
                 return 2;
             }
+        } else if (arg == "--endless") {
+            options.match.endless = true;
         } else if (arg == "--open-play") {
             options.match.open_play = true;
         } else if (arg == "--benchmark") {

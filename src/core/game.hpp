@@ -28,6 +28,7 @@ struct t_match_request {
     int time = -1; // 0 day, 1 night, 2 random; -1: random
     bool open_play = false; // start with open play, skipping walk-on and kick-off
     int display_mode = -1;  // index into display_modes, -1: the settings' mode
+    bool endless = false;   // with open_play: every stop of play restarts from the centre
 };
 
 // Options from the command line; the defaults are a normal game.

@@ -125,6 +125,7 @@ void start_command_line_match(const t_match_request& request) {
         match_settings.weather_effect == WEATHER_WIND || match_settings.weather_intensity == 0 ? 0 : 1;
     match_settings.time = request.time >= 0 ? request.time : TIME_RANDOM;
     match_start.straight_to_open_play = request.open_play;
+    match_start.endless = request.open_play && request.endless;
     fade_level = 255;
     action_queue->push(ACTION_NEW_SCREEN, MODE_MATCH_LOADING);
 }

@@ -33,8 +33,15 @@ constexpr int SHADOW_PLACEHOLDER = 0x404040;
 constexpr uint32_t BALL_SHADOW_LIGHT = 0x005200;
 constexpr uint32_t BALL_SHADOW_DARK = 0x001800;
 
-// Loading progress, 0..100, as a bar across the middle of the screen.
+// Loading progress, 0..100, as a bar across the middle of the screen. Presenting a frame costs far more than
+// loading a player, so the bar is shown at most every 40 ms (and at the end), without waiting for the refresh.
+constexpr std::chrono::milliseconds PROGRESS_INTERVAL{40};
+
 void show_progress(int percent) {
+    static std::chrono::steady_clock::time_point last_shown{};
+    const auto now = std::chrono::steady_clock::now();
+    if (percent < 100 && now - last_shown < PROGRESS_INTERVAL) return;
+    last_shown = now;
     const auto w = static_cast<float>(screen_w);
     const auto h = static_cast<float>(screen_h);
     cls();
@@ -45,7 +52,7 @@ void show_progress(int percent) {
     set_color(255, 255, 0);
     draw_rect(0.25f * w, 0.495f * h, 0.5f * w * static_cast<float>(percent) / 100.0f, 0.01f * h);
     set_color(255, 255, 255);
-    flip(-1);
+    flip(0);
 }
 
 // Props drawn on black: the loader keeps the previous mask when given 0, so black is set first.

@@ -14,6 +14,7 @@
 #include "match/control_kick.hpp"
 #include "match/match_helpers.hpp"
 #include "match/match_sound.hpp"
+#include "match/match_start.hpp"
 #include "match/match_state.hpp"
 #include "match/player_movement.hpp"
 #include "match/player_possession.hpp"
@@ -43,7 +44,12 @@ constexpr double DRIBBLE_PUSH_REACH = 7;
 constexpr double DRIBBLE_STEER_REACH = 8;
 constexpr int PREDICTION_EVERY = 40;
 
-void open(int mode) { action_queue->push(ACTION_NEW_SCREEN, mode); }
+void open(int mode) {
+    if (match_start.endless)
+        place_for_open_play();
+    else
+        action_queue->push(ACTION_NEW_SCREEN, mode);
+}
 
 t_team& team(int i) { return *match_teams[static_cast<size_t>(i)]; }
 

@@ -114,7 +114,10 @@ void t_match_mode::render() {
     set_alpha(1);
     set_origin(static_cast<float>(PITCH_ORIGIN_X - replay_camera_x[static_cast<size_t>(f)]),
                static_cast<float>(PITCH_ORIGIN_Y - replay_camera_y[static_cast<size_t>(f)]));
+    // The pitch covers the whole view and has no holes: drawn opaque, it is the cheapest fill of the frame.
+    set_blend(SOLID_BLEND);
     draw_pitch();
+    set_blend(MASK_BLEND);
     draw_crowd();
 
     set_blend(ALPHA_BLEND);

@@ -5,6 +5,8 @@ class t_match_start {
 public:
     // Skip the walk-on, line-up and kick-off: open play starts at once from the tactical positions.
     bool straight_to_open_play = false;
+    // Every stop of play restarts open play from the centre (benchmarks and long runs).
+    bool endless = false;
 };
 
 extern t_match_start match_start;
