@@ -37,6 +37,7 @@ struct t_state {
     t_window_choice choice = t_window_choice::from_settings;
     bool unpaced = false;
     bool message_boxes = true;
+    bool direct = false;
     long frames = 0;
     long last_flip_ms = 0;
 
@@ -51,6 +52,7 @@ struct t_state {
     GLuint batch_texture = 0;
     int applied_blend = -1;
     t_image_ref builtin_font;
+    bool headless = false;
 };
 
 t_state gfx;
@@ -136,8 +138,17 @@ void make_target(int w, int h) {
     gfx.fbo_h = h;
 }
 
+// When the window shows the logical display 1:1 the frame is drawn straight into the
+// window's back buffer; otherwise into the off-screen target, scaled when presented.
+bool draws_direct() {
+    int ww = 0, wh = 0;
+    SDL_GL_GetDrawableSize(gfx.window, &ww, &wh);
+    return ww == gfx.logical_w && wh == gfx.logical_h;
+}
+
 void begin_logical_frame() {
-    glBindFramebuffer(GL_FRAMEBUFFER, gfx.fbo);
+    gfx.direct = draws_direct();
+    glBindFramebuffer(GL_FRAMEBUFFER, gfx.direct ? 0 : gfx.fbo);
     glViewport(0, 0, gfx.logical_w, gfx.logical_h);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -158,6 +169,14 @@ SDL_Rect letterbox() {
 
 void present() {
     flush_batch();
+    if (gfx.direct) {
+        SDL_GL_SwapWindow(gfx.window);
+        begin_logical_frame();
+        // The back buffer is undefined after a swap: every frame starts from black.
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        return;
+    }
     const SDL_Rect box = letterbox();
     glBindFramebuffer(GL_READ_FRAMEBUFFER, gfx.fbo);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
@@ -197,7 +216,10 @@ void set_window_title(const std::string& title) {
 
 void set_window_choice(t_window_choice choice) { gfx.choice = choice; }
 
+void set_headless_graphics(bool headless) { gfx.headless = headless; }
+
 bool graphics_mode_exists(int width, int height, int /*depth*/, int /*hz*/) {
+    if (gfx.headless) return false;
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     const int displays = SDL_GetNumVideoDisplays();
     for (int d = 0; d < displays; ++d) {
@@ -219,6 +241,10 @@ bool open_graphics(int width, int height, int depth, int hz, int /*flags*/) {
     gfx.logical_w = width;
     gfx.logical_h = height;
     gfx.hz = hz;
+    if (gfx.headless) {
+        gfx.open = true;
+        return true;
+    }
     if (gfx.window == nullptr) {
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
         SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
@@ -308,6 +334,7 @@ void flip(int sync) {
 }
 
 void cls() {
+    if (gfx.window == nullptr) return;
     flush_batch();
     glClearColor(gfx.cls_r, gfx.cls_g, gfx.cls_b, 1);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -448,7 +475,8 @@ t_pixmap grab_frame() {
     t_pixmap out(gfx.logical_w, gfx.logical_h);
     if (gfx.window == nullptr) return out;
     flush_batch();
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, gfx.fbo);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, gfx.direct ? 0 : gfx.fbo);
+    if (gfx.direct) glReadBuffer(GL_BACK);
     std::vector<uint8_t> rgba(static_cast<size_t>(gfx.logical_w) * static_cast<size_t>(gfx.logical_h) * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, gfx.logical_w, gfx.logical_h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
