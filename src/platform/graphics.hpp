@@ -19,6 +19,8 @@ void set_window_title(const std::string& title);
 // Window options chosen on the command line override the settings file.
 enum class t_window_choice { from_settings, windowed, full_screen };
 void set_window_choice(t_window_choice choice);
+// Headless runs (matches without a window): no display is opened, opening "succeeds" and nothing is drawn.
+void set_headless_graphics(bool headless);
 bool graphics_mode_exists(int width, int height, int depth, int hz);
 bool open_graphics(int width, int height, int depth, int hz, int flags = 0);
 void close_graphics();
