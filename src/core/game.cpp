@@ -8,6 +8,7 @@
 #include "core/keycodes.hpp"
 #include "core/loaders.hpp"
 #include "core/mouse.hpp"
+#include "football/competition_save.hpp"
 #include "football/football_startup.hpp"
 #include "platform/fatal.hpp"
 #include "platform/graphics.hpp"
@@ -88,6 +89,7 @@ t_game::t_game(const t_game_options& options) : options_(options) {
     read_flag_codes();
     build_crc_table();
     read_calendars();
+    load_competition_save();
     read_font_widths(10, font_widths_10);
     read_font_widths(14, font_widths_14);
 

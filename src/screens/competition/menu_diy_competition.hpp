@@ -1,0 +1,8 @@
+#pragma once
+#include "core/game_mode.hpp"
+
+// The choice between a league and a cup.
+class MenuDiyCompetition : public t_game_mode {
+public:
+    MenuDiyCompetition();
+};

@@ -1,0 +1,8 @@
+#pragma once
+#include "core/game_mode.hpp"
+
+// The players who have scored in the competition, grouped by their goals.
+class MenuTopScorers : public t_game_mode {
+public:
+    MenuTopScorers();
+};

@@ -1,0 +1,32 @@
+#include "screens/competition/menu_view_statistics.hpp"
+
+#include "core/dictionary.hpp"
+#include "core/game_action.hpp"
+#include "core/globals.hpp"
+#include "football/competition.hpp"
+#include "screens/competition/competition_style.hpp"
+
+namespace {
+bool is_cup() { return competition && competition->typ == COMPETITION_CUP; }
+} // namespace
+
+MenuViewStatistics::MenuViewStatistics() {
+    define_void_method("bc_competition_info", [this] { bc_competition_info(); });
+    define_void_method("bc_exit", [this] { bc_exit(); });
+
+    use_competition_background(*this);
+    add_competition_title(widgets, translate("STATISTICS"));
+    t_button_ref scorers = add_button(widgets, CHOICE_GREEN, 342, 260, 340, 40, translate("HIGHEST SCORER LIST"));
+    scorers->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_TOP_SCORERS)});
+    add_button(widgets, CHOICE_GREEN, 342, 340, 340, 40, translate("COMPETITION INFO"))->bind("fire1_down", "bc_competition_info");
+    add_button(widgets, CHOICE_GREEN, 342, 420, 340, 40, translate("VIEW SQUADS"))
+        ->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_SELECT_SQUAD)});
+    add_exit_button(widgets, "bc_exit", {}, 700);
+    selected_widget = scorers;
+}
+
+void MenuViewStatistics::bc_competition_info() {
+    action_queue->push(ACTION_NEW_SCREEN, is_cup() ? MODE_CUP_INFO : MODE_LEAGUE_INFO);
+}
+
+void MenuViewStatistics::bc_exit() { action_queue->push(ACTION_NEW_SCREEN, is_cup() ? MODE_PLAY_CUP : MODE_PLAY_LEAGUE); }
