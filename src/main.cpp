@@ -8,6 +8,7 @@
 
 #include "core/game.hpp"
 #include "match/match_benchmark.hpp"
+#include "match/headless.hpp"
 #include "match/match_command_line.hpp"
 #include "platform/fatal.hpp"
 #include "platform/files.hpp"
@@ -37,6 +38,10 @@ const char* const HELP =
     "  --open-play           start the match with open play (no walk-on and kick-off)\n"
     "  --display WxH         match display size (one of the game's modes, e.g. 1024x768)\n"
     "  --endless             with --open-play: every stop of play restarts from the centre\n"
+    "  --headless            with --match: both sides computer, no window or sound, as fast as\n"
+    "                        possible; one JSON line of results per match\n"
+    "  --matches N           headless: N matches with seeds --seed, --seed+1 ... and a summary line\n"
+    "  --digests FILE        headless: write the match-state digests (every 40 updates) to FILE\n"
     "  --benchmark           print start-up time, frame rate and CPU time per frame at exit\n"
     "  --version             print the version\n"
     "  --help                this text\n"
@@ -62,6 +67,9 @@ long parse_number(const char* text, const char* option) {
 int main(int argc, char** argv) {
     t_game_options options;
     std::string data_dir;
+    long headless_matches = 1;
+    bool headless_summary = false;
+    std::string digest_path;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const auto value = [&]() -> const char* {
@@ -148,6 +156,17 @@ int main(int argc, char** argv) {
             options.match.endless = true;
         } else if (arg == "--open-play") {
             options.match.open_play = true;
+        } else if (arg == "--headless") {
+            options.headless = true;
+        } else if (arg == "--matches") {
+            headless_matches = parse_number(value(), "--matches");
+            headless_summary = true;
+            if (headless_matches < 1) {
+                std::fprintf(stderr, "quilbo: --matches wants at least 1\n");
+                return 2;
+            }
+        } else if (arg == "--digests") {
+            digest_path = value();
         } else if (arg == "--benchmark") {
             options.benchmark = true;
         } else {
@@ -161,6 +180,15 @@ int main(int argc, char** argv) {
     const auto absolute = [&](const std::string& p) { return p.empty() || p[0] == '/' ? p : start_dir + "/" + p; };
     for (t_screenshot_request& s : options.screenshots) s.path = absolute(s.path);
     options.input_script = absolute(options.input_script);
+    digest_path = absolute(digest_path);
+    if (options.headless) {
+        if (options.match.home.empty()) {
+            std::fprintf(stderr, "quilbo: --headless needs --match\n");
+            return 2;
+        }
+        options.no_sound = true;
+        options.unpaced = true;
+    }
 
     if (data_dir.empty()) data_dir = holds_data(".") ? "." : QUILBO_SOURCE_ASSETS;
     if (chdir(data_dir.c_str()) != 0) runtime_error("Folder not found: " + data_dir);
@@ -168,6 +196,9 @@ int main(int argc, char** argv) {
     action_queue = std::make_unique<t_game_action_queue>();
     {
         t_game app(options);
+        if (options.headless)
+            return run_headless_matches(app, options.match, options.seeded ? options.seed : 1,
+                                        static_cast<int>(headless_matches), headless_summary, digest_path);
         if (options.benchmark) enable_match_benchmark();
         if (options.match.home.empty())
             app.open_first_screen();

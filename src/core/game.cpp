@@ -35,6 +35,7 @@ double median(std::vector<double> v) {
 t_game::t_game(const t_game_options& options) : options_(options) {
     startup_started_ms_ = millisecs();
     game = this;
+    set_headless_graphics(options.headless);
     set_window_title("Quilbo Rovudo");
     set_unpaced(options.unpaced);
     set_timers_unpaced(options.unpaced);

@@ -41,6 +41,7 @@ struct t_game_options {
     bool no_sound = false;
     bool unpaced = false;
     bool benchmark = false;
+    bool headless = false; // no display at all: matches run without a window (--headless)
     std::string first_screen; // "" opens the intro; "gallery" the widget gallery
     t_match_request match;
 };
