@@ -18,6 +18,8 @@ int language_count() { return dictionary ? static_cast<int>(dictionary->language
 } // namespace
 
 void switch_language(int index) {
+    // The old language's texts must not linger where the new one has no entry.
+    dictionary->map.clear();
     dictionary->fetch_language(index);
     const std::string base = language_base(index);
     load_team_catalogue(base);
@@ -38,6 +40,12 @@ MenuGameOptions::MenuGameOptions() {
     define_void_method("bc_quit_to_os", [this] { bc_quit_to_os(); });
     define_void_method("bc_exit", [this] { bc_exit(); });
 
+    build_widgets();
+}
+
+// The captions are translated when they are made, so a new language rebuilds them all.
+void MenuGameOptions::build_widgets() {
+    widgets.clear();
     img_background = backgrounds->get("menu_game_options.jpg");
     add_title(widgets, TITLE_COLOURS, translate("GAME OPTIONS"));
 
@@ -99,7 +107,8 @@ void MenuGameOptions::bc_mouse() {
 void MenuGameOptions::bc_language(int step) {
     settings.language = next_in_range(settings.language, language_count(), step);
     switch_language(settings.language);
-    update_language_button();
+    build_widgets();
+    selected_widget = w_language;
 }
 
 void MenuGameOptions::bc_audio_driver(int step) {

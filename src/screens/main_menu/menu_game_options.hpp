@@ -6,6 +6,7 @@
 class MenuGameOptions : public t_game_mode {
 public:
     MenuGameOptions();
+    void build_widgets();
 
     void bc_screen_mode();
     void bc_player_country();

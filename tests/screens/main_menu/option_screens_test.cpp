@@ -155,13 +155,22 @@ TEST_F(OptionScreens, AnotherLanguageChangesTheDictionaryAndTheTables) {
     // "zz" sorts after every shipped language, so stepping back from the first wraps to it.
     const int last = static_cast<int>(dictionary->language_files.size()) - 1;
     ASSERT_EQ(dictionary->language_files.back(), "zz.po");
+    const auto shows = [&](const std::string& caption) {
+        for (const t_widget_ref& w : screen.widgets)
+            if (w->text == caption) return true;
+        return false;
+    };
+    EXPECT_TRUE(shows("LANGUAGE"));
     screen.bc_language(-1);
     EXPECT_EQ(settings.language, last);
+    EXPECT_FALSE(shows("LANGUAGE")); // every caption follows the new language at once
+    EXPECT_EQ(screen.selected_widget, screen.w_language);
     EXPECT_EQ(screen.w_language->text, "ZEDISH");
     EXPECT_EQ(translate("OFF"), "NIX");
     EXPECT_EQ(position_codes[0], "TW");
     screen.bc_language(+1);
     EXPECT_EQ(settings.language, 0);
+    EXPECT_TRUE(shows("LANGUAGE"));
     EXPECT_EQ(translate("OFF"), "OFF");
     EXPECT_EQ(position_codes[0], "G");
 }
