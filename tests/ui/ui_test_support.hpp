@@ -11,7 +11,16 @@
 #include "ui/button.hpp"
 #include "ui/menu_input.hpp"
 
+// Drives joystick `port` through the platform's scripted input.
+void set_joystick(int port, float x, float y);
+void set_joystick_button(int port, int button, bool down);
+
 inline void reset_ui_input() {
+    // Sticks and buttons left over from an earlier test would steer this one.
+    for (int port = 0; port < 2; ++port) {
+        set_joystick(port, 0, 0);
+        for (int b = 0; b < 4; ++b) set_joystick_button(port, b, false);
+    }
     flush_keys();
     while (get_char() != 0) {
     }
@@ -29,6 +38,3 @@ inline std::shared_ptr<t_button> make_button(int x, int y, int w, int h) {
 inline void press(int key) { input_key_event(key, true); }
 inline void release(int key) { input_key_event(key, false); }
 
-// Drives joystick `port` through the platform's scripted input.
-void set_joystick(int port, float x, float y);
-void set_joystick_button(int port, int button, bool down);
