@@ -11,7 +11,10 @@
 #include "core/globals.hpp"
 #include "football/match_settings.hpp"
 #include "football/team.hpp"
+#include "core/loaders.hpp"
+#include "match/keeper_states.hpp"
 #include "match/match_command_line.hpp"
+#include "match/match_setup.hpp"
 #include "match/match_helpers.hpp"
 #include "match/phase_common.hpp"
 #include "platform/input.hpp"
@@ -20,7 +23,6 @@
 #include "ui/input.hpp"
 
 namespace {
-constexpr int MODE_MATCH_LOADING = 31;
 constexpr long FRAME_MS = 25;
 constexpr long UPDATES_PER_MATCH_MINUTE = 2400;
 // A match that has not ended after this many times its open-play updates is stuck.
@@ -96,6 +98,19 @@ void drop_pending(t_game& app) {
     app.fg_mode.reset();
 }
 
+// What MatchLoading builds, less everything only drawing and sound need: no display, no pictures.
+void build_headless_match() {
+    const t_display_mode& mode = display_modes.at(static_cast<size_t>(std::clamp(settings.gr_mode, 0, 7)));
+    screen_w = mode.width;
+    screen_h = mode.height;
+    build_match_objects();
+    for (const auto& squad : match_players)
+        for (const t_player_ref& p : squad)
+            if (p) init_player_brain(*p);
+    keeper_cd = load_pixmap_from("images", "keeper_cd.png");
+    action_queue->push(ACTION_NEW_SCREEN, phase_mode::INTRO);
+}
+
 long& script_frame() {
     static long frame = 0;
     return frame;
@@ -149,6 +164,8 @@ t_headless_result play_headless_match(t_game& app, const t_match_request& reques
     seed_rnd(seed);
     drop_pending(app);
     start_command_line_match(req);
+    drop_pending(app); // MatchLoading would load every picture of the match
+    build_headless_match();
     r.home = match_teams[0]->name;
     r.away = match_teams[1]->name;
 
@@ -176,7 +193,7 @@ t_headless_result play_headless_match(t_game& app, const t_match_request& reques
             app.pop_action();
             const t_game_action_ref& a = app.current_action;
             if (a && (a->typ == ACTION_NEW_SCREEN || a->typ == ACTION_HOLD_AND_OPEN)) {
-                if (!match_phase(a->mode) && a->mode != MODE_MATCH_LOADING) break; // the match has been left
+                if (!match_phase(a->mode)) break; // the match has been left
                 mode = a->mode;
                 in_phase = 0;
                 ++r.phases_opened[mode];

@@ -8,6 +8,9 @@
 
 #include "core/game.hpp"
 #include "match/headless.hpp"
+#include "platform/graphics.hpp"
+#include "platform/sound.hpp"
+#include "platform/timer.hpp"
 
 namespace {
 // Regenerate when the gameplay changes on purpose (see tests/data/match/README.md).
@@ -36,6 +39,30 @@ std::map<int64_t, std::string> committed_digests() {
     return out;
 }
 
+// The game object sets process-wide switches; the suites that run after these in the same process need them back.
+class t_headless_game {
+public:
+    explicit t_headless_game(const t_game_options& o) : saved_(settings) {
+        action_queue = std::make_unique<t_game_action_queue>();
+        app = std::make_unique<t_game>(o);
+    }
+    ~t_headless_game() {
+        app.reset();
+        settings = saved_;
+        set_sound_disabled(false);
+        set_headless_graphics(false);
+        set_unpaced(false);
+        set_timers_unpaced(false);
+        use_virtual_clock(false);
+    }
+    t_headless_game(const t_headless_game&) = delete;
+    t_headless_game& operator=(const t_headless_game&) = delete;
+    std::unique_ptr<t_game> app;
+
+private:
+    t_settings saved_;
+};
+
 t_game_options headless_options() {
     t_game_options o;
     o.headless = true;
@@ -49,8 +76,8 @@ t_game_options headless_options() {
 TEST(HeadlessDigests, CommittedSeedsReplayTheSameMatchEvery40Updates) {
     const auto expected = committed_digests();
     ASSERT_FALSE(expected.empty()) << "missing " << DIGESTS;
-    action_queue = std::make_unique<t_game_action_queue>();
-    t_game app(headless_options());
+    t_headless_game game_object(headless_options());
+    t_game& app = *game_object.app;
     for (const auto& [seed, lines] : expected) {
         const t_headless_result r = play_headless_match(app, digest_request(), seed);
         EXPECT_TRUE(r.reached_end) << "seed " << seed;
@@ -59,8 +86,8 @@ TEST(HeadlessDigests, CommittedSeedsReplayTheSameMatchEvery40Updates) {
 }
 
 TEST(HeadlessDigests, ARunRepeatsItselfInTheSameProcessAndJsonCarriesEveryKey) {
-    action_queue = std::make_unique<t_game_action_queue>();
-    t_game app(headless_options());
+    t_headless_game game_object(headless_options());
+    t_game& app = *game_object.app;
     const t_headless_result a = play_headless_match(app, digest_request(), 77);
     const t_headless_result b = play_headless_match(app, digest_request(), 78);
     const t_headless_result c = play_headless_match(app, digest_request(), 77);
