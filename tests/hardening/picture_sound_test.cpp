@@ -16,8 +16,9 @@ void put_be32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
 // A chunk with its length and CRC, as a PNG holds it.
 std::vector<uint8_t> chunk(const std::string& type, const std::vector<uint8_t>& data) {
     std::vector<uint8_t> c(4);
+    c.reserve(4 + type.size() + data.size() + 4);
     put_be32(c, 0, static_cast<uint32_t>(data.size()));
-    c.insert(c.end(), type.begin(), type.end());
+    for (const char ch : type) c.push_back(static_cast<uint8_t>(ch));
     c.insert(c.end(), data.begin(), data.end());
     c.resize(c.size() + 4);
     put_be32(c, c.size() - 4, png_crc(c.data() + 4, data.size() + 4));
