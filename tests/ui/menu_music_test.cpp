@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -43,7 +44,9 @@ void write_wav(const fs::path& path) {
     for (int i = 0; i < TRACK_FRAMES * 2; ++i) put16(out, static_cast<uint16_t>(AMPLITUDE));
 }
 
-fs::path music_dir(const std::string& name) { return fs::path(QUILBO_TEST_DATA) / "ui" / name; }
+// One folder per test process: ctest runs the tests of this file side by side.
+fs::path music_root() { return fs::temp_directory_path() / ("quilbo_music_" + std::to_string(getpid())); }
+fs::path music_dir(const std::string& name) { return music_root() / name; }
 
 // Plays `frames` frames of everything the mixer holds; returns the last left sample.
 int16_t mix(int frames) {
@@ -65,6 +68,7 @@ protected:
     void TearDown() override {
         stop_channel(player.channel);
         mix(1);
+        fs::remove_all(music_root());
     }
     // Lets the current track end and the player move on.
     void next_track() {
