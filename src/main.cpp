@@ -93,14 +93,14 @@ int main(int argc, char** argv) {
         } else if (arg == "--frames") {
             options.frames = parse_number(value(), "--frames");
         } else if (arg == "--screenshot") {
-            const std::string spec = value();
-            const size_t colon = spec.find(':');
-            if (colon == std::string::npos || colon + 1 >= spec.size()) {
+            const std::string request = value();
+            const size_t colon = request.find(':');
+            if (colon == std::string::npos || colon + 1 >= request.size()) {
                 std::fprintf(stderr, "quilbo: --screenshot wants N:FILE.png\n");
                 return 2;
             }
-            options.screenshots.push_back({parse_number(spec.substr(0, colon).c_str(), "--screenshot"),
-                                           spec.substr(colon + 1)});
+            options.screenshots.push_back({parse_number(request.substr(0, colon).c_str(), "--screenshot"),
+                                           request.substr(colon + 1)});
         } else if (arg == "--input") {
             options.input_script = value();
         } else if (arg == "--window") {

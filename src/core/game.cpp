@@ -11,26 +11,13 @@
 #include "football/competition_save.hpp"
 #include "football/football_startup.hpp"
 #include "platform/fatal.hpp"
+#include "platform/timer.hpp"
 #include "platform/graphics.hpp"
 #include "platform/input.hpp"
 #include "platform/random.hpp"
 #include "platform/sound.hpp"
 #include "screens/gallery/widget_gallery.hpp"
 #include "ui/menu_music.hpp"
-
-namespace {
-double process_cpu_ms() {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1000.0 + static_cast<double>(ts.tv_nsec) / 1e6;
-}
-
-double median(std::vector<double> v) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-} // namespace
 
 t_game::t_game(const t_game_options& options) : options_(options) {
     startup_started_ms_ = millisecs();
@@ -235,5 +222,5 @@ void t_game::report_benchmark() const {
     print_line("benchmark: start-up to first frame " + std::to_string(first_frame_ms_ - startup_started_ms_) + " ms");
     print_line("benchmark: frames " + std::to_string(paced_frames_) + " in " + std::to_string(seconds) + " s = " +
                std::to_string(seconds > 0 ? static_cast<double>(paced_frames_) / seconds : 0) + " fps");
-    print_line("benchmark: median cpu per frame " + std::to_string(median(frame_cpu_ms_)) + " ms");
+    print_line("benchmark: median cpu per frame " + std::to_string(median_ms(frame_cpu_ms_)) + " ms");
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/fatal.hpp"
+#include "platform/timer.hpp"
 
 namespace {
 class t_match_timing {
@@ -23,17 +24,6 @@ t_match_timing& timing() {
     return t;
 }
 
-double cpu_ms() {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1000.0 + static_cast<double>(ts.tv_nsec) / 1e6;
-}
-
-double median(std::vector<double> v) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 void enable_match_benchmark() { timing().enabled = true; }
@@ -42,7 +32,7 @@ bool match_benchmark_enabled() { return timing().enabled; }
 void note_update_started() {
     t_match_timing& t = timing();
     if (!t.enabled) return;
-    t.update_start = cpu_ms();
+    t.update_start = process_cpu_ms();
     // From the end of the previous update to now: render, presentation and the loop's own work.
     if (t.last_update_end >= 0) t.between.push_back(t.update_start - t.last_update_end);
 }
@@ -50,7 +40,7 @@ void note_update_started() {
 void note_update_finished() {
     t_match_timing& t = timing();
     if (!t.enabled || t.update_start < 0) return;
-    t.last_update_end = cpu_ms();
+    t.last_update_end = process_cpu_ms();
     t.updates.push_back(t.last_update_end - t.update_start);
 }
 
@@ -61,6 +51,6 @@ void report_match_benchmark() {
     if (!t.enabled) return;
     if (t.loading_ms >= 0) print_line("benchmark: match loading " + std::to_string(t.loading_ms) + " ms (wall clock)");
     print_line("benchmark: open-play updates " + std::to_string(t.updates.size()) + ", median cpu " +
-               std::to_string(median(t.updates)) + " ms");
-    print_line("benchmark: render + present between updates, median cpu " + std::to_string(median(t.between)) + " ms");
+               std::to_string(median_ms(t.updates)) + " ms");
+    print_line("benchmark: render + present between updates, median cpu " + std::to_string(median_ms(t.between)) + " ms");
 }

@@ -127,16 +127,16 @@ bool riff_chunks_fit(const std::vector<uint8_t>& b) {
 t_sound_ref decode_wav(const std::vector<uint8_t>& bytes, bool looping) {
     if (!riff_chunks_fit(bytes)) return nullptr;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8* data = nullptr;
     Uint32 len = 0;
-    if (SDL_LoadWAV_RW(rw, 1, &spec, &data, &len) == nullptr) return nullptr;
-    if (!usable_rate(spec.freq) || spec.channels == 0) {
+    if (SDL_LoadWAV_RW(rw, 1, &format, &data, &len) == nullptr) return nullptr;
+    if (!usable_rate(format.freq) || format.channels == 0) {
         SDL_FreeWAV(data);
         return nullptr;
     }
     SDL_AudioCVT cvt{};
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16LSB, 2, MIXER_RATE) < 0) {
+    if (SDL_BuildAudioCVT(&cvt, format.format, format.channels, format.freq, AUDIO_S16LSB, 2, MIXER_RATE) < 0) {
         SDL_FreeWAV(data);
         return nullptr;
     }

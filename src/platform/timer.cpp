@@ -1,6 +1,8 @@
 #include "platform/timer.hpp"
 
+#include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <thread>
 
 namespace {
@@ -44,4 +46,16 @@ int t_timer::wait() {
     const int passed = static_cast<int>(now - ticks_seen_);
     ticks_seen_ = now;
     return passed;
+}
+
+double process_cpu_ms() {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1000.0 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+double median_ms(std::vector<double> timings) {
+    if (timings.empty()) return 0;
+    std::sort(timings.begin(), timings.end());
+    return timings[timings.size() / 2];
 }

@@ -1,9 +1,15 @@
 #pragma once
+#include <vector>
 
 // With the virtual clock (unpaced runs) time moves only when the game says a frame has passed,
 // so blinking and pulsing look the same in every run.
 void use_virtual_clock(bool enabled);
 void advance_virtual_clock(long ms);
+
+// CPU time of the whole process (every thread), for benchmarks.
+double process_cpu_ms();
+// Median of a set of timings (0 for none).
+double median_ms(std::vector<double> timings);
 
 // Milliseconds since the program started.
 long millisecs();
