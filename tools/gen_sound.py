@@ -44,9 +44,9 @@ def fft_filter(x, gain_of_freq, circular=False):
     """Zero-phase filter by a gain curve; `circular` keeps a loop seamless."""
     n = len(x)
     size = n if circular else n + seconds(0.25)
-    spec = np.fft.rfft(x, size)
-    spec *= gain_of_freq(np.fft.rfftfreq(size, 1.0 / SR))
-    return np.fft.irfft(spec, size)[:n]
+    bins = np.fft.rfft(x, size)
+    bins *= gain_of_freq(np.fft.rfftfreq(size, 1.0 / SR))
+    return np.fft.irfft(bins, size)[:n]
 
 
 def band(lo, hi, order=2):
