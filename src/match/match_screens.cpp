@@ -1,5 +1,6 @@
 #include "match/match_screens.hpp"
 
+#include "match/bench_screens.hpp"
 #include "match/match_loading.hpp"
 #include "match/match_main.hpp"
 #include "match/phase_full_time.hpp"
@@ -7,6 +8,7 @@
 #include "match/phase_half_time.hpp"
 #include "match/phase_intro.hpp"
 #include "match/phase_kick_off.hpp"
+#include "match/replay_screens.hpp"
 #include "match/set_piece_corner.hpp"
 #include "match/set_piece_goal_kick.hpp"
 #include "match/set_piece_keeper.hpp"
@@ -41,6 +43,8 @@ std::unique_ptr<t_game_mode> make_match_screen(int32_t mode) {
     case 59: return std::make_unique<t_match_full_extra_time_stop>();
     case 66: return std::make_unique<t_match_end_positions>();
     case 67: return std::make_unique<t_match_end>();
-    default: return nullptr;
+    default: break;
     }
+    if (auto screen = make_bench_screen(mode)) return screen;
+    return make_replay_screen(mode);
 }
