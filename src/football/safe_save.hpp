@@ -1,14 +1,25 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/stream.hpp"
 
 // The temporary file a save goes to before it replaces `path`.
 std::string temporary_path(const std::string& path);
 
-// Writes through `write` into a temporary file in the same folder, then renames
-// it over `path`, so a crash or a full disk mid-save leaves the old file whole.
-// False (the old file untouched) when the temporary file cannot be created or
-// renamed; a failed write stops the game before anything is replaced.
+// What `write` puts into a stream, collected in memory, so that a writer never
+// meets a full disk half-way through its file.
+std::vector<uint8_t> written_bytes(const std::function<void(t_stream&)>& write);
+
+// Writes `bytes` to the temporary file, flushes them to the disk and renames
+// them over `path`, so either the old or the new file is there. A file marked
+// read-only is left alone. Returns "" or "path: reason".
+std::string write_file_atomically(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// What `write` produces, saved over `path` as above. Returns "" or the reason.
+std::string save_replacing_reporting(const std::string& path, const std::function<void(t_stream&)>& write);
+
+// The same, for callers that only need to know whether the old file was replaced.
 bool save_replacing(const std::string& path, const std::function<void(t_stream&)>& write);

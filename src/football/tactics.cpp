@@ -91,18 +91,19 @@ void t_tactics::load_file(const std::string& path) {
     based_on = in->read_byte();
 }
 
+void t_tactics::write(t_stream& out) const {
+    uint8_t raw_name[TACTICS_NAME_BYTES] = {};
+    for (size_t i = 0; i < name.size() && i < TACTICS_NAME_BYTES; ++i) raw_name[i] = static_cast<uint8_t>(name[i]);
+    out.write_bytes(raw_name, TACTICS_NAME_BYTES);
+    for (size_t p = 1; p < TACTICS_PLAYERS; ++p) {
+        for (const auto& t : target[p]) out.write_byte(static_cast<uint8_t>(tactics_target_byte(t)));
+    }
+    for (size_t p = 1; p < TACTICS_PLAYERS; ++p) out.write_byte(static_cast<uint8_t>(pairs[p]));
+    out.write_byte(static_cast<uint8_t>(based_on));
+}
+
 void t_tactics::save_file(const std::string& path) const {
-    const bool saved = save_replacing(path, [this](t_stream& out) {
-        uint8_t raw_name[TACTICS_NAME_BYTES] = {};
-        for (size_t i = 0; i < name.size() && i < TACTICS_NAME_BYTES; ++i) raw_name[i] = static_cast<uint8_t>(name[i]);
-        out.write_bytes(raw_name, TACTICS_NAME_BYTES);
-        for (size_t p = 1; p < TACTICS_PLAYERS; ++p) {
-            for (const auto& t : target[p]) out.write_byte(static_cast<uint8_t>(tactics_target_byte(t)));
-        }
-        for (size_t p = 1; p < TACTICS_PLAYERS; ++p) out.write_byte(static_cast<uint8_t>(pairs[p]));
-        out.write_byte(static_cast<uint8_t>(based_on));
-    });
-    if (!saved) runtime_error("Cannot save to: " + path);
+    if (!save_replacing(path, [this](t_stream& out) { write(out); })) runtime_error("Cannot save to: " + path);
 }
 
 void t_tactics::copy(const t_tactics& other) {

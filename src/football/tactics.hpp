@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/stream.hpp"
+
 constexpr int TACTICS_SLOTS = 18;
 constexpr int PRESET_COUNT = 12;
 constexpr int TACTICS_PLAYERS = 11;
@@ -32,6 +34,8 @@ public:
 
     void load_file(const std::string& path);
     void save_file(const std::string& path) const;
+    // The bytes of a ".TAC" file, as save_file stores them.
+    void write(t_stream& out) const;
     void copy(const t_tactics& other);
     void add_delete_pair(int a, int b);
     bool is_paired(int p) const;

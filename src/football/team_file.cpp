@@ -1,7 +1,9 @@
 #include "football/team_file.hpp"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "core/text.hpp"
 #include "football/colour.hpp"
@@ -209,12 +211,18 @@ void write_team_blocks(t_stream& in, t_stream& out, t_team& team) {
 }
 } // namespace
 
+std::string try_save_team(t_team& team) {
+    const std::string backup = team_backup_path(to_lower_ascii(team.ext));
+    auto in = read_file(backup);
+    if (!in) return backup + ": " + std::strerror(errno);
+    return save_replacing_reporting(team_file_path(to_lower_ascii(team.ext)),
+                                    [&](t_stream& out) { write_team_blocks(*in, out, team); });
+}
+
 void save_team(t_team& team) {
-    const std::string ext = to_lower_ascii(team.ext);
-    auto in = read_file(team_backup_path(ext));
-    if (!in) runtime_error("Function save_team: cannot access file team." + team.ext + ".qs0");
-    if (!save_replacing(team_file_path(ext), [&](t_stream& out) { write_team_blocks(*in, out, team); }))
-        runtime_error("Function save_team:  cannot save file team_" + team.ext + ".qst");
+    if (!read_file(team_backup_path(to_lower_ascii(team.ext))))
+        runtime_error("Function save_team: cannot access file team." + team.ext + ".qs0");
+    if (!try_save_team(team).empty()) runtime_error("Function save_team:  cannot save file team_" + team.ext + ".qst");
 }
 
 void copy_text_file(const std::string& source, const std::string& target) {

@@ -12,6 +12,9 @@ std::string team_backup_path(const std::string& ext);
 void load_team(t_team& team);
 // Rebuilds the team file from its backup, replacing only this team's block.
 void save_team(t_team& team);
+// The same save, told back instead of stopping the game: "" or "file: reason",
+// with the team file and its backup as they were.
+std::string try_save_team(t_team& team);
 void copy_text_file(const std::string& source, const std::string& target);
 
 // The leading decimal integer of a trimmed field (0 when there is none).

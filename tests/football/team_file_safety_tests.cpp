@@ -74,12 +74,18 @@ TEST(SafeSave, FullDiskMidSaveKeepsThePreviousFile) {
     auto team = team_numbered(1);
     load_team(*team);
     std::filesystem::create_symlink("/dev/full", temporary_path(team_file_path("tst")));
-    EXPECT_EXIT(save_team(*team), testing::ExitedWithCode(1), "Error writing to stream");
+    EXPECT_EXIT(save_team(*team), testing::ExitedWithCode(1), "cannot save file team_tst.qst");
     EXPECT_EQ(file_bytes(team_file_path("tst")), std::vector<uint8_t>(kept.begin(), kept.end()));
+    // The editors' save tells why instead of stopping, and takes nothing with it.
+    std::filesystem::remove(temporary_path(team_file_path("tst")));
+    std::filesystem::create_symlink("/dev/full", temporary_path(team_file_path("tst")));
+    EXPECT_EQ(try_save_team(*team), team_file_path("tst") + ": No space left on device");
+    EXPECT_EQ(file_bytes(team_file_path("tst")), std::vector<uint8_t>(kept.begin(), kept.end()));
+    EXPECT_EQ(file_bytes(team_backup_path("tst")), std::vector<uint8_t>(kept.begin(), kept.end()));
 
     write_bytes("MINE.TAC", "old tactic");
     std::filesystem::create_symlink("/dev/full", temporary_path("MINE.TAC"));
-    EXPECT_EXIT(t_tactics().save_file("MINE.TAC"), testing::ExitedWithCode(1), "Error writing to stream");
+    EXPECT_EXIT(t_tactics().save_file("MINE.TAC"), testing::ExitedWithCode(1), "Cannot save to: MINE.TAC");
     const auto tactic = file_bytes("MINE.TAC");
     EXPECT_EQ(std::string(tactic.begin(), tactic.end()), "old tactic");
 
@@ -88,6 +94,31 @@ TEST(SafeSave, FullDiskMidSaveKeepsThePreviousFile) {
     EXPECT_EXIT(t_settings().write(1, "settings.ini"), testing::ExitedWithCode(1), "Error writing to stream");
     const auto stored = file_bytes("settings.ini");
     EXPECT_EQ(std::string(stored.begin(), stored.end()), "previous settings");
+}
+
+TEST(SafeSave, WritersNeverMeetTheDiskHalfWay) {
+    scratch_dir scratch;
+    // Everything a writer produces, seeks included, is collected before the disk is touched.
+    const auto bytes = written_bytes([](t_stream& out) {
+        out.write_line("ab");
+        out.write_int(0x01020304);
+        out.seek(1);
+        out.write_byte('X');
+    });
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{'a', 'X', '\r', '\n', 4, 3, 2, 1}));
+
+    write_bytes("data/f.bin", "old");
+    std::filesystem::permissions("data/f.bin", std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    const std::string refused = save_replacing_reporting("data/f.bin", [](t_stream& out) { out.write_line("new"); });
+    std::filesystem::permissions("data/f.bin", std::filesystem::perms::owner_all);
+    EXPECT_EQ(refused, "data/f.bin: Permission denied");
+    EXPECT_EQ(file_bytes("data/f.bin"), (std::vector<uint8_t>{'o', 'l', 'd'}));
+    EXPECT_FALSE(std::filesystem::exists(temporary_path("data/f.bin")));
+
+    EXPECT_EQ(save_replacing_reporting("no_folder/f.bin", [](t_stream& out) { out.write_line("x"); }),
+              "no_folder/f.bin: No such file or directory");
+    // A save that fails at the disk leaves no temporary file behind either.
+    EXPECT_FALSE(std::filesystem::exists(temporary_path("no_folder/f.bin")));
 }
 
 TEST(TeamFileReading, ShortLinesMissingFieldsAndNonDigitsReadSafely) {

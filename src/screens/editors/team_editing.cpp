@@ -1,15 +1,8 @@
 #include "screens/editors/team_editing.hpp"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "core/text.hpp"
 #include "football/kit_colour.hpp"
+#include "football/safe_save.hpp"
 #include "football/tactics.hpp"
 #include "football/team_file.hpp"
 #include "platform/files.hpp"
@@ -30,20 +23,6 @@ int based_on(const t_team& team) {
 int* skill_fields(t_player& p, size_t i) {
     int* fields[7] = {&p.pa, &p.sh, &p.he, &p.ta, &p.bc, &p.sp, &p.fi};
     return fields[i];
-}
-
-std::string errno_text() { return std::strerror(errno); }
-
-// Marked read-only by its owner, even for a user (such as root) the system would let write it.
-bool read_only(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return false;
-    if (::access(path.c_str(), W_OK) != 0) return true;
-    if ((st.st_mode & 0222) == 0) {
-        errno = EACCES;
-        return true;
-    }
-    return false;
 }
 } // namespace
 
@@ -170,41 +149,6 @@ bool delete_edited_kit(t_team& team) {
     return true;
 }
 
-std::string write_file_atomically(const std::string& path, const std::vector<uint8_t>& bytes) {
-    const std::string temp = path + ".new";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return path + ": " + errno_text();
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const std::string why = errno_text();
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return path + ": " + why;
-        }
-        done += static_cast<size_t>(n);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        const std::string why = errno_text();
-        ::unlink(temp.c_str());
-        return path + ": " + why;
-    }
-    // A read-only file stays untouched even where its folder is writable.
-    if (read_only(path)) {
-        const std::string why = errno_text();
-        ::unlink(temp.c_str());
-        return path + ": " + why;
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string why = errno_text();
-        ::unlink(temp.c_str());
-        return path + ": " + why;
-    }
-    return "";
-}
-
 std::string open_team_for_editing(const std::string& ext, int number) {
     const std::string lower = to_lower_ascii(ext);
     auto team = std::make_shared<t_team>();
@@ -235,13 +179,4 @@ std::string open_team_for_editing(const std::string& ext, int number) {
     return "";
 }
 
-std::string save_edited_team(t_team& team) {
-    const std::string lower = to_lower_ascii(team.ext);
-    const std::string path = team_file_path(lower), backup = team_backup_path(lower);
-    // What save_team would stop the game for is told to the user instead, before anything is written.
-    if (::access(backup.c_str(), R_OK) != 0) return backup + ": " + errno_text();
-    if (::access("data", W_OK) != 0) return std::string("data: ") + errno_text();
-    if (read_only(path)) return path + ": " + errno_text();
-    save_team(team);
-    return "";
-}
+std::string save_edited_team(t_team& team) { return try_save_team(team); }

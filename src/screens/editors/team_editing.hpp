@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "football/safe_save.hpp"
 #include "football/team.hpp"
 
 // The one-player clipboard of the players editor; null when empty.
@@ -40,10 +41,6 @@ bool delete_edited_kit(t_team& team);
 // Loads team `number` of file `ext` into the first match slot, builds its faces and
 // writes the backup the save will start from. Returns "" or what went wrong.
 std::string open_team_for_editing(const std::string& ext, int number);
-
-// Writes `bytes` next to `path`, flushes them to the disk and renames them over
-// `path`, so either the old or the new file is there. Returns "" or the reason.
-std::string write_file_atomically(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Rebuilds the team file from its backup with this team's block; the file and
 // the backup are left as they were when anything fails. Returns "" or the reason.

@@ -2,16 +2,15 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include <unistd.h>
 
 #include "football/ball_zone.hpp"
+#include "football/safe_save.hpp"
 #include "platform/fatal.hpp"
 #include "platform/files.hpp"
 #include "platform/stream.hpp"
-#include "screens/editors/team_editing.hpp"
 #include "ui/menu.hpp"
 
 namespace {
@@ -140,15 +139,7 @@ std::string save_tactics_safely(const t_tactics& tac, const std::string& path) {
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
     if (file_type(folder) != 2) return folder + ": " + std::strerror(ENOENT);
     if (::access(folder.c_str(), W_OK) != 0) return folder + ": " + std::strerror(errno);
-    if (file_type(path) == 1 && ::access(path.c_str(), W_OK) != 0) return path + ": " + std::strerror(errno);
-    // The bytes come from the tactics' own writer, then go to disk in one safe step.
-    const std::string scratch = path + ".tmp";
-    tac.save_file(scratch);
-    std::vector<uint8_t> bytes;
-    const bool read = load_file_bytes(scratch, bytes);
-    std::remove(scratch.c_str());
-    if (!read || bytes.size() != TACTICS_FILE_SIZE) return path + ": " + std::strerror(EIO);
-    return write_file_atomically(path, bytes);
+    return save_replacing_reporting(path, [&tac](t_stream& out) { tac.write(out); });
 }
 
 int tactics_leave_mode() { return menu.status != 0 ? 15 : 1; }

@@ -4,6 +4,8 @@
 
 #include "editor_test_support.hpp"
 #include "football/team_file.hpp"
+#include "screens/editors/menu_edit_players.hpp"
+#include "screens/editors/menu_edit_team.hpp"
 #include "screens/editors/team_editing.hpp"
 
 using namespace editor_test;
@@ -215,4 +217,43 @@ TEST(AtomicWrite, ReplacesTheFileOrLeavesItWhole) {
     EXPECT_EQ(file_bytes("data/x.txt"), "new");
     EXPECT_FALSE(fs::exists("data/x.txt.new"));
     EXPECT_NE(write_file_atomically("no_such_folder/x.txt", {'a'}), "");
+}
+
+// A disk that fills up during the save: the player is told why, both files stay,
+// and the edits are still there for a save once there is room again.
+TEST(TeamFileEditing, AFullDiskIsReportedAndTheEditsWaitForTheNextSave) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    editor_folder folder;
+    ASSERT_EQ(open_team_for_editing("cus", 301), "");
+    const std::string before = file_bytes("data/team_cus.qst");
+    const std::string backup = file_bytes("data/team_cus.qs0");
+    fs::create_symlink("/dev/full", temporary_path("data/team_cus.qst"));
+    {
+        MenuEditPlayers players;
+        players.edited_team->name = "Renamed";
+        players.menu_modified();
+        players.bc_save();
+        EXPECT_EQ(players.w_message->visible, 1);
+        EXPECT_NE(players.w_message->text.find("No space left on device"), std::string::npos);
+        EXPECT_EQ(menu.modified, 1);
+        EXPECT_TRUE(screen_test::drain_actions().empty());
+    }
+    EXPECT_EQ(file_bytes("data/team_cus.qst"), before);
+    EXPECT_EQ(file_bytes("data/team_cus.qs0"), backup);
+    EXPECT_EQ(match_teams[0]->name, "Renamed");
+
+    fs::remove(temporary_path("data/team_cus.qst"));
+    {
+        MenuEditTeam team;
+        team.bc_save();
+        EXPECT_EQ(team.w_message->visible, 0);
+        EXPECT_EQ(menu.modified, 0);
+        EXPECT_EQ(screen_test::drain_actions(), screen_test::new_screen(13));
+    }
+    auto reloaded = std::make_shared<t_team>();
+    reloaded->ext = "cus";
+    reloaded->number = 301;
+    load_team(*reloaded);
+    EXPECT_EQ(reloaded->name, "Renamed");
+    EXPECT_EQ(without_block(file_bytes("data/team_cus.qst"), 301), without_block(before, 301));
 }

@@ -316,6 +316,43 @@ TEST(TacticsEditor, ImportSaveAndLoadRoundTrip) {
     EXPECT_EQ(previous->target, tactics[14].target);
 }
 
+// The disk fills up while the tactics are saved: the save screen says why and
+// stays, the old file is whole, and the slot still holds the edited tactics.
+TEST(TacticsEditor, AFullDiskIsReportedAndTheEditsStay) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    editor_folder folder;
+    open_editor_for(14);
+    menu.status = 1;
+    {
+        t_menu_tactics_import import;
+        import.bc_import(7);
+        drain_actions();
+    }
+    const t_tactics edited = menu.edited_tactics;
+    std::ofstream("tactics/USER3.TAC") << "old";
+    fs::create_symlink("/dev/full", "tactics/USER3.TAC.tmp");
+    {
+        t_menu_save_tactics save;
+        save.bc_save("");
+        EXPECT_TRUE(drain_actions().empty());
+        const auto& box = *save.widgets.back();
+        EXPECT_EQ(box.visible, 1);
+        EXPECT_NE(box.text.find("No space left on device"), std::string::npos);
+    }
+    EXPECT_EQ(file_bytes("tactics/USER3.TAC"), "old");
+    EXPECT_EQ(menu.edited_tactics.target, edited.target);
+
+    fs::remove("tactics/USER3.TAC.tmp");
+    {
+        t_menu_save_tactics save;
+        save.bc_save("");
+        EXPECT_EQ(drain_actions(), new_screen(15));
+    }
+    t_tactics back;
+    ASSERT_TRUE(load_tactics_checked(back, "tactics/USER3.TAC"));
+    EXPECT_EQ(back.target, edited.target);
+}
+
 TEST(TacticsEditor, WarningsKeepOrDropTheEdits) {
     editor_folder folder;
     open_editor_for(15);
