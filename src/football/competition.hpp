@@ -48,6 +48,8 @@ public:
     int current_round = 0;
     int current_match = 0;
     int team_to_view = 0;
+    // Whether the save file holds this competition (written by it, or read from it).
+    bool in_save_file = false;
 
     virtual void initialize(const std::vector<t_team_ref>& list) { teams = list; }
     virtual void restart();

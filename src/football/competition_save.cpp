@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <stdexcept>
 #include <vector>
 
@@ -388,11 +389,23 @@ void load_competition_save() {
         print_line("Ignoring the competition save file " + competition_save_path + ": " + error);
         return;
     }
+    comp->in_save_file = true;
     competition = comp;
 }
 
 void save_competition_in_progress() {
     if (!competition) return;
-    if (!save_competition(*competition, competition_save_path))
-        print_line("Cannot save the competition to " + competition_save_path);
+    if (save_competition(*competition, competition_save_path)) {
+        competition->in_save_file = true;
+        return;
+    }
+    print_line("Cannot save the competition to " + competition_save_path);
+    if (competition->in_save_file || file_type(competition_save_path) != 1) return;
+    if (std::remove(competition_save_path.c_str()) == 0)
+        print_line("Removed " + competition_save_path + ": it held the competition this one replaced");
+}
+
+void restore_competition_in_progress() {
+    competition.reset();
+    load_competition_save();
 }

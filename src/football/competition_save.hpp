@@ -35,4 +35,9 @@ std::shared_ptr<t_competition> read_competition(const std::string& path, std::st
 // file is reported on one line and left alone.
 void load_competition_save();
 // After every change of the competition in progress; a failure is reported, never fatal.
+// A file still holding the competition this one replaced is removed then, so that the
+// old competition cannot come back at the next start.
 void save_competition_in_progress();
+// A new design given up before its teams were chosen: the competition it was to replace
+// is in progress again, as its save file holds it (none without a usable file).
+void restore_competition_in_progress();

@@ -6,6 +6,7 @@
 #include "competition_test_support.hpp"
 #include "football/competition_save.hpp"
 #include "platform/random.hpp"
+#include "screens/competition/competition_design.hpp"
 #include "screens/competition/competition_results.hpp"
 #include "screens/competition/menu_play_league.hpp"
 
@@ -201,4 +202,58 @@ TEST_F(Save, PlayScreenSavesOnEveryVisit) {
     const auto back = std::dynamic_pointer_cast<t_league>(read_competition(competition_save_path, error));
     ASSERT_TRUE(back) << error;
     EXPECT_TRUE(back->calendar_current[0].result);
+}
+
+// The warning was confirmed and a new league designed: giving it up before its teams
+// are chosen brings the old competition back; once the new one is played, the old
+// save is gone for good, even when the new one could not be written.
+TEST_F(Save, AGivenUpDesignKeepsTheOldCompetitionAndAStartedOneReplacesIt) {
+    auto old = std::make_shared<t_league>();
+    old->name = "OLD LEAGUE";
+    competition = old;
+    old->initialize(loaded_teams("cus", 4));
+    save_competition_in_progress();
+
+    designed_league = std::make_shared<t_league>();
+    designed_league->name = "NEW LEAGUE";
+    designed_league->number_of_teams = 3;
+    start_league_team_choice(t_team_family::custom);
+    drain_actions();
+    ASSERT_TRUE(competition);
+    EXPECT_EQ(competition->name, "NEW LEAGUE");
+    restore_competition_in_progress();
+    ASSERT_TRUE(competition);
+    EXPECT_EQ(competition->name, "OLD LEAGUE");
+    EXPECT_EQ(competition->teams.size(), 4u);
+
+    // A new league whose first save fails takes the stale file with it.
+    auto failing = std::make_shared<t_league>();
+    failing->name = "FAILING LEAGUE";
+    competition = failing;
+    failing->initialize(loaded_teams("cus", 3));
+    std::filesystem::create_directory(competition_save_path + ".tmp");
+    save_competition_in_progress();
+    EXPECT_FALSE(std::filesystem::exists(competition_save_path));
+    restore_competition_in_progress();
+    EXPECT_FALSE(competition);
+
+    // One that is in the file keeps its last good save when a later save fails.
+    std::filesystem::remove(competition_save_path + ".tmp");
+    auto started = std::make_shared<t_league>();
+    started->name = "NEW LEAGUE";
+    competition = started;
+    started->initialize(loaded_teams("cus", 3));
+    menu.status = 2;
+    { MenuPlayLeague screen; }
+    drain_actions();
+    std::string error;
+    auto back = read_competition(competition_save_path, error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(back->name, "NEW LEAGUE");
+    std::filesystem::create_directory(competition_save_path + ".tmp");
+    save_competition_in_progress();
+    back = read_competition(competition_save_path, error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(back->name, "NEW LEAGUE");
+    std::filesystem::remove(competition_save_path + ".tmp");
 }
