@@ -169,7 +169,11 @@ def shadow_sheet(rendered, rows, keeper, sheet):
     return g
 
 
-def collision_cell(cv, hold):
+DIVE_THICKNESS = 4
+LAST_DIVE_ROW = 15
+
+
+def collision_cell(cv, hold, thick=0):
     """Catch around the hands, parry at the rim of the arms and gloves, block on
     the rest of the body. A pixel stands for the ball's ground point; the ball's
     centre is 3 pixels above it."""
@@ -184,15 +188,20 @@ def collision_cell(cv, hold):
     else:
         hands = None
     upright = hold is None
+    # A keeper lying in a dive is as thick as his body: a ball passing up to
+    # DIVE_THICKNESS px above the drawn body (on the picture) still meets it.
     for y in range(cv.h):
         for x in range(w):
             bx, by = x + 0.5, y - 2.5
             near = None
             best = 99.0
-            for yy in range(int(by) - 2, int(by) + 3):
+            for yy in range(int(by) - 2, int(by) + 3 + thick):
                 for xx in range(int(bx) - 2, int(bx) + 3):
                     if 0 <= xx < w and 0 <= yy < cv.h and mats[yy * w + xx] != fg.EMPTY:
-                        dist = math.hypot(xx + 0.5 - bx, yy + 0.5 - by)
+                        below = yy + 0.5 - by
+                        if below > 0:
+                            below = max(0.0, below - thick)
+                        dist = math.hypot(xx + 0.5 - bx, below)
                         if dist < best:
                             best, near = dist, mats[yy * w + xx]
             hand_d = math.hypot(bx - hands[0], by - hands[1]) if hands else 99.0
@@ -348,7 +357,7 @@ def main():
     cd = Grid(400, 950, K.MASK_BLACK)
     for (col, row), item in keep.items():
         px = upright_collision_cell(item[0]) if is_upright_keeper_cell(col, row) else \
-            collision_cell(item[0], item[5])
+            collision_cell(item[0], item[5], DIVE_THICKNESS if row <= LAST_DIVE_ROW else 0)
         for i, c in enumerate(px):
             if c != K.MASK_BLACK:
                 cd.set(col * 50 + i % 50, row * 50 + i // 50, c)

@@ -64,7 +64,9 @@ int t_player::keeper_collision() {
         const double vx = ball.v * cos_deg(m);
         const double vy = ball.v * sin_deg(m);
         const double new_vx = sign(vx) * (0.5 * std::fabs(vx) + 0.25 * std::fabs(vy)) + v * cos_deg(a);
-        const double new_vy = 0.7 * vy;
+        // Knocked back out: carried on towards the line, the parried ball
+        // would cross it a few units later, nearly always inside the posts.
+        const double new_vy = -0.7 * vy;
         ball.v = std::hypot(new_vx, new_vy);
         ball.a = atan2_deg(new_vy, new_vx);
         ball.vz = 1.5 * vz;

@@ -36,8 +36,12 @@ void update_possession(int team) {
         ball.set_owner(nullptr);
     const auto& n1 = t.nearest_1;
     if (!n1) return;
+    // A tackle needs him nearer the ball than its owner: otherwise two players
+    // side by side take it from each other every sub-step and the team handled
+    // last always keeps it.
+    const bool wins_tackle = !ball.owner || to_ball(*n1) < to_ball(*ball.owner);
     if (t.controlled && !team_owns_ball(team) && in.fire_time == 0 && to_ball(*n1) < TAKE_BALL_DISTANCE &&
-        ball.z < TAKE_BALL_HEIGHT)
+        ball.z < TAKE_BALL_HEIGHT && wins_tackle)
         take_ball(t, n1);
     if (!team_owns_ball(team) && in.fire11 == 0 && to_ball(*n1) < CONTROL_DISTANCE) t.controlled = n1;
 }

@@ -302,9 +302,10 @@ TEST_F(KeeperCollision, ParryColourPushesTheBallWide) {
     ball.y0 = ball.y + 40 * 0.05;
     ball.z = -ey + 1;
     EXPECT_EQ(keeper().keeper_collision(), 0);
-    // m from (30, -40): vx = 180, vy = -240 -> vx' = 90 + 60 + 40, vy' = -168.
+    // m from (30, -40): vx = 180, vy = -240 -> vx' = 90 + 60 + 40, and knocked
+    // back out of the goal, vy' = +168.
     EXPECT_NEAR(ball.v, std::hypot(190, 168), 1e-6);
-    EXPECT_NEAR(ball.a, atan2_deg(-168, 190), 1e-6);
+    EXPECT_NEAR(ball.a, atan2_deg(168, 190), 1e-6);
     EXPECT_EQ(ball.vz, 15);
     EXPECT_EQ(ball.owner, nullptr);
     EXPECT_TRUE(ball.owner_last == ref(1, 1));
@@ -333,4 +334,26 @@ TEST(KeeperCollisionMap, CellsWrapAndRowsUseTheFloor) {
     ASSERT_TRUE(find_colour(4, 12, 0xC0C000, ex, ey));
     EXPECT_EQ(keeper_collision_colour(4.4, 12.9, ex, ey), 0xC0C000u);
     EXPECT_EQ(keeper_collision_colour(4 + 24, 12 + 24, ex, ey), 0xC0C000u);
+}
+
+// The two-handed middle dive is in the air when the ball comes: it meets him a
+// few pixels above his own height (logged in whole matches), and the picture
+// must save there, on the side he dives to, in every orientation.
+TEST(KeeperCollisionMap, MiddleDiveSavesWhereTheBallArrives) {
+    build_match();
+    const struct {
+        int fmy, ey_from, ey_to;
+    } bands[] = {{10, -5, 0}, {11, -14, -7}};
+    for (const auto& band : bands)
+        for (int fmx = 4; fmx <= 7; ++fmx) {
+            const int side = fmx % 2 == 0 ? 1 : -1;
+            int saving = 0, cells = 0;
+            for (int ey = band.ey_from; ey <= band.ey_to; ++ey)
+                for (int ex = 8; ex <= 16; ++ex, ++cells)
+                    if (keeper_collision_colour(fmx, band.fmy, side * ex, ey) != 0) ++saving;
+            EXPECT_GT(saving, cells * 3 / 4) << "fmx " << fmx << " fmy " << band.fmy;
+            // ...and not far beyond his hands: no wall.
+            EXPECT_EQ(keeper_collision_colour(fmx, band.fmy, side * 24, band.ey_from), 0u) << fmx;
+            EXPECT_EQ(keeper_collision_colour(fmx, band.fmy, 0, -30), 0u) << fmx;
+        }
 }

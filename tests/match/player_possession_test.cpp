@@ -18,18 +18,27 @@ protected:
 };
 } // namespace
 
-TEST_F(PlayerPossession, TeamOneTakesTheBallLastWhenBothAreClose) {
+TEST_F(PlayerPossession, ContestedBallStaysWithThePlayerNearerToIt) {
     ball.set_position(10, 20, 0);
     near_ball(0, 7, -5);
-    near_ball(1, 7, 5);
+    near_ball(1, 7, 6);
     slot(0, 7).fmx = 0; // facing each other: the ball is put between them
     slot(1, 7).fmx = 4;
     for (int step = 0; step < 5; ++step) {
         update_possession(0);
+        update_possession(1);
         EXPECT_TRUE(ball.owner == ref(0, 7)) << step;
+        EXPECT_TRUE(ball.owner_last == ref(0, 7));
+    }
+    // Team 1 steps in between, nearer, and turns away with it: team 0 cannot take it back.
+    slot(1, 7).x = ball.x - 1;
+    slot(1, 7).fmx = 0;
+    update_possession(1);
+    EXPECT_TRUE(ball.owner == ref(1, 7));
+    for (int step = 0; step < 5; ++step) {
+        update_possession(0);
         update_possession(1);
         EXPECT_TRUE(ball.owner == ref(1, 7)) << step;
-        EXPECT_TRUE(ball.owner_last == ref(1, 7));
     }
 }
 

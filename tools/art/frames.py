@@ -120,6 +120,17 @@ DIVES = {
 }
 
 
+# Where the hands are drawn, as a height above the feet anchor, when it is not
+# the height at which the ball is held. In the two-handed middle dive the keeper
+# is in the air: the ball meets him a few pixels above his own height, not at
+# the holding height (logged arrivals: rows 10 and 11 at 0..6 and 6..16 px).
+DIVE_REACH = {
+    (9, 1): 10,
+    (10, 1): 3,
+    (11, 1): 10,
+}
+
+
 def dive_joints(kind):
     if kind == "stretch":
         j = B.pose(handL=(0.7, -1.2, 21.4), handR=(0.7, 1.2, 21.4),
@@ -197,7 +208,7 @@ def keeper_cell(col, row):
     if key not in DIVES:
         return None, None
     kind, tilt, offx, offz = DIVES[key]
-    target = ball_centre_in_keeper_cell(offx[o], offz)
+    target = ball_centre_in_keeper_cell(offx[o], DIVE_REACH.get(key, offz))
     frame = B.dive_frame(sx, fy, tilt)
     head = "lie" if tilt < 30 else "tilt"
     if kind == "spring":
