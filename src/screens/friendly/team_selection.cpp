@@ -7,6 +7,7 @@
 #include "core/text.hpp"
 #include "football/catalogue.hpp"
 #include "football/competition.hpp"
+#include "football/competition_save.hpp"
 #include "football/selected_teams.hpp"
 #include "football/team_file.hpp"
 #include "platform/fatal.hpp"
@@ -121,7 +122,8 @@ t_route after_lineup(int team_to_set, int opponent_control) {
 
 void abandon_selection(int status) {
     if (status == STATUS_FRIENDLY || status == STATUS_COMPETITION) selected_teams.clear();
-    if (status == STATUS_COMPETITION) competition.reset();
+    // The design is given up: the competition in progress comes back as a restart would bring it.
+    if (status == STATUS_COMPETITION) restore_competition_in_progress();
 }
 
 std::string job_name(int status) {
