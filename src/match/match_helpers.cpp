@@ -5,6 +5,7 @@
 #include "core/globals.hpp"
 #include "core/settings.hpp"
 #include "match/match_state.hpp"
+#include "match/scorers_text.hpp"
 
 int next_replay_frame() { return (replay_frame + 1) % REPLAY_FRAMES; }
 
@@ -40,6 +41,7 @@ void record_goal(int team) {
         g.typ = 1;
     }
     goals.push_back(g);
+    update_scorers_text();
 }
 
 double distance(double x1, double y1, double x2, double y2) { return std::hypot(x2 - x1, y2 - y1); }

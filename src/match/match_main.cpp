@@ -12,6 +12,7 @@
 #include "match/control_computer.hpp"
 #include "match/match_benchmark.hpp"
 #include "match/control_kick.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_helpers.hpp"
 #include "match/match_sound.hpp"
 #include "match/match_start.hpp"
@@ -124,6 +125,8 @@ t_match_main::t_match_main() {
 }
 
 void t_match_main::update() {
+    // A pause freezes the clock as well.
+    if (match_paused() && handle_function_keys()) return;
     note_update_started();
     update_chant(millisecs());
     match_status.timer += UPDATE_MS;
@@ -132,6 +135,7 @@ void t_match_main::update() {
         delay(100);
         flush_keys();
     }
+    if (handle_function_keys()) return;
     read_controllers();
     dribble_carry();
     update_kick(0);

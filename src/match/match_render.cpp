@@ -10,6 +10,7 @@
 #include "match/grass.hpp"
 #include "match/match_images.hpp"
 #include "match/match_mode.hpp"
+#include "match/match_overlays.hpp"
 #include "match/match_state.hpp"
 #include "match/match_weather.hpp"
 #include "platform/graphics.hpp"
@@ -143,5 +144,6 @@ void t_match_mode::render() {
             if (t && t->controlled) t->controlled->draw_number();
 
     set_origin(0, 0);
+    draw_match_overlays(*this);
     if (match_debug) draw_debug_lines();
 }

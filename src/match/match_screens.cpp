@@ -3,6 +3,7 @@
 #include "match/bench_screens.hpp"
 #include "match/match_loading.hpp"
 #include "match/match_main.hpp"
+#include "match/menu_test_match.hpp"
 #include "match/phase_full_time.hpp"
 #include "match/phase_goal.hpp"
 #include "match/phase_half_time.hpp"
@@ -17,6 +18,7 @@
 std::unique_ptr<t_game_mode> make_match_screen(int32_t mode) {
     switch (mode) {
     case 31: return std::make_unique<MatchLoading>();
+    case 32: return std::make_unique<MenuTestMatch>();
     case 36: return std::make_unique<t_match_intro>();
     case 37: return std::make_unique<t_match_starting_positions>();
     case 38: return std::make_unique<t_match_kick_off>();

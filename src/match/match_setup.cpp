@@ -8,6 +8,7 @@
 #include "football/competition.hpp"
 #include "match/grass.hpp"
 #include "match/match_state.hpp"
+#include "match/scorers_text.hpp"
 #include "platform/random.hpp"
 #include "ui/input.hpp"
 #include "ui/menu.hpp"
@@ -105,6 +106,7 @@ void build_match_objects() {
     match_stats = {};
     for (t_stats& s : match_stats) s.poss = 1;
     goals.clear();
+    scorers_text = {};
 
     const auto start_x = static_cast<int32_t>(0.5 * (CAMERA_PICTURE_W - screen_w));
     replay_camera_x.fill(start_x);

@@ -2,6 +2,7 @@
 
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_sound.hpp"
 #include "match/match_state.hpp"
 #include "match/phase_common.hpp"
@@ -33,6 +34,7 @@ t_match_period_stop::t_match_period_stop(bool reads_controllers, bool keep_in_bo
 
 void t_match_period_stop::update() {
     if (reads_controllers_) read_set_up_controllers();
+    if (handle_function_keys()) return;
     for (int k = 0; k < SUB_STEPS; ++k) {
         ball.update();
         ball.in_field_keep();

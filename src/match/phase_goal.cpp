@@ -5,6 +5,8 @@
 
 #include "core/globals.hpp"
 #include "core/settings.hpp"
+#include "match/function_keys.hpp"
+#include "match/highlights.hpp"
 #include "match/match_helpers.hpp"
 #include "match/match_state.hpp"
 #include "match/phase_common.hpp"
@@ -89,6 +91,7 @@ void t_match_goal::celebrate() {
 }
 
 void t_match_goal::update() {
+    if (handle_function_keys()) return;
     for (int k = 0; k < SUB_STEPS; ++k) {
         ball.update();
         ball.collision_goal();
@@ -107,6 +110,7 @@ void t_match_goal::update() {
             replay_done = 1;
             return;
         }
+        record_highlight();
         ball.set_position(0, 0, 0);
         camera.offx = 0;
         camera.offy = 0;

@@ -1,5 +1,6 @@
 #include "match/phase_half_time.hpp"
 
+#include "match/function_keys.hpp"
 #include "match/match_sound.hpp"
 #include "match/match_state.hpp"
 #include "match/phase_common.hpp"
@@ -26,6 +27,7 @@ t_match_half_time_stop::t_match_half_time_stop() {
 
 void t_match_half_time_stop::update() {
     read_set_up_controllers();
+    if (handle_function_keys()) return;
     for (int k = 0; k < SUB_STEPS; ++k) {
         ball.update();
         ball.in_field_keep();
@@ -53,6 +55,7 @@ t_match_half_time_positions::t_match_half_time_positions() {
 
 void t_match_half_time_positions::update() {
     read_set_up_controllers();
+    if (handle_function_keys()) return;
     bool walking = false;
     for (int k = 0; k < SUB_STEPS; ++k) {
         walking = move_players(0, 0);

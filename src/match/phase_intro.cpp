@@ -1,7 +1,9 @@
 #include "match/phase_intro.hpp"
 
 #include "core/globals.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_state.hpp"
+#include "match/overlay_presentation.hpp"
 #include "match/phase_common.hpp"
 #include "match/player_movement.hpp"
 #include "platform/input.hpp"
@@ -86,6 +88,7 @@ t_match_intro::t_match_intro() {
 }
 
 void t_match_intro::update() {
+    if (handle_function_keys()) return;
     for (int k = 0; k < SUB_STEPS; ++k) {
         if (!move_players(0, 0)) {
             ++dly;
@@ -101,4 +104,9 @@ void t_match_intro::update() {
         return;
     }
     standard_exits(*this, t_exits::escape_replay);
+}
+
+void t_match_intro::render() {
+    t_match_mode::render();
+    draw_presentation();
 }

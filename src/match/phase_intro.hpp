@@ -8,6 +8,8 @@ class t_match_intro : public t_match_mode {
 public:
     t_match_intro();
     void update() override;
+    // The match picture with the presentation panel over it.
+    void render() override;
 
     int32_t dly = 0;  // sub-steps in which nobody walked
     int32_t dly2 = 0; // sub-steps since the walk-on began

@@ -4,6 +4,7 @@
 
 #include "core/settings.hpp"
 #include "match/control_kick.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_helpers.hpp"
 #include "match/match_sound.hpp"
 #include "match/match_state.hpp"
@@ -36,6 +37,7 @@ t_match_starting_positions::t_match_starting_positions() {
 
 void t_match_starting_positions::update() {
     read_set_up_controllers();
+    if (handle_function_keys()) return;
     for (int k = 0; k < SUB_STEPS; ++k) {
         move = move_players(0, 1) ? 1 : 0;
         record_sub_step(CAMERA_FOLLOW);
@@ -83,6 +85,7 @@ void t_match_kick_off::aim() {
 
 void t_match_kick_off::update() {
     read_set_up_controllers();
+    if (handle_function_keys()) return;
     aim();
     t_team& kicking = team(t);
     if (kicking.control != CONTROL_PLAYER && millisecs() - time > AUTOMATIC_KICK_OFF_MS && kicker_) {

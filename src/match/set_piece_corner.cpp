@@ -5,6 +5,7 @@
 #include "core/globals.hpp"
 #include "core/settings.hpp"
 #include "match/control_kick.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_helpers.hpp"
 #include "match/match_sound.hpp"
 #include "match/match_state.hpp"
@@ -25,6 +26,7 @@ t_match_corner_stop::t_match_corner_stop() : side_x(ball.side.x), side_y(ball.si
 
 void t_match_corner_stop::update() {
     read_set_up_controllers();
+    if (handle_function_keys()) return;
     for (int k = 0; k < SUB_STEPS; ++k) {
         ball.update();
         ball.in_field_keep();
@@ -64,6 +66,7 @@ t_match_corner_positions::t_match_corner_positions() {
 
 void t_match_corner_positions::update() {
     read_set_up_controllers();
+    if (handle_function_keys()) return;
     bool walking = false;
     for (int k = 0; k < SUB_STEPS; ++k) {
         walking = move_players(0, 1);
@@ -91,6 +94,7 @@ t_match_corner_kick::t_match_corner_kick() : side_x_(sign(ball.x)), side_y_(sign
 }
 
 void t_match_corner_kick::update() {
+    if (handle_function_keys()) return;
     const int side_x = side_x_;
     const int side_y = side_y_;
     for (int i = 0; i < 2; ++i) read_taker_controller(i);

@@ -4,6 +4,7 @@
 
 #include "core/settings.hpp"
 #include "match/control_kick.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_helpers.hpp"
 #include "match/match_sound.hpp"
 #include "match/match_state.hpp"
@@ -24,6 +25,7 @@ t_match_goal_kick_stop::t_match_goal_kick_stop() : side_x(ball.side.x), side_y(b
 
 void t_match_goal_kick_stop::update() {
     read_set_up_controllers();
+    if (handle_function_keys()) return;
     for (int k = 0; k < SUB_STEPS; ++k) {
         ball.update();
         ball.in_field_keep();
@@ -56,6 +58,7 @@ t_match_goal_kick_positions::t_match_goal_kick_positions() {
 
 void t_match_goal_kick_positions::update() {
     read_set_up_controllers();
+    if (handle_function_keys()) return;
     for (int k = 0; k < SUB_STEPS; ++k) {
         move_players(1, 0);
         record_sub_step(CAMERA_FOLLOW);
@@ -79,6 +82,7 @@ t_match_goal_kick::t_match_goal_kick() : side_x_(sign(ball.x)), side_y_(sign(bal
 }
 
 void t_match_goal_kick::update() {
+    if (handle_function_keys()) return;
     for (int i = 0; i < 2; ++i) read_taker_controller(i);
     const int team = match_status.kick_off_team;
     t_input& in = inputs[static_cast<size_t>(team)];

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/globals.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_helpers.hpp"
 #include "match/match_state.hpp"
 #include "match/phase_common.hpp"
@@ -45,6 +46,7 @@ t_match_keeper_stop::t_match_keeper_stop() : t(keeper_team()) {
 }
 
 void t_match_keeper_stop::update() {
+    if (handle_function_keys()) return;
     const t_team& opponents = *match_teams[static_cast<size_t>(1 - t)];
     for (int k = 0; k < SUB_STEPS; ++k) {
         move_players(1, 1);
@@ -70,6 +72,7 @@ t_match_keeper_wait::t_match_keeper_wait() : t(keeper_team()) {
 }
 
 void t_match_keeper_wait::update() {
+    if (handle_function_keys()) return;
     for (int k = 0; k < SUB_STEPS; ++k) {
         move_players(1, 1);
         record_sub_step(CAMERA_FOLLOW);
@@ -84,6 +87,7 @@ void t_match_keeper_wait::update() {
 t_match_keeper_kick::t_match_keeper_kick() : t(keeper_team()) { frame0 = replay_frame; }
 
 void t_match_keeper_kick::update() {
+    if (handle_function_keys()) return;
     read_taker_controller(t);
     t_input& in = inputs[static_cast<size_t>(t)];
     in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));

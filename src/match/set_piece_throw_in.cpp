@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/globals.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_helpers.hpp"
 #include "match/match_sound.hpp"
 #include "match/match_state.hpp"
@@ -32,6 +33,7 @@ t_match_throw_in_stop::t_match_throw_in_stop()
 
 void t_match_throw_in_stop::update() {
     read_set_up_controllers();
+    if (handle_function_keys()) return;
     bool walking = false;
     for (int k = 0; k < SUB_STEPS; ++k) {
         ball.update();
@@ -62,6 +64,7 @@ t_match_throw_in_positions::t_match_throw_in_positions() {
 
 void t_match_throw_in_positions::update() {
     read_set_up_controllers();
+    if (handle_function_keys()) return;
     bool walking = false;
     for (int k = 0; k < SUB_STEPS; ++k) {
         walking = move_players(1, 1);
@@ -91,6 +94,7 @@ t_match_throw_in::t_match_throw_in() : t(std::max(0, team_of(ball.owner_last))) 
 }
 
 void t_match_throw_in::update() {
+    if (handle_function_keys()) return;
     read_taker_controller(t);
     t_input& in = inputs[static_cast<size_t>(t)];
     in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));

@@ -1,0 +1,9 @@
+#pragma once
+#include "core/game_mode.hpp"
+
+// Mode 32: a fixed match between two custom teams, straight on to the match presentation.
+class MenuTestMatch : public t_game_mode {
+public:
+    MenuTestMatch();
+    void update() override;
+};
