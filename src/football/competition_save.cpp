@@ -202,7 +202,10 @@ void read_common(t_reader& in, t_competition& c) {
 void restore_players(t_team& team, const std::vector<std::tuple<int, int, std::string>>& saved) {
     std::vector<std::shared_ptr<t_player>> pool = team.players;
     std::vector<std::shared_ptr<t_player>> ordered;
-    for (const auto& [nr, goals, full_name] : saved) {
+    for (const auto& entry : saved) {
+        // Named copies: lambdas cannot capture structured bindings on every compiler we build with.
+        const int nr = std::get<0>(entry), goals = std::get<1>(entry);
+        const std::string& full_name = std::get<2>(entry);
         auto same_name = [&](const std::shared_ptr<t_player>& p) { return p->name + "|" + p->surname == full_name; };
         auto it = std::find_if(pool.begin(), pool.end(), [&](const auto& p) { return p->nr == nr && same_name(p); });
         if (it == pool.end()) it = std::find_if(pool.begin(), pool.end(), same_name);

@@ -15,14 +15,14 @@ cmake --build "$build" -j2 --target fuzz_all
 readers=("$@")
 if [ ${#readers[@]} -eq 0 ]; then
   readers=(settings po qsk font_widths flag_codes team_file tactics catalogue calendar
-           png_palette palette_file picture sound input_script)
+           png_palette palette_file picture sound input_script crowd competition_save)
 fi
 status=0
 for r in "${readers[@]}"; do
   mkdir -p "$build/corpus/$r" "$build/artifacts/$r"
   log="$build/artifacts/$r/last_run.log"
   set +e
-  ASAN_OPTIONS=detect_leaks=1 "$build/tests/fuzz/fuzz_$r" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$root/tests/sanitizers/lsan.supp "$build/tests/fuzz/fuzz_$r" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -max_len=65536 -close_fd_mask=3 -print_final_stats=1 -artifact_prefix="$build/artifacts/$r/" \
     "$build/corpus/$r" >"$log" 2>&1
   rc=$?

@@ -57,3 +57,7 @@ done
 mkdir -p "$corpus/input_script"
 printf '10 char x\n40 press DOWN\n50 down COMMA\n52 up COMMA\n60 mouse 100 200\n61 mousedown 1\n70 joyaxis 0 -1 0.5\n71 joydown 1 3\n90 close\n' \
   > "$corpus/input_script/basic.txt"
+
+seed crowd "$assets"/images/stadium/crowd.txt
+# A league saved by the game itself in the middle of its season.
+seed competition_save "$(dirname "$0")"/seeds/*.sav
