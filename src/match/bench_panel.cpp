@@ -43,9 +43,9 @@ int pulse_colour(int base, int target, long ms) { return mix_colour(base, target
 
 void draw_panel_box(int x, int y, int w, int h) {
     set_color_faded(SHADOW_GREEN, fade_level);
-    draw_box_frame(x, y, w, h);
+    draw_box_frame(x + SHADOW_OFFSET, y + SHADOW_OFFSET, w, h);
     set_color_faded(WHITE, fade_level);
-    draw_box_frame(x - SHADOW_OFFSET, y - SHADOW_OFFSET, w, h);
+    draw_box_frame(x, y, w, h);
 }
 
 void fill_panel_row(int x, int y, int w, int h, int rgb) {

@@ -28,7 +28,7 @@ double pulse_weight(long ms);
 int mix_colour(int base, int target, double weight);
 int pulse_colour(int base, int target, long ms);
 
-// A box's frame: a dark green shadow, the white frame 2 pixels up and to the left of it.
+// A box's frame: white, over a dark green shadow 2 pixels down and to the right.
 void draw_panel_box(int x, int y, int w, int h);
 // A half-transparent fill, dimmed by the fade.
 void fill_panel_row(int x, int y, int w, int h, int rgb);
