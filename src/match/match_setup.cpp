@@ -73,7 +73,8 @@ void build_match_objects() {
         team.nearest_1 = nullptr;
         team.nearest_2 = nullptr;
         inputs[i] = t_input{};
-        inputs[i].dev = team.control == CONTROL_PLAYER ? team.dev : 0;
+        // A coach side has no player to steer but still uses its device for the bench.
+        inputs[i].dev = team.control != CONTROL_COMPUTER ? team.dev : 0;
     }
 
     function_keys = t_function_key{};
