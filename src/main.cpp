@@ -10,6 +10,7 @@
 #include "match/match_benchmark.hpp"
 #include "match/headless.hpp"
 #include "match/match_command_line.hpp"
+#include "match/replay_watch.hpp"
 #include "platform/fatal.hpp"
 #include "platform/files.hpp"
 #include "platform/graphics.hpp"
@@ -42,6 +43,7 @@ const char* const HELP =
     "                        possible; one JSON line of results per match\n"
     "  --matches N           headless: N matches with seeds --seed, --seed+1 ... and a summary line\n"
     "  --digests FILE        headless: write the match-state digests (every 40 updates) to FILE\n"
+    "  --watch FILE          show the highlights saved in FILE (a replays/*.qhl of the end screen)\n"
     "  --benchmark           print start-up time, frame rate and CPU time per frame at exit\n"
     "  --version             print the version\n"
     "  --help                this text\n"
@@ -70,6 +72,7 @@ int main(int argc, char** argv) {
     long headless_matches = 1;
     bool headless_summary = false;
     std::string digest_path;
+    std::string watch_path;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const auto value = [&]() -> const char* {
@@ -167,6 +170,8 @@ int main(int argc, char** argv) {
             }
         } else if (arg == "--digests") {
             digest_path = value();
+        } else if (arg == "--watch") {
+            watch_path = value();
         } else if (arg == "--benchmark") {
             options.benchmark = true;
         } else {
@@ -181,6 +186,7 @@ int main(int argc, char** argv) {
     for (t_screenshot_request& s : options.screenshots) s.path = absolute(s.path);
     options.input_script = absolute(options.input_script);
     digest_path = absolute(digest_path);
+    watch_path = absolute(watch_path);
     if (options.headless) {
         if (options.match.home.empty()) {
             std::fprintf(stderr, "quilbo: --headless needs --match\n");
@@ -200,10 +206,13 @@ int main(int argc, char** argv) {
             return run_headless_matches(app, options.match, options.seeded ? options.seed : 1,
                                         static_cast<int>(headless_matches), headless_summary, digest_path);
         if (options.benchmark) enable_match_benchmark();
-        if (options.match.home.empty())
+        if (!watch_path.empty()) {
+            if (!start_watching(watch_path)) return 1;
+        } else if (options.match.home.empty()) {
             app.open_first_screen();
-        else
+        } else {
             start_command_line_match(options.match);
+        }
         app.loop();
         report_match_benchmark();
     }

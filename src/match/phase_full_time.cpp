@@ -3,11 +3,13 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "match/function_keys.hpp"
+#include "match/highlights.hpp"
 #include "match/match_sound.hpp"
 #include "match/match_state.hpp"
 #include "match/phase_common.hpp"
 #include "match/phase_half_time.hpp"
 #include "match/player_movement.hpp"
+#include "match/replay_save_key.hpp"
 #include "platform/input.hpp"
 #include "platform/random.hpp"
 
@@ -117,11 +119,18 @@ void t_match_end::update() {
         ++timer;
         record_sub_step(CAMERA_SLOW);
     }
+    save_highlights_on_key();
     if (key_down(KEY_H) && highlights_count > 0) {
+        highlight_position = 0;
         action_queue->push(ACTION_FADE_OUT, 0);
         action_queue->push(ACTION_NEW_SCREEN, phase_mode::SHOW_HIGHLIGHT);
         action_queue->push(ACTION_FADE_IN, 0);
         return;
     }
     if (fire1_on_any_device() || key_down(KEY_ESCAPE) || timer > MATCH_END_SUB_STEPS) quit_match();
+}
+
+void t_match_end::render() {
+    t_match_mode::render();
+    draw_save_highlights_hint();
 }

@@ -64,6 +64,8 @@ class t_match_end : public t_match_mode {
 public:
     t_match_end();
     void update() override;
+    // The statistics, and the key that keeps the highlights.
+    void render() override;
 
     int32_t timer = 0; // sub-steps since entry
 };

@@ -1,0 +1,40 @@
+#include "match/replay_save_key.hpp"
+
+#include <cstdio>
+
+#include "core/dictionary.hpp"
+#include "core/fonts.hpp"
+#include "core/globals.hpp"
+#include "match/highlight_file.hpp"
+#include "match/hud_message.hpp"
+#include "platform/graphics.hpp"
+#include "platform/input.hpp"
+
+namespace {
+constexpr int KEY_S = 'S';
+constexpr int HINT_FROM_BOTTOM = 40;
+constexpr int ALIGN_CENTRE = 0;
+} // namespace
+
+void save_highlights_on_key() {
+    if (key_hit(KEY_S) == 0 || highlights_count <= 0) return;
+    std::string error;
+    const std::string path = save_match_highlights(HIGHLIGHTS_FOLDER, error);
+    if (path.empty()) {
+        std::printf("Highlights not saved: %s\n", error.c_str());
+        show_hud_message("", translate("HIGHLIGHTS NOT SAVED"));
+    } else {
+        std::printf("Highlights saved to %s\n", path.c_str());
+        show_hud_message("", translate("HIGHLIGHTS SAVED"));
+    }
+    std::fflush(stdout);
+}
+
+void draw_save_highlights_hint() {
+    if (highlights_count <= 0) return;
+    set_color(fade_level, fade_level, fade_level);
+    set_blend(MASK_BLEND);
+    set_alpha(1);
+    draw_text_14("S: " + translate("SAVE HIGHLIGHTS"), static_cast<float>(screen_w / 2),
+                 static_cast<float>(screen_h - HINT_FROM_BOTTOM), font_14, ALIGN_CENTRE);
+}
