@@ -53,6 +53,11 @@ t_match_kick_off::t_match_kick_off() : t(match_status.kick_off_team), time(stati
     display_score = 1;
     play_whistle();
     match_status.event = t_match_status::KICK_OFF;
+    pick_kicker();
+    clear_controllers();
+}
+
+void t_match_kick_off::pick_kicker() {
     t_team& kicking = team(t);
     kicking.find_nearest();
     kicker_ = kicking.nearest_1;
@@ -62,7 +67,6 @@ t_match_kick_off::t_match_kick_off() : t(match_status.kick_off_team), time(stati
         kicker->ty = ball.y;
         kicker->fmx = 2 * kicking.side * (2 * t - 1) + 4;
     }
-    clear_controllers();
 }
 
 // A human kicker turns round the ball to the direction he pushes, never towards his own goal line.
@@ -86,6 +90,8 @@ void t_match_kick_off::aim() {
 void t_match_kick_off::update() {
     read_set_up_controllers();
     if (handle_function_keys()) return;
+    // The kicker may have been taken off from the bench while this phase was held.
+    if (kicker_ && kicker_->status == STATUS_SUBSTITUTED) pick_kicker();
     aim();
     t_team& kicking = team(t);
     if (kicking.control != CONTROL_PLAYER && millisecs() - time > AUTOMATIC_KICK_OFF_MS && kicker_) {

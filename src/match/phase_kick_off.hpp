@@ -26,6 +26,8 @@ public:
 
 private:
     void aim();
+    // The nearest of the kicking side walks behind the ball and owns it.
+    void pick_kicker();
     std::shared_ptr<t_player> kicker_;
 };
 
