@@ -3,6 +3,7 @@
 #include "core/globals.hpp"
 #include "match/bench_lineup.hpp"
 #include "match/bench_simulation.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_state.hpp"
 
 t_match_bench_enter::t_match_bench_enter() {
@@ -14,6 +15,7 @@ t_match_bench_enter::t_match_bench_enter() {
 }
 
 void t_match_bench_enter::update() {
+    if (handle_function_keys()) return;
     bench_sub_steps(camera_towards(1, bench_status.target_x, 2, bench_status.target_y), false);
     if (view_distance_to(bench_status.target_x, bench_status.target_y) < BENCH_REACHED) {
         t_coach& coach = coaches[static_cast<size_t>(bench_status.team)];

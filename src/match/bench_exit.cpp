@@ -4,6 +4,7 @@
 #include "core/globals.hpp"
 #include "match/bench_lineup.hpp"
 #include "match/bench_simulation.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_state.hpp"
 
 t_match_bench_exit::t_match_bench_exit() {
@@ -15,6 +16,7 @@ t_match_bench_exit::t_match_bench_exit() {
 }
 
 void t_match_bench_exit::update() {
+    if (handle_function_keys()) return;
     bench_sub_steps(camera_towards(1, bench_status.old_target_x, 2, bench_status.old_target_y), true);
     if (view_distance_to(bench_status.old_target_x, bench_status.old_target_y) < VIEW_RESTORED)
         action_queue->push(ACTION_RESTORE_HELD, 0);

@@ -8,6 +8,7 @@
 #include "match/bench_lineup.hpp"
 #include "match/bench_panel.hpp"
 #include "match/bench_simulation.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_state.hpp"
 #include "platform/timer.hpp"
 
@@ -31,6 +32,7 @@ void coach_gesture(int team, int status) {
 t_match_bench_formation::t_match_bench_formation() : t(bench_status.team), controls_(bench_status.team) {}
 
 void t_match_bench_formation::update() {
+    if (handle_function_keys()) return;
     controls_.read();
     bench_sub_steps(camera_towards(1, bench_status.target_x, 1, bench_status.target_y), true);
     if (const int step = controls_.vertical_release(); step != 0)

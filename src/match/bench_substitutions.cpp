@@ -9,6 +9,7 @@
 #include "match/bench_lineup.hpp"
 #include "match/bench_panel.hpp"
 #include "match/bench_simulation.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_state.hpp"
 #include "platform/timer.hpp"
 
@@ -30,6 +31,7 @@ t_match_bench_substitutions::t_match_bench_substitutions()
 }
 
 void t_match_bench_substitutions::update() {
+    if (handle_function_keys()) return;
     controls_.read();
     bench_sub_steps(camera_towards(1, bench_status.target_x, 1, bench_status.target_y), true);
     if (const int step = controls_.vertical_release(); step != 0) {

@@ -8,6 +8,7 @@
 #include "match/bench_lineup.hpp"
 #include "match/bench_panel.hpp"
 #include "match/bench_simulation.hpp"
+#include "match/function_keys.hpp"
 #include "match/match_state.hpp"
 #include "platform/timer.hpp"
 
@@ -31,6 +32,7 @@ t_match_bench_tactics::t_match_bench_tactics()
     : t(bench_status.team), selected_tactics(bench_team(bench_status.team).tactics), controls_(bench_status.team) {}
 
 void t_match_bench_tactics::update() {
+    if (handle_function_keys()) return;
     controls_.read();
     bench_sub_steps(camera_towards(1, bench_status.target_x, 1, bench_status.target_y), true);
     if (const int step = controls_.vertical_release(); step != 0)
