@@ -41,13 +41,21 @@ void t_ball::update() {
 }
 
 void t_ball::update_physics() {
-    const double step = v / BALL_SUB_STEPS_PER_SECOND;
-    x += step * (cos_deg(a) - SPIN_BEND * s * sin_deg(a));
-    y += step * (sin_deg(a) + SPIN_BEND * s * cos_deg(a));
+    // A ball at rest and a calm day need no trigonometry (the prediction runs
+    // this 960 times at a go).
+    if (v != 0) {
+        const double step = v / BALL_SUB_STEPS_PER_SECOND;
+        const double c = cos_deg(a);
+        const double sn = sin_deg(a);
+        x += step * (c - SPIN_BEND * s * sn);
+        y += step * (sn + SPIN_BEND * s * c);
+    }
     if (z < 1) v -= grass.friction * std::sqrt(std::fabs(v / BALL_SUB_STEPS_PER_SECOND));
-    const double push = WIND_PUSH * std::log10(1 + z) * wind.speed;
-    x += push * cos_deg(45.0 * wind.dir);
-    y += push * sin_deg(45.0 * wind.dir);
+    if (wind.speed != 0) {
+        const double push = WIND_PUSH * std::log10(1 + z) * wind.speed;
+        x += push * cos_deg(45.0 * wind.dir);
+        y += push * sin_deg(45.0 * wind.dir);
+    }
     if (v < 0) {
         v = 0;
         s = 0;
@@ -72,6 +80,9 @@ void t_ball::update_prediction() {
     for (t_vec3d& p : prediction) {
         p = t_vec3d{static_cast<int>(round_half_away(x)), static_cast<int>(round_half_away(y)),
                     static_cast<int>(round_half_away(z))};
+        // Once it lies still it stays where it is (the wind does not move a
+        // ball on the grass).
+        if (v == 0 && vz == 0 && z == 0) continue;
         for (int k = 0; k < PREDICTION_SUB_STEPS; ++k) update_physics();
     }
     silent_ = false;

@@ -6,7 +6,11 @@ void t_player::update_frame_distance() {
     frame_distance = PREDICTION_FRAMES;
     for (int i = 0; i < PREDICTION_FRAMES; ++i) {
         const t_vec3d& q = ball.prediction[static_cast<size_t>(i)];
-        if (distance(x, y, q.x, q.y) < speed_running * i / 40) {
+        // Squares compared: the square root cost more than all the rest.
+        const double dx = q.x - x;
+        const double dy = q.y - y;
+        const double reach = speed_running * i / 40;
+        if (dx * dx + dy * dy < reach * reach) {
             frame_distance = i;
             return;
         }

@@ -5,6 +5,7 @@
 
 #include "core/settings.hpp"
 #include "match/match_state.hpp"
+#include "match/player_heading.hpp"
 #include "match/state_machine.hpp"
 #include "platform/maths.hpp"
 #include "ui/input.hpp"
@@ -17,8 +18,14 @@ constexpr double RUN_FROM_SQUARED = 16;
 
 double angle_to_ball(const t_player& p) { return atan2_deg(ball.y - p.y, ball.x - p.x); }
 
-// Sets v and a; true when he is on his way somewhere.
-bool steer(t_player& p, const t_team& t, const t_input& in, bool keeper_thinks) {
+// How he moves this sub-step; the heading is known when he runs to a target.
+struct t_motion {
+    bool moving = false;
+    const t_heading* heading = nullptr;
+};
+
+// Sets v and a.
+t_motion steer(t_player& p, const t_team& t, const t_input& in, bool keeper_thinks, t_heading& run) {
     if (t.controlled.get() == &p) {
         if (in.fired == 1) {
             p.v = std::max(0.0, p.v - p.ac);
@@ -29,27 +36,34 @@ bool steer(t_player& p, const t_team& t, const t_input& in, bool keeper_thinks) 
         } else {
             p.v = 0;
         }
-        return p.v > 0;
+        return {p.v > 0, nullptr};
     }
     if (keeper_thinks) {
         if (p.brain) p.brain->think();
-        return p.v > 0;
+        return {p.v > 0, nullptr};
     }
-    const double dx = round_half_away(p.tx - p.x);
-    const double dy = round_half_away(p.ty - p.y);
+    const double dx = whole_units(p.tx - p.x);
+    const double dy = whole_units(p.ty - p.y);
     if (std::fabs(dx) >= 1 || std::fabs(dy) >= 1) {
         p.v = p.speed * (WALK_SHARE + (dx * dx + dy * dy > RUN_FROM_SQUARED ? RUN_EXTRA_SHARE : 0));
-        p.a = std::fmod(atan2_deg(dy, dx) + 360, 360);
-        return true;
+        run = heading_to(dx, dy);
+        p.a = run.a;
+        return {true, &run};
     }
     p.v = 0;
     p.a = angle_to_ball(p);
-    return false;
+    return {false, nullptr};
 }
 
-void integrate(t_player& p) {
-    p.x += cos_deg(p.a) * p.v / SUB_STEPS_PER_SECOND;
-    p.y += sin_deg(p.a) * p.v / SUB_STEPS_PER_SECOND;
+void integrate(t_player& p, const t_heading* heading) {
+    // Standing still changes nothing: no trigonometry for him.
+    if (p.v != 0) {
+        const double c = heading ? heading->cos : cos_deg(p.a);
+        const double s = heading ? heading->sin : sin_deg(p.a);
+        p.x += c * p.v / SUB_STEPS_PER_SECOND;
+        p.y += s * p.v / SUB_STEPS_PER_SECOND;
+    }
+    if (p.vz == 0 && p.z == 0) return;
     p.z += p.vz / SUB_STEPS_PER_SECOND;
     if (p.z > 0) p.vz -= GRAVITY_PER_SUB_STEP;
     if (p.z < 0) {
@@ -58,10 +72,10 @@ void integrate(t_player& p) {
     }
 }
 
-void animate(t_player& p, bool moving) {
-    p.fmx = std::fmod(round_half_away(std::fmod(p.a + 360, 360) / 45), 8);
-    p.fmy = moving ? std::fmod(p.fmy + 1 + 0.16 * p.v / 1000, 4) - 1 : 1;
-    if (p.status == STATUS_ON_BENCH && !moving) {
+void animate(t_player& p, const t_motion& m) {
+    p.fmx = m.heading ? m.heading->fmx : std::fmod(round_half_away(std::fmod(p.a + 360, 360) / 45), 8);
+    p.fmy = m.moving ? std::fmod(p.fmy + 1 + 0.16 * p.v / 1000, 4) - 1 : 1;
+    if (p.status == STATUS_ON_BENCH && !m.moving) {
         p.fmx = 0;
         p.fmy = 1;
     }
@@ -89,14 +103,15 @@ bool move_players(int keep_in_bounds, int keeper_logic) {
             if (!ref) continue;
             t_player& p = *ref;
             const bool keeper_thinks = slot == GOALKEEPER_SLOT && keeper_logic && t.controlled != ref;
-            const bool moving = steer(p, t, in, keeper_thinks);
-            anyone_moving = anyone_moving || moving;
-            integrate(p);
+            t_heading run;
+            const t_motion motion = steer(p, t, in, keeper_thinks, run);
+            anyone_moving = anyone_moving || motion.moving;
+            integrate(p, motion.heading);
             if (p.status == STATUS_SUBSTITUTED && p.v == 0) {
                 p.x = PARKED_X;
                 p.tx = p.x;
             }
-            if (!keeper_thinks) animate(p, moving);
+            if (!keeper_thinks) animate(p, motion);
             if (keep_in_bounds && p.status != STATUS_SUBSTITUTED) keep_on_pitch(p);
         }
     }

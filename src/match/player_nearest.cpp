@@ -1,29 +1,33 @@
 // The two players of a team nearest the ball.
+#include <algorithm>
+#include <array>
+#include <utility>
+
 #include "match/match_helpers.hpp"
 #include "match/match_state.hpp"
 #include "match/player_refs.hpp"
 
 void t_team::find_nearest() {
     if (players.size() < 3) return;
-    const auto far = [](const std::shared_ptr<t_player>& p) { return distance(p->x, p->y, ball.x, ball.y); };
-    if (far(players[2]) <= far(players[1])) {
-        nearest_1 = players[2];
-        nearest_2 = players[1];
-    } else {
-        nearest_1 = players[1];
-        nearest_2 = players[2];
-    }
-    const auto consider = [&](const std::shared_ptr<t_player>& p) {
-        const double d = far(p);
-        if (d < far(nearest_2)) {
-            if (d < far(nearest_1)) {
-                nearest_2 = nearest_1;
-                nearest_1 = p;
+    // Each distance once: the comparisons below ask for them again and again.
+    constexpr size_t MOST = 11;
+    std::array<double, MOST> far{};
+    const size_t count = std::min(players.size(), MOST);
+    for (size_t pos = 0; pos < count; ++pos) far[pos] = distance(players[pos]->x, players[pos]->y, ball.x, ball.y);
+    size_t n1 = 1, n2 = 2;
+    if (far[2] <= far[1]) std::swap(n1, n2);
+    const auto consider = [&](size_t pos) {
+        if (far[pos] < far[n2]) {
+            if (far[pos] < far[n1]) {
+                n2 = n1;
+                n1 = pos;
             } else {
-                nearest_2 = p;
+                n2 = pos;
             }
         }
     };
-    for (size_t pos = 3; pos <= 10 && pos < players.size(); ++pos) consider(players[pos]);
-    if (ball.owner_last && ball.owner_last->team == this) consider(players[0]);
+    for (size_t pos = 3; pos < count; ++pos) consider(pos);
+    if (ball.owner_last && ball.owner_last->team == this) consider(0);
+    nearest_1 = players[n1];
+    nearest_2 = players[n2];
 }

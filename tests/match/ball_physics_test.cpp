@@ -167,6 +167,29 @@ TEST_F(BallPhysics, PredictionRunsAheadAndLeavesTheBallAlone) {
     EXPECT_EQ(b.prediction[1].z, static_cast<int>(std::lround(copy.z)));
 }
 
+// The prediction stops working once the ball lies still; what it predicts must
+// be what running the physics all the way gives, wind or not.
+TEST_F(BallPhysics, PredictionOfABallComingToRestMatchesTheFullRun) {
+    for (int windy = 0; windy < 2; ++windy) {
+        wind.speed = windy * 2;
+        wind.dir = 3;
+        b.set_position(-40.3, 100.2, 0);
+        b.v = 60;
+        b.vz = 20;
+        b.a = 200;
+        b.s = -1;
+        t_ball copy = b;
+        b.update_prediction();
+        for (size_t i = 0; i < b.prediction.size(); ++i) {
+            EXPECT_EQ(b.prediction[i].x, static_cast<int>(std::lround(copy.x))) << i << " wind " << windy;
+            EXPECT_EQ(b.prediction[i].y, static_cast<int>(std::lround(copy.y))) << i << " wind " << windy;
+            EXPECT_EQ(b.prediction[i].z, static_cast<int>(std::lround(copy.z))) << i << " wind " << windy;
+            for (int k = 0; k < 12; ++k) copy.update_physics();
+        }
+        EXPECT_EQ(copy.v, 0) << "the ball must have come to rest within the prediction";
+    }
+}
+
 TEST_F(BallPhysics, CornerFlagStopsALowBallOnly) {
     b.x0 = 500;
     b.y0 = 635;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "match/player_heading.hpp"
 #include "match/player_movement.hpp"
 #include "player_test_support.hpp"
 
@@ -157,4 +158,24 @@ TEST_F(PlayerMovement, JumpingPlayerFallsBackToTheGrass) {
     run(200);
     EXPECT_EQ(p.z, 0);
     EXPECT_EQ(p.vz, 0);
+}
+
+// The table of run directions must give exactly what working them out gives,
+// inside its reach and beyond it.
+TEST(PlayerHeading, TableAgreesWithTheFullWorkingEverywhere) {
+    for (int dy = -HEADING_REACH - 3; dy <= HEADING_REACH + 3; dy += 1)
+        for (int dx = -HEADING_REACH - 3; dx <= HEADING_REACH + 3; dx += 7) {
+            const t_heading t = heading_to(dx, dy);
+            const t_heading f = heading_of(dx, dy);
+            ASSERT_EQ(t.a, f.a) << dx << "," << dy;
+            ASSERT_EQ(t.cos, f.cos) << dx << "," << dy;
+            ASSERT_EQ(t.sin, f.sin) << dx << "," << dy;
+            ASSERT_EQ(t.fmx, f.fmx) << dx << "," << dy;
+        }
+    EXPECT_EQ(heading_to(0, 5).a, 90);
+    EXPECT_EQ(heading_to(-5, -5).a, 225);
+    EXPECT_EQ(heading_to(-5, -5).fmx, 5);
+    EXPECT_EQ(heading_to(5, -1).fmx, 0); // 348.7 degrees faces column 0, not 8
+    EXPECT_EQ(whole_units(-2.5), -3);
+    EXPECT_EQ(whole_units(2.49), 2);
 }
