@@ -175,10 +175,44 @@ t_image_ref load_recoloured_png(const std::string& path, const t_color_replaceme
     return image;
 }
 
-void apply_palette_file(std::vector<uint8_t>& png_bytes, const std::string& palette_path) {
+std::vector<uint32_t> recoloured_palette(const t_indexed_picture& picture, const t_color_replacement_list& list) {
+    std::vector<uint32_t> rgb = picture.rgb;
+    for (size_t e = 0; e < picture.palette_size; ++e)
+        for (const t_rgb_pair& pair : list.pairs())
+            if (static_cast<uint32_t>(pair.rgb_old) == picture.rgb[e]) rgb[e] = static_cast<uint32_t>(pair.rgb_new) & 0xFFFFFF;
+    return rgb;
+}
+
+std::vector<uint32_t> replaced_palette(const t_indexed_picture& picture, const std::vector<int>& colours) {
+    std::vector<uint32_t> rgb = picture.rgb;
+    for (size_t e = 0; e < picture.palette_size; ++e)
+        rgb[e] = e < colours.size() ? static_cast<uint32_t>(colours[e]) & 0xFFFFFF : 0;
+    return rgb;
+}
+
+t_image_ref image_from_indexed(const t_indexed_picture& picture, const std::vector<uint32_t>& rgb, int flags, int mask) {
+    set_mask_colour(mask);
+    const uint32_t masked_rgb = mask_color();
+    const bool masked = flags == -1 || (flags & MASKED_IMAGE) != 0;
+    std::array<uint32_t, 256> argb_of{};
+    for (size_t i = 0; i < argb_of.size(); ++i) {
+        const uint32_t colour = i < rgb.size() ? rgb[i] & 0xFFFFFF : 0;
+        argb_of[i] = masked && colour == masked_rgb ? 0 : (static_cast<uint32_t>(picture.alpha[i]) << 24) | colour;
+    }
+    t_pixmap pixels(picture.width, picture.height);
+    uint32_t* px = pixels.data();
+    for (size_t i = 0; i < picture.indices.size(); ++i) px[i] = argb_of[picture.indices[i]];
+    return std::make_shared<t_image>(std::move(pixels), flags == -1 ? DEFAULT_IMAGE_FLAGS : flags);
+}
+
+std::vector<int> read_palette_file(const std::string& palette_path) {
     std::vector<uint8_t> text;
     if (!load_file_bytes(palette_path, text)) runtime_error("palette not found");
-    replace_palette(png_bytes, parse_palette_text(std::string(text.begin(), text.end())));
+    return parse_palette_text(std::string(text.begin(), text.end()));
+}
+
+void apply_palette_file(std::vector<uint8_t>& png_bytes, const std::string& palette_path) {
+    replace_palette(png_bytes, read_palette_file(palette_path));
 }
 
 void replace_colours(const t_image_ref& image, const t_color_replacement_list& list) {

@@ -69,6 +69,17 @@ void replace_palette(std::vector<uint8_t>& png, const std::vector<int>& colours)
 
 t_image_ref load_recoloured_png(const std::string& path, const t_color_replacement_list& list, int flags, int mask);
 void apply_palette_file(std::vector<uint8_t>& png_bytes, const std::string& palette_path);
+// The colours of a stadium palette file; fatal "palette not found" when it is missing.
+std::vector<int> read_palette_file(const std::string& palette_path);
+
+// The file's palette after recolour_palette's rule (each entry compared with its original colour, the last
+// matching pair wins), and after replace_palette's (entry i becomes colour i, black past the list).
+std::vector<uint32_t> recoloured_palette(const t_indexed_picture& picture, const t_color_replacement_list& list);
+std::vector<uint32_t> replaced_palette(const t_indexed_picture& picture, const std::vector<int>& colours);
+
+// The picture load_image gives for the PNG with that palette written into it: same pixels, same flags, and the
+// mask colour set for later loads as a load would leave it.
+t_image_ref image_from_indexed(const t_indexed_picture& picture, const std::vector<uint32_t>& rgb, int flags, int mask);
 
 // Pixel recolouring: a template colour with full alpha becomes the new colour
 // with full alpha, in every frame.

@@ -100,19 +100,33 @@ std::string get_image_path(const t_team& team, const std::string& kind) {
     return "images/" + kind + "/" + kit_style_name(worn_kit(team).style) + ".png";
 }
 
-t_image_ref load_player_image(const t_player& player, const t_team& team) {
+std::string player_image_path(const t_player& player, const t_team& team) {
+    return player.is_goalkeeper() ? "images/player/keeper.png" : get_image_path(team, "player");
+}
+
+t_color_replacement_list player_image_colours(const t_player& player, const t_team& team) {
     t_color_replacement_list list;
     add_kit_colors(worn_kit(team), list);
     add_skin_colors(player, list);
-    const std::string path = player.is_goalkeeper() ? "images/player/keeper.png" : get_image_path(team, "player");
-    return load_recoloured_png(path, list, MASKED_IMAGE, 0);
+    return list;
+}
+
+std::string hair_image_path(const t_player& player) {
+    return "images/player/hair/" + std::to_string(hair_type_code(player)) + ".png";
+}
+
+t_color_replacement_list hair_image_colours(const t_player& player) {
+    t_color_replacement_list list;
+    add_hair_colors(player, list);
+    return list;
+}
+
+t_image_ref load_player_image(const t_player& player, const t_team& team) {
+    return load_recoloured_png(player_image_path(player, team), player_image_colours(player, team), MASKED_IMAGE, 0);
 }
 
 t_image_ref load_hair(const t_player& player) {
-    t_color_replacement_list list;
-    add_hair_colors(player, list);
-    return load_recoloured_png("images/player/hair/" + std::to_string(hair_type_code(player)) + ".png", list,
-                               MASKED_IMAGE, 0);
+    return load_recoloured_png(hair_image_path(player), hair_image_colours(player), MASKED_IMAGE, 0);
 }
 
 t_face create_face(const t_player& player) {

@@ -33,6 +33,11 @@ std::string get_image_path(const t_team& team, const std::string& kind);
 // Match sprite sheet (kit and skin) and hair sheet of a player of `team`.
 t_image_ref load_player_image(const t_player& player, const t_team& team);
 t_image_ref load_hair(const t_player& player);
+// What those two load: the sheet's file and the colours written into its palette.
+std::string player_image_path(const t_player& player, const t_team& team);
+t_color_replacement_list player_image_colours(const t_player& player, const t_team& team);
+std::string hair_image_path(const t_player& player);
+t_color_replacement_list hair_image_colours(const t_player& player);
 
 struct t_face {
     t_image_ref face;

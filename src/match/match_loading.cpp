@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <future>
 #include <map>
 #include <tuple>
 
@@ -22,6 +23,7 @@
 #include "platform/fatal.hpp"
 #include "platform/graphics.hpp"
 #include "platform/stream.hpp"
+#include "platform/timer.hpp"
 
 namespace {
 constexpr int MODE_MATCH_INTRO = 36;
@@ -61,17 +63,33 @@ t_image_ref load_on_black(const std::string& name) {
     return load_image_from("images", name, MASKED_IMAGE, 0);
 }
 
+// Wall clock and process CPU per loading step, printed with --benchmark to show where the time goes.
+class t_step_timer {
+public:
+    t_step_timer() : wall_(std::chrono::steady_clock::now()), cpu_(process_cpu_ms()) {}
+    void step(const char* name) {
+        const auto wall = std::chrono::steady_clock::now();
+        const double cpu = process_cpu_ms();
+        text_ += std::string(text_.empty() ? "" : ", ") + name + " " +
+                 std::to_string(static_cast<int>(std::chrono::duration<double, std::milli>(wall - wall_).count())) + "/" +
+                 std::to_string(static_cast<int>(cpu - cpu_));
+        wall_ = wall;
+        cpu_ = cpu;
+    }
+    const std::string& text() const { return text_; }
+
+private:
+    std::chrono::steady_clock::time_point wall_;
+    double cpu_;
+    std::string text_;
+};
+
 int percent_of(int done, int total) { return total == 0 ? 100 : (100 * done + total - 1) / total; }
 
-t_image_ref load_pitch_tile(int r, int c) {
-    const std::string path = "images/stadium/generic_" + std::to_string(r) + std::to_string(c) + ".png";
-    std::vector<uint8_t> bytes;
-    if (!load_file_bytes(path, bytes)) runtime_error("File not found: " + path);
-    apply_palette_file(bytes, pitch_palette_path(grass.grass_type, match_settings.time, match_settings.sky));
-    set_mask_colour(PITCH_MASK);
-    t_image_ref image = load_image(bytes, MASKED_IMAGE);
-    if (!image) runtime_error("Error while loading: " + path);
-    return image;
+t_image_ref load_pitch_tile(t_match_picture_cache& pictures, int r, int c) {
+    return pictures.with_palette_file(
+        "images/stadium/generic_" + std::to_string(r) + std::to_string(c) + ".png",
+        pitch_palette_path(grass.grass_type, match_settings.time, match_settings.sky), MASKED_IMAGE, PITCH_MASK);
 }
 
 t_color_replacement_list kit_list(const t_team& team) {
@@ -81,19 +99,19 @@ t_color_replacement_list kit_list(const t_team& team) {
 }
 
 template <size_t N>
-void load_shadow_sheets(std::array<t_image_ref, N>& sheets, const std::string& kind) {
+void load_shadow_sheets(t_match_picture_cache& pictures, std::array<t_image_ref, N>& sheets, const std::string& kind) {
     const bool at_night = match_settings.time == TIME_NIGHT;
     t_color_replacement_list list;
     list.add(SHADOW_PLACEHOLDER, at_night ? grass.sha1 : grass.sha2);
     for (size_t n = 0; n < N; ++n)
-        sheets[n] = n == 0 || at_night ? load_recoloured_png("images/player/shadows/" + kind + "_" + std::to_string(n) +
+        sheets[n] = n == 0 || at_night ? pictures.recoloured("images/player/shadows/" + kind + "_" + std::to_string(n) +
                                                                  ".png",
                                                              list, MASKED_IMAGE, 0)
                                        : nullptr;
 }
 
 // Bodies (first half of the bar) then hair (second half); players of a team with the same skin share a body sheet.
-void load_player_images() {
+void load_player_images(t_match_picture_cache& pictures) {
     std::map<std::tuple<size_t, bool, int>, t_image_ref> bodies;
     std::map<std::tuple<int, int, int>, t_image_ref> hairs;
     int total = 0;
@@ -103,7 +121,9 @@ void load_player_images() {
         for (size_t slot = 1; slot < match_players[t].size(); ++slot) {
             t_player& p = *match_players[t][slot];
             t_image_ref& body = bodies[{t, p.is_goalkeeper(), p.sk}];
-            if (!body) body = load_player_image(p, *match_teams[t]);
+            if (!body)
+                body = pictures.recoloured(player_image_path(p, *match_teams[t]),
+                                           player_image_colours(p, *match_teams[t]), MASKED_IMAGE, 0);
             p.image = body;
             sprites.push_back(&p);
             show_progress(percent_of(++done, total) / 2);
@@ -113,13 +133,13 @@ void load_player_images() {
         for (size_t slot = 1; slot < match_players[t].size(); ++slot) {
             t_player& p = *match_players[t][slot];
             t_image_ref& hair = hairs[{hair_type_code(p), p.hc, p.sk}];
-            if (!hair) hair = load_hair(p);
+            if (!hair) hair = pictures.recoloured(hair_image_path(p), hair_image_colours(p), MASKED_IMAGE, 0);
             p.hair = hair;
             show_progress(50 + percent_of(++done, total) / 2);
         }
 }
 
-void place_props() {
+void place_props(t_match_picture_cache& pictures) {
     top_goal[0] = t_sprite{};
     top_goal[0].x = TOP_GOAL_FRAME_X;
     top_goal[0].y = TOP_GOAL_FRAME_Y;
@@ -143,7 +163,7 @@ void place_props() {
         c = t_coach{};
         c.x = COACH_X;
         c.y = 1 - 2 * static_cast<int>(i) == bench_side ? COACH_BENCH_Y : COACH_OTHER_Y;
-        c.image = load_recoloured_png("images/coach.png", kit_list(*match_teams[i]), MASKED_IMAGE, 0);
+        c.image = pictures.recoloured("images/coach.png", kit_list(*match_teams[i]), MASKED_IMAGE, 0);
         sprites.push_back(&c);
     }
 }
@@ -163,14 +183,17 @@ t_image_ref load_ball_image() {
 } // namespace
 
 void load_match_images() {
+    // Decoding the sounds costs more than all the pictures together and shares nothing with them: it runs beside.
+    auto sounds = std::async(std::launch::async, load_match_sounds);
+    t_match_picture_cache pictures;
     for (int r = 0; r < PITCH_TILE_ROWS; ++r)
         for (int c = 0; c < PITCH_TILE_ROWS; ++c)
-            pitch_tiles[static_cast<size_t>(r)][static_cast<size_t>(c)] = load_pitch_tile(r, c);
-    load_player_images();
-    place_props();
+            pitch_tiles[static_cast<size_t>(r)][static_cast<size_t>(c)] = load_pitch_tile(pictures, r, c);
+    load_player_images(pictures);
+    place_props(pictures);
     const t_color_replacement_list home_kit = kit_list(*match_teams[0]);
     for (size_t k = 0; k < CROWD_PIECES; ++k)
-        match_images.crowd_pieces[k] = load_recoloured_png(
+        match_images.crowd_pieces[k] = pictures.recoloured(
             std::string("images/stadium/tile_") + static_cast<char>('a' + k) + ".png", home_kit, MASKED_IMAGE, 0);
     match_images.goal_bottom = load_on_black("goal-btm.png");
     match_images.ball = load_ball_image();
@@ -185,9 +208,9 @@ void load_match_images() {
     match_images.snow = load_on_black("snow.png");
     match_images.fog = load_on_black("fog.png");
     crowd = load_crowd_layout();
-    load_shadow_sheets(match_images.player_shadows, "player");
-    load_shadow_sheets(match_images.keeper_shadows, "keeper");
-    load_match_sounds();
+    load_shadow_sheets(pictures, match_images.player_shadows, "player");
+    load_shadow_sheets(pictures, match_images.keeper_shadows, "keeper");
+    sounds.get();
 }
 
 void release_match_images() {
@@ -202,17 +225,23 @@ void release_match_images() {
 
 MatchLoading::MatchLoading() {
     const auto started = std::chrono::steady_clock::now();
+    t_step_timer steps;
     const t_display_mode& mode = display_modes.at(static_cast<size_t>(std::clamp(settings.gr_mode, 0, 7)));
     if (!open_graphics(mode.width, mode.height, settings.full_screen != 0 ? 32 : 0, 60))
         runtime_error("Cannot open the display");
     screen_w = mode.width;
     screen_h = mode.height;
+    steps.step("display");
     build_match_objects();
     for (const auto& squad : match_players)
         for (const t_player_ref& p : squad)
             if (p) init_player_brain(*p);
+    steps.step("objects");
     load_match_images();
+    steps.step("pictures and sounds");
     start_crowd();
+    steps.step("crowd");
+    if (match_benchmark_enabled()) print_line("benchmark: match loading steps (wall/cpu ms): " + steps.text());
     frame0 = replay_frame;
     note_loading_time(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
 }

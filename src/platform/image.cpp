@@ -20,6 +20,11 @@ t_image::t_image(int width, int height, int frames, int flags)
     : width_(width), height_(height), flags_(flags), frames_(static_cast<size_t>(frames), t_pixmap(width, height)),
       textures_(static_cast<size_t>(frames), 0), dirty_(static_cast<size_t>(frames), true) {}
 
+t_image::t_image(t_pixmap&& pixels, int flags)
+    : width_(pixels.width()), height_(pixels.height()), flags_(flags), textures_(1, 0), dirty_(1, true) {
+    frames_.push_back(std::move(pixels));
+}
+
 t_image::~t_image() { forget_textures(); }
 
 t_pixmap& t_image::lock(int index) {

@@ -17,6 +17,8 @@ constexpr int DEFAULT_IMAGE_FLAGS = MASKED_IMAGE | FILTERED_IMAGE;
 class t_image {
 public:
     t_image(int width, int height, int frames, int flags);
+    // One frame holding these pixels, taken over without a copy.
+    t_image(t_pixmap&& pixels, int flags);
     ~t_image();
     t_image(const t_image&) = delete;
     t_image& operator=(const t_image&) = delete;

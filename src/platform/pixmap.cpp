@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -80,6 +81,40 @@ t_pixmap_ref decode_png(const std::vector<uint8_t>& bytes) {
     return result;
 }
 
+// Palette pictures keep one byte per pixel: the colours come later from a table.
+bool read_indexed_rows(png_structp png, png_infop info, t_indexed_picture& out, std::vector<png_bytep>& row_ptrs) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_read_info(png, info);
+    const png_uint_32 w = png_get_image_width(png, info);
+    const png_uint_32 h = png_get_image_height(png, info);
+    if (!acceptable_size(w, h) || png_get_color_type(png, info) != PNG_COLOR_TYPE_PALETTE) return false;
+    png_colorp colours = nullptr;
+    int count = 0;
+    if (png_get_PLTE(png, info, &colours, &count) == 0 || count <= 0 || count > 256) return false;
+    out.rgb.assign(256, 0);
+    out.alpha.assign(256, 255);
+    out.palette_size = static_cast<size_t>(count);
+    for (size_t i = 0; i < out.palette_size; ++i)
+        out.rgb[i] = (static_cast<uint32_t>(colours[i].red) << 16) | (static_cast<uint32_t>(colours[i].green) << 8) |
+                     colours[i].blue;
+    png_bytep trans = nullptr;
+    int trans_count = 0;
+    if (png_get_tRNS(png, info, &trans, &trans_count, nullptr) != 0 && trans != nullptr)
+        for (size_t i = 0; i < static_cast<size_t>(std::clamp(trans_count, 0, 256)); ++i) out.alpha[i] = trans[i];
+    png_set_packing(png);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    if (png_get_rowbytes(png, info) != static_cast<size_t>(w)) png_error(png, "row size");
+    out.width = static_cast<int>(w);
+    out.height = static_cast<int>(h);
+    out.indices.resize(static_cast<size_t>(w) * h);
+    row_ptrs.resize(h);
+    for (png_uint_32 y = 0; y < h; ++y) row_ptrs[y] = out.indices.data() + static_cast<size_t>(y) * w;
+    png_read_image(png, row_ptrs.data());
+    png_read_end(png, nullptr);
+    return true;
+}
+
 struct t_jpeg_error {
     jpeg_error_mgr mgr;
     std::jmp_buf jump;
@@ -137,6 +172,25 @@ t_pixmap_ref decode_picture(const std::vector<uint8_t>& bytes) {
     if (bytes.size() >= 8 && std::memcmp(bytes.data(), png_sig, 8) == 0) return decode_png(bytes);
     if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) return decode_jpeg(bytes);
     return nullptr;
+}
+
+t_indexed_picture_ref decode_indexed_png(const std::vector<uint8_t>& bytes) {
+    static const uint8_t png_sig[8] = {137, 80, 78, 71, 13, 10, 26, 10};
+    if (bytes.size() < 8 || std::memcmp(bytes.data(), png_sig, 8) != 0) return nullptr;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (png == nullptr) return nullptr;
+    png_infop info = png_create_info_struct(png);
+    if (info == nullptr) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        return nullptr;
+    }
+    t_png_reader reader{&bytes, 0};
+    png_set_read_fn(png, &reader, png_read_from_memory);
+    auto picture = std::make_shared<t_indexed_picture>();
+    std::vector<png_bytep> row_ptrs;
+    const bool ok = read_indexed_rows(png, info, *picture, row_ptrs);
+    png_destroy_read_struct(&png, &info, nullptr);
+    return ok ? picture : nullptr;
 }
 
 t_pixmap_ref load_pixmap(const std::string& path) {

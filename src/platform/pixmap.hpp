@@ -40,5 +40,22 @@ inline int pixmap_height(const t_pixmap& p) { return p.height(); }
 inline uint32_t read_pixel(const t_pixmap& p, int x, int y) { return p.read_pixel(x, y); }
 inline void write_pixel(t_pixmap& p, int x, int y, uint32_t argb) { p.write_pixel(x, y, argb); }
 
+// A palette PNG before its colours are applied, so one decoding serves every recolouring of it.
+class t_indexed_picture {
+public:
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> indices;
+    // 256 entries each: the file's colours (0xRRGGBB; black past its palette) and alphas (255 past its tRNS).
+    std::vector<uint32_t> rgb;
+    std::vector<uint8_t> alpha;
+    // Entries the file's palette holds.
+    size_t palette_size = 0;
+};
+using t_indexed_picture_ref = std::shared_ptr<t_indexed_picture>;
+
+// None when the bytes are not a palette PNG that decodes.
+t_indexed_picture_ref decode_indexed_png(const std::vector<uint8_t>& bytes);
+
 // Writes an RGBA PNG (screenshots, tools). False on failure.
 bool save_png(const t_pixmap& pixmap, const std::string& path);
