@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# A whole 3-minute computer-vs-computer match started with --match, in a window under a virtual display:
+# walk-on, kick-off, open play, half time, the second half and full time to the end of the match. Screenshots
+# at fixed frames are compared with reference pictures. The smallest display and no automatic replays keep the
+# run short. REFRESH_REFERENCES=1 rewrites the references from this run.
+set -euo pipefail
+game=$1
+data=$(cd "$2" && pwd)
+refs=$(cd "$(dirname "$0")/../data/match_direct" && pwd)
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+mkdir "$out/data"
+for entry in "$data"/*; do ln -s "$entry" "$out/data/$(basename "$entry")"; done
+# Settings: display 640 x 400, 3 minutes, no automatic replays; the rest as a fresh start has them.
+/usr/bin/python3 - "$out/data/quilbo_soccer.ini" <<'PY'
+import struct, sys
+values = [77, 0, 0, 0, 1, 2, 5, 1, 4, 1, -2, 40, 0, 1, 0, 0, 38, 40, 37, 39, 188, 190, 87, 90, 65, 83, 67, 86]
+open(sys.argv[1], 'wb').write(struct.pack('<28i', *values))
+PY
+
+shots=(walk_on:300 minute_10:2000 minute_17:3500 minute_45:7500 minute_50:9000 minute_77:14000 full_time:16500
+       after:17500)
+args=()
+for s in "${shots[@]}"; do args+=(--screenshot "${s#*:}:$out/${s%%:*}.png"); done
+set +e
+xvfb-run -a -s "-screen 0 1280x1024x24" "$game" --data "$out/data" --no-sound --seed 7 --fast \
+  --match eng:1 esp:1 --home-control computer --away-control computer --length 0 --pitch normal --weather clear \
+  --time day --frames 17600 "${args[@]}" >"$out/stdout" 2>"$out/stderr"
+rc=$?
+set -e
+if [ -n "${KEEP_SHOTS:-}" ]; then cp "$out"/*.png "$out/stdout" "$KEEP_SHOTS"/; fi
+[ "$rc" = 0 ] || { cat "$out/stdout" "$out/stderr"; echo "exit status $rc"; exit 1; }
+grep -qx quit "$out/stdout" || { echo "no quit line"; exit 1; }
+fail() { echo "$1"; exit 1; }
+for s in "${shots[@]}"; do [ -s "$out/${s%%:*}.png" ] || fail "missing screenshot ${s%%:*}"; done
+
+# Pictures: the same within a small tolerance (antialiasing of the software renderer aside).
+close_to() {
+  /usr/bin/python3 - "$1" "$2" <<'PY'
+import struct, sys, zlib
+def pixels(path):
+    data = open(path, 'rb').read()
+    pos, idat, w, h, ctype = 8, b'', 0, 0, 6
+    while pos < len(data):
+        n, kind = struct.unpack('>I4s', data[pos:pos + 8]); body = data[pos + 8:pos + 8 + n]; pos += 12 + n
+        if kind == b'IHDR': w, h, _, ctype = struct.unpack('>IIBB', body[:10])
+        elif kind == b'IDAT': idat += body
+    bpp = 4 if ctype == 6 else 3
+    raw, rows, prev, i = zlib.decompress(idat), [], bytearray(w * bpp), 0
+    for _ in range(h):
+        f, line = raw[i], bytearray(raw[i + 1:i + 1 + w * bpp]); i += 1 + w * bpp
+        for x in range(len(line)):
+            a = line[x - bpp] if x >= bpp else 0; b = prev[x]; c = prev[x - bpp] if x >= bpp else 0
+            if f == 1: line[x] = (line[x] + a) & 255
+            elif f == 2: line[x] = (line[x] + b) & 255
+            elif f == 3: line[x] = (line[x] + (a + b) // 2) & 255
+            elif f == 4:
+                p = a + b - c; pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                line[x] = (line[x] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+        rows.append(bytes(line)); prev = line
+    return w, h, bpp, rows
+wa, ha, ba, ra = pixels(sys.argv[1]); wb, hb, bb, rb = pixels(sys.argv[2])
+if (wa, ha) != (wb, hb): sys.exit('size differs')
+diff = sum(1 for y in range(ha) for x in range(wa)
+           if max(abs(ra[y][x * ba + k] - rb[y][x * bb + k]) for k in range(3)) > 24)
+sys.exit(0 if diff <= wa * ha // 200 else '%d pixels differ' % diff)
+PY
+}
+for s in "${shots[@]}"; do
+  f=${s%%:*}
+  [ "$f" = after ] && continue
+  if [ -n "${REFRESH_REFERENCES:-}" ]; then cp "$out/$f.png" "$refs/$f.png"; continue; fi
+  close_to "$out/$f.png" "$refs/$f.png" || fail "$f does not look like tests/data/match_direct/$f.png"
+done
+# After the end of the match the game has left the match display for the menus' 1024 x 768.
+size=$(/usr/bin/python3 -c "import struct,sys; d=open(sys.argv[1],'rb').read(24); print('%dx%d' % struct.unpack('>II', d[16:24]))" "$out/after.png")
+[ "$size" = 1024x768 ] || fail "the match did not end: the last picture is $size"
+echo ok
