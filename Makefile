@@ -4,8 +4,9 @@ BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ARGS ?=
 ASAN_BUILD ?= build-asan
-# -O1 keeps the sanitizer build quick to compile and still fast enough to run.
-ASAN_FLAGS ?= -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DQUILBO_SANITIZE=ON
+# The sanitizer build is the "asan" preset of CMakePresets.json (build-asan, -O1, ASan + UBSan).
+CCACHE := $(shell command -v ccache 2>/dev/null)
+ASAN_FLAGS ?= $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 FUZZ_SECONDS ?= 60
 
 .PHONY: play test test-asan fuzz
@@ -23,12 +24,13 @@ test:
 	@cd $(BUILD) && ctest --output-on-failure -j2
 	@$(MAKE) --no-print-directory test-asan
 
-# The unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer
-# (only the test binary is built; the end-to-end runs stay in `test`).
+# The unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer, then a
+# headless and a windowed match of the sanitized game (the other end-to-end runs stay in `test`).
 test-asan:
-	@cmake -S . -B $(ASAN_BUILD) -G Ninja $(ASAN_FLAGS) >/dev/null
-	@cmake --build $(ASAN_BUILD) --target quilbo_tests
-	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 ctest --output-on-failure -j2 -LE e2e
+	@cmake --preset asan $(ASAN_FLAGS) >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+	@bash tests/sanitizers/e2e_match.sh $(ASAN_BUILD)/quilbo $(CURDIR)/assets
 
 # Every file reader under libFuzzer for FUZZ_SECONDS each (clang; not part of `test`).
 fuzz:
