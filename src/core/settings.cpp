@@ -60,7 +60,3 @@ int rotate_value(int value, int low, int high, int step) {
 
 int clamp_step(int value, int low, int high, int step) { return std::min(std::max(value + step, low), high); }
 
-double round_half_away(double x) {
-    const double t = std::trunc(std::fabs(x) + 0.5);
-    return x < 0 ? -t : t;
-}

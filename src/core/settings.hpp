@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -51,4 +52,8 @@ public:
 // Shared small helpers for option values.
 int rotate_value(int value, int low, int high, int step);
 int clamp_step(int value, int low, int high, int step);
-double round_half_away(double x);
+// Inline: the match rounds every sprite position of every sub-step.
+inline double round_half_away(double x) {
+    const double t = std::trunc(std::fabs(x) + 0.5);
+    return x < 0 ? -t : t;
+}
