@@ -108,6 +108,8 @@ void build_match_objects() {
     for (t_stats& s : match_stats) s.poss = 1;
     goals.clear();
     scorers_text = {};
+    // Each match keeps only its own highlights.
+    highlights_count = 0;
 
     const auto start_x = static_cast<int32_t>(0.5 * (CAMERA_PICTURE_W - screen_w));
     replay_camera_x.fill(start_x);

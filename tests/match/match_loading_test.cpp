@@ -11,6 +11,8 @@
 #include "football/kit_colour.hpp"
 #include "match/grass.hpp"
 #include "match/match_images.hpp"
+#include "match/match_setup.hpp"
+#include "phase_test_support.hpp"
 #include "platform/stream.hpp"
 
 namespace {
@@ -103,7 +105,7 @@ TEST(MatchLoadingPictures, CachedRecolouringGivesTheLoadersPictures) {
     t_match_picture_cache pictures;
     const std::vector<t_color_replacement_list> kits = {kit_and_skin(4, 1, 2, 4, 0), kit_and_skin(12, 12, 1, 20, 1),
                                                         kit_and_skin(22, 3, 17, 0, 9)};
-    for (const std::string& sheet : {"images/player/plain.png", "images/player/vertical.png",
+    for (const std::string sheet : {"images/player/plain.png", "images/player/vertical.png",
                                      "images/player/keeper.png", "images/coach.png", "images/stadium/tile_c.png"})
         for (const t_color_replacement_list& list : kits) {
             const t_image_ref cached = pictures.recoloured(sheet, list, MASKED_IMAGE, 0);
@@ -130,7 +132,7 @@ TEST(MatchLoadingPictures, CachedRecolouringGivesTheLoadersPictures) {
 TEST(MatchLoadingPictures, PitchPiecesWithPaletteFilesMatchThePatchedFiles) {
     t_match_picture_cache pictures;
     for (const auto& [grass_type, time, sky] : {std::tuple{4, 0, 0}, std::tuple{1, 0, 1}, std::tuple{7, 1, 0}})
-        for (const std::string& piece : {"images/stadium/generic_00.png", "images/stadium/generic_21.png"}) {
+        for (const std::string piece : {"images/stadium/generic_00.png", "images/stadium/generic_21.png"}) {
             const std::string palette = pitch_palette_path(grass_type, time, sky);
             const t_image_ref cached = pictures.with_palette_file(piece, palette, MASKED_IMAGE, 0x00F700);
             std::vector<uint8_t> bytes;
@@ -165,4 +167,16 @@ TEST(MatchLoadingPictures, PaletteCornersMatchTheLoader) {
     t_match_picture_cache unmasked;
     expect_same_picture(unmasked.recoloured(path, list, 0, 0x00F700), load_recoloured_png(path, list, 0, 0x00F700),
                         "unmasked");
+}
+
+// A new match starts with no goals and none of the previous match's highlights.
+TEST(MatchLoadingObjects, EveryMatchStartsWithoutTheLastOnesHighlightsAndGoals) {
+    phase_test::set_up();
+    highlights_count = 7;
+    goals.push_back(t_goal{});
+    build_match_objects();
+    EXPECT_EQ(highlights_count, 0);
+    EXPECT_TRUE(goals.empty());
+    EXPECT_EQ(match_teams[0]->side, -match_teams[1]->side);
+    release_match_objects();
 }
