@@ -27,9 +27,9 @@ constexpr int SPEED_CELL = 29;
 
 int held(int key) { return key_down(key) ? 1 : 0; }
 
-// Only a side played by a human has a device of its own: a computer's or a coach's stick belongs
-// to nobody, so it cannot take the replay over.
-bool human(int team) { return match_teams[static_cast<size_t>(team)]->control == CONTROL_PLAYER; }
+// A computer side's device belongs to nobody, so it cannot take the replay over; a human side,
+// player or coach, steers with its own stick.
+bool human(int team) { return match_teams[static_cast<size_t>(team)]->control != CONTROL_COMPUTER; }
 
 int fire2_of(int team) { return device_fire2(inputs[static_cast<size_t>(team)].dev) != 0 ? 1 : 0; }
 

@@ -218,3 +218,21 @@ TEST(HighlightPlayback, SlowMotionAndEscape) {
     press(KEY_ESCAPE, false);
     EXPECT_EQ(drain(), TO_END_SCREEN);
 }
+
+TEST(InstantReplay, ACoachWithADeviceSteersWithItsOwnStick) {
+    set_up_replay();
+    team(1).control = CONTROL_COACH;
+    inputs[1].dev = 2;
+    settings.key[1].key_left = 'A';
+    t_match_replay replay;
+    press(settings.key[1].button_2, true);
+    replay.update();
+    press(settings.key[1].button_2, false);
+    EXPECT_EQ(replay.advanced, 1);
+    EXPECT_EQ(replay.requesting_team, 1);
+    press('A', true);
+    for (int i = 0; i < 3; ++i) replay.update();
+    press('A', false);
+    EXPECT_EQ(replay.speed, -12) << "read from the coach's keys, not from the computer";
+    EXPECT_EQ(replay.speedx, 0);
+}
