@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
+#include "football/safe_save.hpp"
+#include "platform/fatal.hpp"
 #include "platform/stream.hpp"
 
 namespace {
@@ -36,19 +36,13 @@ void t_settings::read(int32_t version, const std::string& path) {
 }
 
 void t_settings::write(int32_t version, const std::string& path) const {
-    // Written beside the old file and renamed over it, so a failed write keeps the old settings.
-    const std::string temporary = path + ".tmp";
-    {
-        auto stream = write_file(temporary);
-        if (!stream) return;
-        stream->write_int(version);
-        t_settings copy = *this;
-        for (int32_t* field : stored_fields(copy)) stream->write_int(*field);
-        stream->close();
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) std::filesystem::remove(temporary, error);
+    // Built in memory and renamed over the old file: a full disk keeps the old settings and the game.
+    t_settings copy = *this;
+    const std::string failure = save_replacing_reporting(path, [&](t_stream& stream) {
+        stream.write_int(version);
+        for (int32_t* field : stored_fields(copy)) stream.write_int(*field);
+    });
+    if (!failure.empty()) print_line("Settings not saved: " + failure);
 }
 
 int rotate_value(int value, int low, int high, int step) {

