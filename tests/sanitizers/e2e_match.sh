@@ -3,7 +3,7 @@
 # open play) of the game built with the sanitizers; any report fails the run.
 # Usage: tests/sanitizers/e2e_match.sh QUILBO ASSETS
 set -euo pipefail
-quilbo=$1
+quilbo=$(realpath "$1")
 assets=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$(mktemp -d /tmp/quilbo_asan_e2e_XXXXXX)
