@@ -8,14 +8,13 @@
 #include "match/grass.hpp"
 #include "match/match_images.hpp"
 #include "match/match_mode.hpp"
+#include "empty_pitch_frame.hpp"
 #include "phase_test_support.hpp"
 
 namespace {
 using namespace phase_test;
 
 // World (0, 0) is drawn at screen (512, 384).
-constexpr int CENTRE_X = 512;
-constexpr int CENTRE_Y = 384;
 
 class t_still_phase : public t_match_mode {
 public:
@@ -68,23 +67,7 @@ protected:
     void SetUp() override {
         set_up(0);
         if (!open_display()) GTEST_SKIP() << "no display";
-        set_cls_color(0, 0, 0);
-        fade_level = 255;
-        match_images = t_match_images{};
-        for (auto& row : pitch_tiles)
-            for (auto& tile : row) tile.reset();
-        crowd.clear();
-        sprites.clear();
-        match_settings.weather_effect = WEATHER_WIND;
-        match_settings.weather_intensity = 0;
-        ball.data.assign(REPLAY_FRAMES, t_data{});
-        // The ball far off the screen: its shadow is never in the picture.
-        ball.data[0].x = 5000;
-        replay_camera_x[0] = PITCH_ORIGIN_X - CENTRE_X;
-        replay_camera_y[0] = PITCH_ORIGIN_Y - CENTRE_Y;
-        for (const auto& squad : match_players)
-            for (const auto& p : squad)
-                if (p) p->data[0].x = 5000;
+        empty_pitch_frame();
         for (auto& t : match_teams) t->controlled = nullptr;
     }
     void TearDown() override {
