@@ -116,37 +116,7 @@ for f in main_fresh league_design league_selected league_start league_end league
 done
 
 # Pictures: the same within a small tolerance (the mouse arrow and antialiasing aside).
-close_to() {
-  /usr/bin/python3 - "$1" "$2" <<'PY'
-import struct, sys, zlib
-def pixels(path):
-    data = open(path, 'rb').read()
-    pos, idat, w, h, ctype = 8, b'', 0, 0, 6
-    while pos < len(data):
-        n, kind = struct.unpack('>I4s', data[pos:pos + 8]); body = data[pos + 8:pos + 8 + n]; pos += 12 + n
-        if kind == b'IHDR': w, h, _, ctype = struct.unpack('>IIBB', body[:10])
-        elif kind == b'IDAT': idat += body
-    bpp = 4 if ctype == 6 else 3
-    raw, rows, prev, i = zlib.decompress(idat), [], bytearray(w * bpp), 0
-    for _ in range(h):
-        f, line = raw[i], bytearray(raw[i + 1:i + 1 + w * bpp]); i += 1 + w * bpp
-        for x in range(len(line)):
-            a = line[x - bpp] if x >= bpp else 0; b = prev[x]; c = prev[x - bpp] if x >= bpp else 0
-            if f == 1: line[x] = (line[x] + a) & 255
-            elif f == 2: line[x] = (line[x] + b) & 255
-            elif f == 3: line[x] = (line[x] + (a + b) // 2) & 255
-            elif f == 4:
-                p = a + b - c; pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                line[x] = (line[x] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        rows.append(bytes(line)); prev = line
-    return w, h, bpp, rows
-wa, ha, ba, ra = pixels(sys.argv[1]); wb, hb, bb, rb = pixels(sys.argv[2])
-if (wa, ha) != (wb, hb): sys.exit('size differs')
-diff = sum(1 for y in range(ha) for x in range(wa)
-           if max(abs(ra[y][x * ba + k] - rb[y][x * bb + k]) for k in range(3)) > 24)
-sys.exit(0 if diff <= wa * ha // 200 else '%d pixels differ' % diff)
-PY
-}
+. "$(dirname "$0")/lib/screenshots.sh"
 for f in league_design league_end league_stats league_scorers league_info cup_design cup_first cup_second_leg cup_end cup_info; do
   if [ -n "${REFRESH_REFERENCES:-}" ]; then cp "$out/$f.png" "$refs/$f.png"; continue; fi
   close_to "$out/$f.png" "$refs/$f.png" || fail "$f does not look like tests/data/competition/$f.png"

@@ -62,45 +62,8 @@ grep -qx quit "$out/stdout" || fail "no quit line"
 for f in design before pitch after; do [ -s "$out/$f.png" ] || fail "missing screenshot $f"; done
 if [ -n "${REFRESH_REFERENCES:-}" ]; then cp "$out/after.png" "$refs/league_match_played.png"; fi
 
-# Share of pixels (outside the given rectangles) that differ clearly between two pictures.
-difference() {
-  /usr/bin/python3 - "$@" <<'PY'
-import struct, sys, zlib
-def pixels(path):
-    data = open(path, 'rb').read()
-    pos, idat, w, h, ctype = 8, b'', 0, 0, 6
-    while pos < len(data):
-        n, kind = struct.unpack('>I4s', data[pos:pos + 8]); body = data[pos + 8:pos + 8 + n]; pos += 12 + n
-        if kind == b'IHDR': w, h, _, ctype = struct.unpack('>IIBB', body[:10])
-        elif kind == b'IDAT': idat += body
-    bpp = 4 if ctype == 6 else 3
-    raw, rows, prev, i = zlib.decompress(idat), [], bytearray(w * bpp), 0
-    for _ in range(h):
-        f, line = raw[i], bytearray(raw[i + 1:i + 1 + w * bpp]); i += 1 + w * bpp
-        for x in range(len(line)):
-            a = line[x - bpp] if x >= bpp else 0; b = prev[x]; c = prev[x - bpp] if x >= bpp else 0
-            if f == 1: line[x] = (line[x] + a) & 255
-            elif f == 2: line[x] = (line[x] + b) & 255
-            elif f == 3: line[x] = (line[x] + (a + b) // 2) & 255
-            elif f == 4:
-                p = a + b - c; pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                line[x] = (line[x] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        rows.append(bytes(line)); prev = line
-    return w, h, bpp, rows
-wa, ha, ba, ra = pixels(sys.argv[1]); wb, hb, bb, rb = pixels(sys.argv[2])
-if (wa, ha) != (wb, hb): print(1.0); sys.exit()
-masks = [tuple(map(int, m.split(','))) for m in sys.argv[3:]]
-inside = lambda x, y: any(x0 <= x < x1 and y0 <= y < y1 for x0, y0, x1, y1 in masks)
-counted = diff = 0
-for y in range(ha):
-    for x in range(wa):
-        if inside(x, y): continue
-        counted += 1
-        if max(abs(ra[y][x * ba + k] - rb[y][x * bb + k]) for k in range(3)) > 24: diff += 1
-print(diff / max(1, counted))
-PY
-}
-below() { /usr/bin/python3 -c "import sys; sys.exit(0 if float(sys.argv[1]) < float(sys.argv[2]) else 1)" "$1" "$2"; }
+# Screenshots are compared outside the areas the football decides.
+. "$(dirname "$0")/lib/screenshots.sh"
 
 # The match was on the pitch: half-way through, nothing of the league screen is left.
 d=$(difference "$out/pitch.png" "$out/before.png")
