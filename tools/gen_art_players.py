@@ -169,7 +169,15 @@ def shadow_sheet(rendered, rows, keeper, sheet):
     return g
 
 
-DIVE_THICKNESS = 4
+DIVE_THICKNESS = 6
+# The ball is not a point: it meets the keeper a ball's radius before its
+# centre reaches his outline. Hands catch, the arms and upper body push the
+# ball wide, only the legs merely stop it (a stopped ball lies at his feet for
+# the next striker).
+CATCH_REACH = 5.5
+PARRY_REACH = 2.8
+BLOCK_REACH = 2.4
+UPPER_BODY = (fg.SHIRT, fg.SLEEVE, fg.GLOVE, fg.COLLAR, fg.HEAD, fg.HAIR)
 LAST_DIVE_ROW = 15
 
 
@@ -206,11 +214,11 @@ def collision_cell(cv, hold, thick=0):
                             best, near = dist, mats[yy * w + xx]
             hand_d = math.hypot(bx - hands[0], by - hands[1]) if hands else 99.0
             c = K.MASK_BLACK
-            if hand_d < 4.5 or (upright and best < 0.8 and near in (fg.SHIRT, fg.SLEEVE, fg.GLOVE, fg.COLLAR)):
+            if hand_d < CATCH_REACH or (upright and best < 0.8 and near in (fg.SHIRT, fg.SLEEVE, fg.GLOVE, fg.COLLAR)):
                 c = K.KEEPER_CATCH
-            elif best < 1.8 and (near in (fg.SLEEVE, fg.GLOVE) or hand_d < 7.0):
+            elif best < PARRY_REACH and (near in UPPER_BODY or hand_d < 2 * CATCH_REACH):
                 c = K.KEEPER_PARRY
-            elif best < 1.6:
+            elif best < BLOCK_REACH:
                 c = K.KEEPER_BLOCK
             px[y * w + x] = c
     return px
@@ -221,8 +229,10 @@ def collision_cell(cv, hold, thick=0):
 # 17 px tall, but a keeper standing on his line gets his hands to a ball well
 # above his head and stretches his arms out to the sides. Each entry is
 # (lowest h, highest h, half width), tested in order.
-UPRIGHT_CATCH = ((9, 20, 5), (21, 23, 4), (24, 24, 3))
-UPRIGHT_PARRY = ((3, 8, 7), (9, 24, 9), (25, 27, 7), (28, 30, 5))
+# A ball at his feet arrives up to 4 px below them on the picture (it meets
+# him a little in front of or behind his line): he gets down behind it.
+UPRIGHT_CATCH = ((-4, 20, 5), (21, 23, 4), (24, 24, 3))
+UPRIGHT_PARRY = ((-4, 24, 10), (25, 27, 7), (28, 30, 5))
 
 
 def _in_reach(table, ex, h):
@@ -230,9 +240,8 @@ def _in_reach(table, ex, h):
 
 
 def upright_collision_cell(cv):
-    """Block where the legs and lower body are, catch over the chest up to the
-    raised hands, parry around that as far as the arms reach."""
-    body = collision_cell(cv, None)
+    """Catch in front of him from his feet up to the raised hands, parry
+    around that as far as the arms and legs reach."""
     w = cv.w
     px = [K.MASK_BLACK] * (w * cv.h)
     for y in range(cv.h):
@@ -240,8 +249,6 @@ def upright_collision_cell(cv):
             ex, h = x - FR.KEEP_FEET[0], FR.KEEP_FEET[1] - y
             if _in_reach(UPRIGHT_CATCH, ex, h):
                 c = K.KEEPER_CATCH
-            elif body[y * w + x] != K.MASK_BLACK and h < UPRIGHT_CATCH[0][0]:
-                c = K.KEEPER_BLOCK
             elif _in_reach(UPRIGHT_PARRY, ex, h):
                 c = K.KEEPER_PARRY
             else:

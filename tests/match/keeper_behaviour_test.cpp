@@ -357,3 +357,44 @@ TEST(KeeperCollisionMap, MiddleDiveSavesWhereTheBallArrives) {
             EXPECT_EQ(keeper_collision_colour(fmx, band.fmy, 0, -30), 0u) << fmx;
         }
 }
+
+// A ball along the ground straight at a standing or walking keeper meets him up
+// to two pixels in front of or behind his line, so on the picture a little above
+// or below his feet, whichever goal he keeps: he gathers it. Beside him he can
+// only push it wide, and beyond his reach it passes.
+TEST(KeeperCollisionMap, UprightKeeperGathersGroundBallsAtHimAndPushesWideOnesAway) {
+    build_match();
+    for (int fmy = 0; fmy <= 2; ++fmy)
+        for (int fmx = 0; fmx <= 7; ++fmx) {
+            for (int ey = -3; ey <= 2; ++ey)
+                for (int ex = -4; ex <= 4; ++ex)
+                    EXPECT_EQ(keeper_collision_colour(fmx, fmy + 0.5, ex, ey), 0xC00000u)
+                        << fmx << "," << fmy << " at " << ex << "," << ey;
+            for (int side : {-1, 1}) {
+                EXPECT_EQ(keeper_collision_colour(fmx, fmy, side * 8, 2), 0x0000C0u) << fmx << "," << fmy;
+                EXPECT_EQ(keeper_collision_colour(fmx, fmy, side * 8, -16), 0x0000C0u) << fmx << "," << fmy;
+                EXPECT_EQ(keeper_collision_colour(fmx, fmy, side * 14, 0), 0u) << fmx << "," << fmy;
+            }
+            EXPECT_EQ(keeper_collision_colour(fmx, fmy, 0, -34), 0u) << "over his reach";
+        }
+}
+
+// Diving, the hands hold the ball, the arms and body push it wide and only the
+// legs stop it dead: a stopped ball lies in front of the goal for the next shot.
+TEST(KeeperCollisionMap, DivingKeeperParriesWithHisBodyAndBlocksOnlyWithHisLegs) {
+    build_match();
+    for (int fmy : {9, 10, 11, 12, 13})
+        for (int fmx = 4; fmx <= 7; ++fmx) {
+            int catches = 0, parries = 0, blocks = 0;
+            for (int ey = -34; ey <= 15; ++ey)
+                for (int ex = -24; ex <= 25; ++ex) {
+                    const uint32_t c = keeper_collision_colour(fmx, fmy, ex, ey);
+                    catches += c == 0xC00000u;
+                    parries += c == 0x0000C0u;
+                    blocks += c == 0xC0C000u;
+                }
+            EXPECT_GT(catches, 20) << fmx << "," << fmy;
+            EXPECT_GT(parries, blocks / 2) << fmx << "," << fmy;
+            EXPECT_GT(blocks, 0) << fmx << "," << fmy;
+        }
+}
