@@ -27,6 +27,7 @@ t_match_show_highlight::t_match_show_highlight() {
 }
 
 void t_match_show_highlight::update() {
+    if (leaving_) return;
     const int slow_now = key_down(KEY_R) ? 1 : 0;
     if (slow_now != 0 && key_slow == 0) slow_motion = 1 - slow_motion;
     key_slow = slow_now;
@@ -42,12 +43,14 @@ void t_match_show_highlight::update() {
         quit();
         return;
     }
+    leaving_ = true;
     action_queue->push(ACTION_FADE_OUT, 0);
     action_queue->push(ACTION_NEW_SCREEN, phase_mode::SHOW_HIGHLIGHT);
     action_queue->push(ACTION_FADE_IN, 0);
 }
 
 void t_match_show_highlight::quit() {
+    leaving_ = true;
     action_queue->push(ACTION_FADE_OUT, 0);
     action_queue->push(ACTION_NEW_SCREEN, phase_mode::END);
     action_queue->push(ACTION_FADE_IN, 0);

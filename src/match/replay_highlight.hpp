@@ -13,4 +13,8 @@ public:
     int32_t position = 0;
     int32_t key_slow = 0;
     int32_t slow_motion = 0;
+
+private:
+    // Once the next screen is asked for, the update the game still runs after the fade-out does nothing.
+    bool leaving_ = false;
 };

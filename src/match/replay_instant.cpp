@@ -90,6 +90,7 @@ bool t_match_replay::wants_out() const {
 }
 
 void t_match_replay::update() {
+    if (leaving_) return;
     const int pause_now = held(KEY_P);
     const int slow_now = held(KEY_R);
     if (pause_now != 0 && key_pause == 0) paused = 1 - paused;
@@ -106,6 +107,7 @@ void t_match_replay::update() {
 }
 
 void t_match_replay::quit() {
+    leaving_ = true;
     if (position != REPLAY_FRAMES) {
         action_queue->push(ACTION_FADE_OUT, 0);
         action_queue->push(ACTION_RESTORE_HELD, 0);

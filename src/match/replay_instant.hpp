@@ -35,6 +35,8 @@ private:
     void read_speed();
     bool wants_out() const;
 
+    // The game still updates a screen once after its fade-out; by then it has asked to leave.
+    bool leaving_ = false;
     t_image_ref sign_;
     t_image_ref speed_sign_;
 };

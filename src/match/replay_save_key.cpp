@@ -17,7 +17,9 @@ constexpr int ALIGN_CENTRE = 0;
 } // namespace
 
 void save_highlights_on_key() {
-    if (key_hit(KEY_S) == 0 || highlights_count <= 0) return;
+    // S is also a stick key of key set 1: presses counted during play are dropped, only one held now saves.
+    const bool pressed = key_hit(KEY_S) > 0 && key_down(KEY_S);
+    if (!pressed || highlights_count <= 0) return;
     std::string error;
     const std::string path = save_match_highlights(HIGHLIGHTS_FOLDER, error);
     if (path.empty()) {

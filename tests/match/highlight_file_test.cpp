@@ -6,6 +6,7 @@
 
 #include "match/highlight_file.hpp"
 #include "match/highlights.hpp"
+#include "match/replay_save_key.hpp"
 #include "phase_test_support.hpp"
 #include "platform/stream.hpp"
 
@@ -158,4 +159,37 @@ TEST(HighlightFile, NothingToSaveWritesNothing) {
     std::string error;
     EXPECT_EQ(save_match_highlights("/nonexistent_dir_for_quilbo/replays", error), "");
     EXPECT_EQ(error, "no highlights recorded");
+}
+
+// S is also "right" on key set 1: the presses of a whole match must not save anything when the end screen
+// opens; a press there does.
+TEST(HighlightFile, OnlyAnSPressedOnTheEndScreenSaves) {
+    set_up();
+    ball.data.assign(REPLAY_FRAMES, t_data{});
+    highlights_bank = t_bank(HIGHLIGHT_SLOTS * HIGHLIGHT_SLOT_BYTES);
+    highlights_count = 0;
+    record_highlight();
+    const auto folder = std::filesystem::temp_directory_path() / ("quilbo_save_key_" + std::to_string(getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const auto old_dir = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    const auto saved = [] {
+        const auto dir = std::filesystem::path(HIGHLIGHTS_FOLDER);
+        if (!std::filesystem::exists(dir)) return 0;
+        return static_cast<int>(std::distance(std::filesystem::directory_iterator(dir), {}));
+    };
+    for (int i = 0; i < 5; ++i) {
+        input_key_event('S', true);
+        input_key_event('S', false);
+    }
+    save_highlights_on_key();
+    EXPECT_EQ(saved(), 0) << "presses made during play";
+    input_key_event('S', true);
+    save_highlights_on_key();
+    save_highlights_on_key(); // still held: one file
+    input_key_event('S', false);
+    EXPECT_EQ(saved(), 1);
+    std::filesystem::current_path(old_dir);
+    std::filesystem::remove_all(folder);
 }

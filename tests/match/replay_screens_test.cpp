@@ -236,3 +236,42 @@ TEST(InstantReplay, ACoachWithADeviceSteersWithItsOwnStick) {
     EXPECT_EQ(replay.speed, -12) << "read from the coach's keys, not from the computer";
     EXPECT_EQ(replay.speedx, 0);
 }
+
+// The game runs one more update of a screen when its fade-out ends, before the next action starts. A replay
+// left in its last update would reach its end in that one and ask a second time to go back: the second
+// restore finds no held phase and the game ends.
+TEST(InstantReplay, LeftInItsLastUpdateAsksOnceToGoBack) {
+    set_up_replay();
+    t_match_replay replay;
+    for (int i = 0; i < 254; ++i) replay.update();
+    ASSERT_EQ(replay.position, REPLAY_FRAMES - 24);
+    ASSERT_TRUE(action_queue->empty());
+    press(KEY_ESCAPE, true);
+    replay.update();
+    press(KEY_ESCAPE, false);
+    ASSERT_EQ(replay.position, REPLAY_FRAMES - 12);
+    replay.update(); // after the fade-out, before the restore: this one would reach the end
+    replay.update();
+    EXPECT_EQ(drain(), BACK_WITH_FADES);
+}
+
+TEST(HighlightPlayback, TheUpdateAfterTheFadeOutNeitherSkipsAHighlightNorLeavesTwice) {
+    set_up_replay();
+    for (int h = 0; h < 3; ++h) record_highlight();
+    highlight_position = 0;
+    {
+        t_match_show_highlight show;
+        ASSERT_EQ(updates_until_queued(show, 300), 256);
+        show.update();
+        EXPECT_EQ(highlight_position, 1) << "the second highlight is the next one shown";
+        EXPECT_EQ(drain(), NEXT_HIGHLIGHT);
+    }
+    {
+        t_match_show_highlight show;
+        press(settings.key[0].button_1, true);
+        show.update();
+        show.update(); // fire 1 still held after the fade-out
+        press(settings.key[0].button_1, false);
+        EXPECT_EQ(drain(), TO_END_SCREEN);
+    }
+}
