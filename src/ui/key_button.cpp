@@ -3,6 +3,7 @@
 #include "core/globals.hpp"
 #include "platform/fatal.hpp"
 #include "platform/input.hpp"
+#include "ui/menu_input.hpp"
 
 int32_t& key_of_set(t_key_set& set, const std::string& key_name) {
     if (key_name == "key_up") return set.key_up;
@@ -20,6 +21,8 @@ void t_key_button::set_key(int key_set_, const std::string& key_name_) {
 }
 
 void t_key_button::set_entry_mode(int flag) {
+    if (flag != 0 && entry_mode == 0)
+        for (size_t i = 1; i < held_at_start_.size(); ++i) held_at_start_[i] = key_down(static_cast<int>(i));
     entry_mode = flag;
     const int32_t code = key_of_set(settings.key.at(static_cast<size_t>(key_set)), key_name);
     text = code >= 0 && code < static_cast<int32_t>(keycodes.size()) ? keycodes[static_cast<size_t>(code)].name : "";
@@ -37,7 +40,12 @@ void t_key_button::update() {
     if (entry_mode == 0) return;
     int32_t& stored = key_of_set(settings.key.at(static_cast<size_t>(key_set)), key_name);
     for (int i = 1; i < 256; ++i) {
-        if (!key_down(i)) continue;
+        const auto index = static_cast<size_t>(i);
+        if (!key_down(i)) {
+            held_at_start_[index] = false;
+            continue;
+        }
+        if (held_at_start_[index]) continue;
         if (i == KEY_ESCAPE) {
             set_entry_mode(0);
             return;
@@ -45,6 +53,7 @@ void t_key_button::update() {
         if (keycodes[static_cast<size_t>(i)].active == 0) continue;
         if (key_isfree(i) || i == stored) {
             stored = i;
+            hold_back_until_released(i);
             set_entry_mode(0);
             return;
         }

@@ -1,4 +1,5 @@
 #pragma once
+#include <bitset>
 #include <cstdint>
 #include <string>
 
@@ -24,4 +25,9 @@ public:
     int entry_mode = 0;
     int key_set = 0;
     std::string key_name = "key_up";
+
+private:
+    // Keys already down when the capture started (the fire key that started it): taken only when
+    // pressed again, or the fire key would at once be given back to the button it started.
+    std::bitset<256> held_at_start_;
 };

@@ -22,7 +22,15 @@ const t_key_set* key_set_of(int dev) {
     return nullptr;
 }
 
-int down(int key) { return key_down(key) ? 1 : 0; }
+int down(int key) {
+    if (key <= 0 || key >= static_cast<int>(menu_input.held_back.size())) return key_down(key) ? 1 : 0;
+    const auto index = static_cast<size_t>(key);
+    if (!key_down(key)) {
+        menu_input.held_back[index] = false;
+        return 0;
+    }
+    return menu_input.held_back[index] ? 0 : 1;
+}
 
 void fire_timer(int32_t now, int32_t before, int32_t& timer) {
     if (now == 1) {
@@ -152,6 +160,10 @@ t_widget_ref read_menu_input(const std::vector<t_widget_ref>& widgets, const t_w
     direction_timer(m.x, m.x0, m.tx);
     direction_timer(m.y, m.y0, m.ty);
     return result;
+}
+
+void hold_back_until_released(int key) {
+    if (key > 0 && key < static_cast<int>(menu_input.held_back.size())) menu_input.held_back[static_cast<size_t>(key)] = true;
 }
 
 void reset_menu_input() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -10,6 +11,8 @@ public:
     int32_t x = 0, y = 0, fa = 0, fb = 0;
     int32_t x0 = 0, y0 = 0, fa0 = 0, fb0 = 0;
     int32_t tx = 0, ty = 0, tfa = 0, tfb = 0;
+    // Keys that count as up for the devices until they are released.
+    std::bitset<256> held_back;
 };
 
 extern t_menu_input menu_input;
@@ -26,5 +29,7 @@ t_widget_ref read_menu_input(const std::vector<t_widget_ref>& widgets, const t_w
 t_widget_ref navigate(const std::vector<t_widget_ref>& widgets, const t_widget_ref& selected, int dir_x, int dir_y,
                       int timer_x, int timer_y);
 void reset_menu_input();
+// A key just given to a key set is still down: it must not also move the selection or fire.
+void hold_back_until_released(int key);
 // Waits until no key and no joystick fire button is held.
 void wait_input_release();

@@ -2,6 +2,7 @@
 
 #include "core/game_mode.hpp"
 #include "ui/input.hpp"
+#include "ui/key_button.hpp"
 #include "ui/label.hpp"
 #include "ui_test_support.hpp"
 
@@ -202,6 +203,35 @@ TEST_F(MenuInputNavigation, FireHeldIntoANewScreenRaisesNoDown) {
     EXPECT_TRUE(frames_with(second_screen, "fire1_down").empty());
     EXPECT_EQ(frames_with(second_screen, "fire1_hold"), (std::vector<int>{10}));
     next.run(1);
+}
+
+TEST_F(MenuInputNavigation, ATakenKeyActsOnTheMenuOnlyAfterItIsReleased) {
+    // Key set 2's LEFT redefined to J: J still down in the next frames neither moves the selection
+    // to the key button on its left nor counts as LEFT; pressed again, it does.
+    t_event_screen screen;
+    auto left = std::make_shared<t_key_button>();
+    auto right = std::make_shared<t_key_button>();
+    left->set_geometry(402, 380, 220, 34);
+    right->set_geometry(642, 380, 220, 34);
+    left->set_key(0, "key_left");
+    right->set_key(1, "key_left");
+    screen.widgets = {left, right};
+    screen.selected_widget = right;
+    right->selected = 1;
+    right->set_entry_mode(1);
+    press('J');
+    screen.run(3);
+    EXPECT_EQ(settings.key[1].key_left, 'J');
+    EXPECT_EQ(right->entry_mode, 0);
+    EXPECT_EQ(screen.selected_widget, right) << "the captured key also moved the selection";
+    EXPECT_EQ(device_x(2), 0);
+    release('J');
+    screen.run(1);
+    press('J');
+    EXPECT_EQ(device_x(2), -1);
+    screen.run(1);
+    EXPECT_EQ(screen.selected_widget, left);
+    release('J');
 }
 
 TEST_F(MenuInputNavigation, ResetClearsDirectionsButKeepsFireStates) {

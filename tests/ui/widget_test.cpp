@@ -367,6 +367,29 @@ TEST_F(WidgetKeyButton, OwnKeyIsAcceptedAgain) {
     EXPECT_EQ(settings.key[0].button_2, 190);
 }
 
+TEST_F(WidgetKeyButton, KeysHeldWhenTheCaptureStartsCountOnlyWhenPressedAgain) {
+    // Fire of the key set whose fire button is being redefined starts the capture and is still down.
+    button.set_key(0, "button_1");
+    press(188);
+    button.set_entry_mode(1);
+    button.update();
+    button.update();
+    EXPECT_EQ(button.entry_mode, 1) << "the fire key that started the capture ended it";
+    release(188);
+    button.update();
+    hold('X');
+    EXPECT_EQ(button.entry_mode, 0);
+    EXPECT_EQ(settings.key[0].button_1, 'X');
+    // Released and pressed again, a key held at the start is taken like any other.
+    press('Y');
+    button.set_entry_mode(1);
+    button.update();
+    release('Y');
+    button.update();
+    hold('Y');
+    EXPECT_EQ(settings.key[0].button_1, 'Y');
+}
+
 TEST_F(WidgetKeyButton, EscapeAndLeavingCancel) {
     button.set_entry_mode(1);
     press(KEY_ESCAPE);
