@@ -102,6 +102,10 @@ public:
     int zone_y_next = 0;
     std::shared_ptr<t_player> owner;
     std::shared_ptr<t_player> owner_last;
+    // The player who last lost the ball to a tackle, and the match clock then:
+    // he needs a moment before he can tackle back.
+    const t_player* tackled = nullptr;
+    int32_t tackled_at = 0;
 
 private:
     // Flag and jumper rebound: reflects the path about the line from (cx, cy) and steps back.

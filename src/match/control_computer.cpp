@@ -12,6 +12,7 @@
 
 namespace {
 constexpr double MIDDLE_LANE = 77;
+constexpr double WING_LANE = 412; // the middle of the outer zone column
 constexpr int SHOOTING_DEPTH_FIRST = 379;
 constexpr int SHOOTING_DEPTH_LAST = 640;
 constexpr double STRAIGHT_AHEAD = 12;
@@ -28,10 +29,22 @@ void set_stick(t_input& in, int x, int y, int fire) {
     in.fire10 = fire;
 }
 
+// Past halfway he cuts in towards the goal. In his own half he keeps out of
+// the middle: out to the wing he is on and up it, and right in front of his
+// own goal even from the middle lane. Cutting in everywhere kept the whole
+// game in a lane 77 wide down the middle: the ball never went out over a
+// touchline.
+int lane_x(const t_team& t, int depth) {
+    const int lane = sign(round_half_away(ball.x / MIDDLE_LANE));
+    if (sign(ball.y) != t.side) return -lane;
+    if (std::fabs(ball.x) >= WING_LANE) return 0;
+    return depth <= -SHOOTING_DEPTH_FIRST ? sign(ball.x) : lane;
+}
+
 void attack(int team, const t_team& t, t_input& in) {
-    in.x0 = -sign(round_half_away(ball.x / MIDDLE_LANE));
-    in.y0 = -t.side;
     const int depth = static_cast<int>(std::trunc(-t.side * ball.y));
+    in.x0 = lane_x(t, depth);
+    in.y0 = -t.side;
     const bool shooting = depth >= SHOOTING_DEPTH_FIRST && depth <= SHOOTING_DEPTH_LAST;
     const bool keeper_kicks = is_keeper_slot(team, t.controlled);
     in.fire10 = shooting || keeper_kicks || std::fabs(aim_correction(team)) < STRAIGHT_AHEAD ? 1 : 0;

@@ -1,0 +1,170 @@
+// Play that reaches the wings: where the computer carries the ball, tackles
+// that stick, and the ball leaving over the touchline or a goal line.
+#include <gtest/gtest.h>
+
+#include "core/game.hpp"
+#include "match/control_computer.hpp"
+#include "match/headless.hpp"
+#include "match/match_helpers.hpp"
+#include "match/match_main.hpp"
+#include "match/player_possession.hpp"
+#include "match/set_piece_corner.hpp"
+#include "match/set_piece_throw_in.hpp"
+#include "phase_test_support.hpp"
+#include "platform/sound.hpp"
+
+using namespace phase_test;
+
+namespace {
+// The stick the computer pushes for team t when its player 7 has the ball at (x, y).
+std::pair<int, int> carrier_stick(int t, double x, double y) {
+    set_up();
+    ball.set_position(x, y, 0);
+    slot(t, 7).x = x;
+    slot(t, 7).y = y + 4;
+    ball.set_owner(ref(t, 7));
+    team(t).nearest_1 = ref(t, 7);
+    team(t).controlled = ref(t, 7);
+    computer_controller(t);
+    const t_input& in = inputs[static_cast<size_t>(t)];
+    return {in.x0, in.y0};
+}
+
+// Nobody of either side near the ball, which rolls on by itself.
+void clear_the_area(double x, double y) {
+    for (int t = 0; t < 2; ++t)
+        for (int s = 1; s <= 11; ++s) {
+            slot(t, s).x = x > 0 ? -300 : 300;
+            slot(t, s).y = y > 0 ? -300 + 10 * s : 300 - 10 * s;
+        }
+}
+
+// Open play until it stops; the mode it opens.
+int open_play_until_stopped() {
+    t_match_main play;
+    if (run_until_queued(play, 400) < 0) return 0;
+    const auto queued = drain();
+    return queued.empty() ? 0 : queued.back().mode;
+}
+} // namespace
+
+TEST(WidePlayComputer, CarrierKeepsOutOfTheMiddleInHisOwnHalfAndCutsInPastHalfway) {
+    // Team 0 defends y = +640 and attacks up the screen.
+    EXPECT_EQ(carrier_stick(0, -250, 100), std::make_pair(-1, -1)) << "out to the wing he is on";
+    EXPECT_EQ(carrier_stick(0, 60, 300), std::make_pair(1, -1));
+    EXPECT_EQ(carrier_stick(0, 20, 300), std::make_pair(0, -1)) << "the middle lane goes straight up";
+    EXPECT_EQ(carrier_stick(0, 20, 500), std::make_pair(1, -1)) << "but not in front of his own goal";
+    EXPECT_EQ(carrier_stick(0, 450, 300), std::make_pair(0, -1)) << "on the wing: straight up the line";
+    EXPECT_EQ(carrier_stick(0, 250, -100), std::make_pair(-1, -1)) << "past halfway: in towards the goal";
+    EXPECT_EQ(carrier_stick(0, 30, -100), std::make_pair(0, -1));
+    // Team 1 defends y = -640: the same, mirrored.
+    EXPECT_EQ(carrier_stick(1, 200, -300), std::make_pair(1, 1));
+    EXPECT_EQ(carrier_stick(1, -20, -550), std::make_pair(-1, 1));
+    EXPECT_EQ(carrier_stick(1, 200, 300), std::make_pair(-1, 1));
+}
+
+TEST(WidePlayTackle, BeatenPlayerCannotTakeTheBallStraightBack) {
+    set_up();
+    match_status.timer = 10000;
+    ball.set_position(0, 0, 0);
+    // Head on: team 0 dribbles towards +x, team 1 comes the other way, nearer the ball.
+    slot(0, 7).x = -4;
+    slot(0, 7).fmx = 0;
+    slot(1, 7).x = 3;
+    slot(1, 7).fmx = 4;
+    slot(0, 7).y = slot(1, 7).y = 0;
+    ball.set_owner(ref(0, 7));
+    for (int t = 0; t < 2; ++t) {
+        team(t).nearest_1 = ref(t, 7);
+        team(t).controlled = ref(t, 7);
+    }
+    update_possession(0);
+    update_possession(1);
+    ASSERT_EQ(ball.owner, ref(1, 7)) << "the tackle";
+    ASSERT_LT(distance(slot(0, 7).x, 0, ball.x, ball.y), distance(slot(1, 7).x, 0, ball.x, ball.y))
+        << "the ball now lies nearer the beaten player";
+    for (int step = 0; step < 12; ++step) {
+        update_possession(0);
+        update_possession(1);
+        EXPECT_EQ(ball.owner, ref(1, 7)) << "sub-step " << step << ": no taking it back and forth";
+    }
+    match_status.timer += TACKLE_RECOVERY_MS - 25;
+    update_possession(0);
+    EXPECT_EQ(ball.owner, ref(1, 7)) << "still recovering";
+    match_status.timer += 25;
+    update_possession(0);
+    EXPECT_EQ(ball.owner, ref(0, 7)) << "back on his feet he may tackle again";
+    EXPECT_EQ(ball.tackled, &slot(1, 7));
+}
+
+TEST(WidePlayOut, BallPlayedOverTheTouchlineIsTheOtherSidesThrowIn) {
+    set_up();
+    clear_the_area(505, 100);
+    ball.set_position(505, 100, 0);
+    ball.a = 10;
+    ball.v = 150;
+    ball.owner_last = ref(0, 8);
+    EXPECT_EQ(open_play_until_stopped(), 50);
+    t_match_throw_in_stop stop;
+    EXPECT_EQ(match_status.event, t_match_status::THROW_IN);
+    t_match_throw_in_positions positions;
+    ASSERT_TRUE(ball.owner);
+    EXPECT_EQ(team_of(ball.owner), 1) << "team 0 played it out";
+}
+
+TEST(WidePlayOut, DefenderLastOverHisOwnGoalLineGivesACornerToTheAttackers) {
+    // Team 0's own goal line is y = +640.
+    for (const bool keeper_touched : {false, true}) {
+        set_up();
+        clear_the_area(300, 630);
+        ball.set_position(300, 630, 0);
+        ball.a = 80;
+        ball.v = 150;
+        ball.owner_last = ref(0, keeper_touched ? 1 : 4);
+        EXPECT_EQ(open_play_until_stopped(), 41) << keeper_touched;
+        EXPECT_EQ(match_status.event, t_match_status::CORNER);
+        t_match_corner_stop stop;
+        EXPECT_EQ(match_stats[1].corn, 1) << "counted for the attackers";
+        t_match_corner_positions positions;
+        ASSERT_TRUE(ball.owner);
+        EXPECT_EQ(team_of(ball.owner), 1);
+    }
+    set_up();
+    clear_the_area(300, 630);
+    ball.set_position(300, 630, 0);
+    ball.a = 80;
+    ball.v = 150;
+    ball.owner_last = ref(1, 10);
+    EXPECT_EQ(open_play_until_stopped(), 44) << "an attacker's touch: goal kick";
+}
+
+TEST(WidePlayMatches, ComputerMatchesHaveThrowInsAndGoalKicks) {
+    // Before the computer used the wings, 200 matches had no throw-in at all.
+    set_headless_graphics(true);
+    t_game_options o;
+    o.headless = o.no_sound = o.unpaced = o.seeded = true;
+    const t_settings saved = settings;
+    action_queue = std::make_unique<t_game_action_queue>();
+    auto app = std::make_unique<t_game>(o);
+    t_match_request r;
+    r.home = "eng:1";
+    r.away = "esp:1";
+    r.length = 0;
+    int throw_ins = 0;
+    int goal_kicks = 0;
+    for (int64_t seed = 1000; seed < 1004; ++seed) {
+        t_headless_result m = play_headless_match(*app, r, seed);
+        EXPECT_TRUE(m.reached_end) << seed;
+        throw_ins += m.phases_opened[50];
+        goal_kicks += m.phases_opened[44];
+    }
+    app.reset();
+    settings = saved;
+    set_sound_disabled(false);
+    set_headless_graphics(false);
+    set_unpaced(false);
+    set_timers_unpaced(false);
+    use_virtual_clock(false);
+    EXPECT_GE(throw_ins, 8) << "four three-minute matches";
+    EXPECT_GE(goal_kicks, 2);
+}
