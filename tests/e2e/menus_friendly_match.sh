@@ -128,7 +128,9 @@ checked() {
   for f in "$@"; do
     case $f in main_again|kick_off_old_key) continue ;; esac
     if [ -n "${REFRESH_REFERENCES:-}" ]; then cp "$out/$f.png" "$refs/$f.png"; continue; fi
-    same_picture "$out/$f.png" "$refs/$f.png" || fail "$f does not look like tests/data/menus_friendly_match/$f.png"
+    local hint=
+    case $f in kick_off*) hint=" (the coin toss must give the kick-off to the human side)" ;; esac
+    same_picture "$out/$f.png" "$refs/$f.png" || fail "$f does not look like tests/data/menus_friendly_match/$f.png$hint"
   done
 }
 mkdir -p "$refs"
