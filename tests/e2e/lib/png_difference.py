@@ -10,6 +10,19 @@ import sys
 import zlib
 
 
+def chunks(path):
+    data = open(path, 'rb').read()
+    pos, header, idat = 8, b'', b''
+    while pos < len(data):
+        n, kind = struct.unpack('>I4s', data[pos:pos + 8])
+        if kind == b'IHDR':
+            header = data[pos + 8:pos + 8 + n]
+        elif kind == b'IDAT':
+            idat += data[pos + 8:pos + 8 + n]
+        pos += 12 + n
+    return header, zlib.decompress(idat)
+
+
 def pixels(path):
     data = open(path, 'rb').read()
     pos, idat, w, h, ctype = 8, b'', 0, 0, 6
@@ -46,6 +59,11 @@ def pixels(path):
 
 
 def main():
+    # Two shots of the same screen by the same build are byte for byte the same:
+    # no need to unfilter them, which takes seconds in plain Python.
+    if chunks(sys.argv[1]) == chunks(sys.argv[2]):
+        print(0.0)
+        return
     wa, ha, ba, ra = pixels(sys.argv[1])
     wb, hb, bb, rb = pixels(sys.argv[2])
     if (wa, ha) != (wb, hb):
