@@ -160,7 +160,11 @@ bool t_match_main::sub_step() {
     if (keeper_holds_ball()) return false;
     const int attacking = match_teams[0]->side == -ball.side.y ? 0 : 1;
     ball.collision_flagposts();
-    if (ball.collision_goal() != 0 && ball.side.y != 0) ++match_stats[static_cast<size_t>(attacking)].shot;
+    ++sub_steps_;
+    if (ball.collision_goal() != 0 && ball.side.y != 0) {
+        if (sub_steps_ - last_frame_hit_ > FRAME_HIT_SHOT_GAP) ++match_stats[static_cast<size_t>(attacking)].shot;
+        last_frame_hit_ = sub_steps_;
+    }
     if (goal_line_crossed()) return false;
     near_miss();
     if (std::fabs(ball.x) > THROW_IN_X) {

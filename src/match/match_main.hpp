@@ -3,6 +3,9 @@
 
 #include "match/match_mode.hpp"
 
+// A post or bar hit counts as a shot only this many sub-steps after the one before.
+constexpr long FRAME_HIT_SHOT_GAP = 48;
+
 // Mode 39: open play, twelve simulation sub-steps per update until the ball
 // goes out, into a goal or into the keeper's hands, or the period ends.
 class t_match_main : public t_match_mode {
@@ -22,6 +25,12 @@ private:
     void open_period_end();
     void switch_players();
     void record();
+
+    // Sub-steps of open play so far, and the one of the last post or bar hit:
+    // a ball resting on the bar hits it again every few sub-steps, which is
+    // one shot, not a hundred.
+    long sub_steps_ = 0;
+    long last_frame_hit_ = -FRAME_HIT_SHOT_GAP - 1;
 };
 
 // Whether the ball, crossing the goal line now, is a goal (truncated x inside the mouth, under the bar).

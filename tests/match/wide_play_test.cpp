@@ -168,3 +168,16 @@ TEST(WidePlayMatches, ComputerMatchesHaveThrowInsAndGoalKicks) {
     EXPECT_GE(throw_ins, 8) << "four three-minute matches";
     EXPECT_GE(goal_kicks, 2);
 }
+
+TEST(WidePlayFrame, BallRestingOnTheBarIsOneShot) {
+    set_up();
+    clear_the_area(0, 600);
+    // Dropped onto the bar of team 0's goal (y = +640), it stays up there,
+    // knocked back up by the bar every few sub-steps.
+    ball.set_position(0, 640, 38.5);
+    ball.owner_last = ref(1, 10);
+    t_match_main play;
+    for (int update = 0; update < 40 && action_queue->empty(); ++update) play.update();
+    ASSERT_GT(ball.z, 33) << "a second later it still lies on the bar";
+    EXPECT_EQ(match_stats[1].shot, 1);
+}
