@@ -12,7 +12,7 @@
 
 namespace {
 constexpr int KEY_S = 'S';
-constexpr int HINT_FROM_BOTTOM = 40;
+constexpr int HALF_LINE_14 = 13;
 constexpr int ALIGN_CENTRE = 0;
 } // namespace
 
@@ -32,11 +32,18 @@ void save_highlights_on_key() {
     std::fflush(stdout);
 }
 
+int save_hint_y(int screen_height) {
+    const int h = screen_height;
+    const int title_bottom = h / 15 + h / 20 + 7;
+    const int first_row_top = h / 5 - 7;
+    return (title_bottom + first_row_top) / 2 - HALF_LINE_14;
+}
+
 void draw_save_highlights_hint() {
     if (highlights_count <= 0) return;
     set_color(fade_level, fade_level, fade_level);
     set_blend(MASK_BLEND);
     set_alpha(1);
     draw_text_14("S: " + translate("SAVE HIGHLIGHTS"), static_cast<float>(screen_w / 2),
-                 static_cast<float>(screen_h - HINT_FROM_BOTTOM), font_14, ALIGN_CENTRE);
+                 static_cast<float>(save_hint_y(screen_h)), font_14, ALIGN_CENTRE);
 }

@@ -5,5 +5,8 @@ constexpr const char* HIGHLIGHTS_FOLDER = "replays";
 
 // S pressed this update with highlights stored: saves them and says so.
 void save_highlights_on_key();
-// The key's caption under the statistics, while there is something to save.
+// The key's caption, while there is something to save.
 void draw_save_highlights_hint();
+// Top of the caption's line: in the gap between the statistics' title and their first row, which is the
+// only free band of a 400-pixel display with the panel up.
+int save_hint_y(int screen_height);

@@ -193,3 +193,15 @@ TEST(HighlightFile, OnlyAnSPressedOnTheEndScreenSaves) {
     std::filesystem::current_path(old_dir);
     std::filesystem::remove_all(folder);
 }
+
+// At 640 x 400 the statistics fill the screen down to its last row: the caption sits in the band between
+// their title box and the first row, whatever the display height.
+TEST(HighlightFile, SaveCaptionStaysClearOfTheStatistics) {
+    for (const int h : {400, 480, 600, 768}) {
+        const int title_bottom = h / 15 + h / 20 + 7;
+        const int first_row_top = h / 5 - 7;
+        const int glyphs_top = save_hint_y(h) + 4; // capitals of the 14-pixel font: rows 4..15 of its line
+        EXPECT_GE(glyphs_top, title_bottom) << h;
+        EXPECT_LE(glyphs_top + 12, first_row_top) << h;
+    }
+}
