@@ -1,5 +1,6 @@
 #include "match/function_keys.hpp"
 
+#include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/settings.hpp"
 #include "football/match_settings.hpp"
@@ -64,6 +65,10 @@ std::string volume_bar(int sound_vol) {
 bool match_paused() { return pause_stage != t_pause::none; }
 
 bool handle_function_keys() {
+    // The game runs a phase once more when its fade-out ends, before the queued replay or bench opens: a
+    // second R or fire 2 then would hold a second visit on the one place for a held phase, the phase would be
+    // lost and the game would end when the visits return.
+    if (action_queue && !action_queue->empty()) return true;
     t_function_key& keys = function_keys;
     if (pause_stage == t_pause::none && pressed(KEY_PAUSE, keys.pause)) pause_stage = t_pause::waiting_release;
     if (pause_stage != t_pause::none && !pause_ends()) return true;

@@ -10,8 +10,8 @@ constexpr int KEY_F8 = 119;
 constexpr int KEY_F10 = 121;
 constexpr int KEY_F12 = 123;
 
-// Once per update of a phase that offers the keys. True while the match is paused: the phase
-// then does nothing else this update. A pause lasts until every key and joystick button has
+// Once per update of a phase that offers the keys. True while the match is paused, or while the
+// phase's next screen waits in the action queue: the phase then does nothing else this update. A pause lasts until every key and joystick button has
 // been let go and then P or fire 1 of either side is held; it spans updates rather than
 // blocking, so scripted runs keep feeding the keys that end it.
 bool handle_function_keys();
