@@ -7,8 +7,8 @@
 # pictures outside what the football decides. REFRESH_REFERENCES=1 rewrites the references from this run.
 #
 # When the match ends depends on the football, so after the first minutes the script repeats one "tick"
-# every 80 frames that is harmless in play and walks the end screen through its keys: a stick push with S,
-# then fire 1 with H. On the end screen S saves and H (read before fire 1) opens a highlight; fire 1 of the
+# every 80 frames that is harmless in play and walks the end screen through its keys: S (a push to the
+# right, never at a goal: no own goals from the keeper's kicks), then fire 1 with H. On the end screen S saves and H (read before fire 1) opens a highlight; fire 1 of the
 # next tick leaves it, and the tick after that saves again from the end screen. The save files' times place
 # the end among the screenshots; the game is closed once three saves are made.
 set -euo pipefail
@@ -40,11 +40,11 @@ PY
 
 TICK=40
 LATE_TICK=80
-LATE=8000     # no 3-minute match ends before this frame (7200 updates of open play)
+LATE=9600     # no 3-minute match ends before this frame: 7200 updates of open play and the phases around them
 LAST=40000    # nor after this one
 events=() shots=()
 shot() { shots+=(--screenshot "$2:$out/$1.png"); }
-kick() { # a push (W or Z by turn), fire 1 two frames later; with "late" also S and H
+kick() { # a push, fire 1 two frames later; with "late" also S and H
   local f=$1 k=$2 late=${3:-}
   events+=("$f down $k" "$((f + 2)) down C" "$((f + 4)) up C" "$((f + 8)) up $k")
   if [ -n "$late" ]; then events+=("$f down S" "$((f + 2)) down H" "$((f + 4)) up H" "$((f + 8)) up S"); fi
@@ -75,7 +75,7 @@ events+=("2025 press SPACE" "2105 press SPACE")
 # updates of the game, so there is one per tick and only where the match may be over).
 ticks=()
 for f in $(seq 2040 $LATE_TICK $LAST); do
-  kick "$f" "$([ $(((f / LATE_TICK) % 2)) = 0 ] && echo W || echo Z)" late
+  kick "$f" S late
   [ "$f" -ge $LATE ] || continue
   ticks+=("$f")
   shot "late_$((f + 70))" $((f + 70))
