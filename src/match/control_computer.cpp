@@ -47,7 +47,12 @@ void attack(int team, const t_team& t, t_input& in) {
     in.y0 = -t.side;
     const bool shooting = depth >= SHOOTING_DEPTH_FIRST && depth <= SHOOTING_DEPTH_LAST;
     const bool keeper_kicks = is_keeper_slot(team, t.controlled);
-    in.fire10 = shooting || keeper_kicks || std::fabs(aim_correction(team)) < STRAIGHT_AHEAD ? 1 : 0;
+    // Heading out to the wing he passes to the team-mate ahead of him instead
+    // of holding the kick into a long ball: that only found the crowd, and
+    // the throw-in it gave away came back the same way over and over.
+    const bool heading_out = in.x0 != 0 && in.x0 == sign(ball.x);
+    const bool mate_ahead = std::fabs(aim_correction(team)) < STRAIGHT_AHEAD && !(heading_out && in.fired == 1);
+    in.fire10 = shooting || keeper_kicks || mate_ahead ? 1 : 0;
 }
 
 void go_for_ball(const t_team& t, t_input& in, bool free_ball) {

@@ -11,6 +11,7 @@
 #include "match/set_piece_corner.hpp"
 #include "match/set_piece_throw_in.hpp"
 #include "phase_test_support.hpp"
+#include "platform/maths.hpp"
 #include "platform/sound.hpp"
 
 using namespace phase_test;
@@ -61,6 +62,24 @@ TEST(WidePlayComputer, CarrierKeepsOutOfTheMiddleInHisOwnHalfAndCutsInPastHalfwa
     EXPECT_EQ(carrier_stick(1, 200, -300), std::make_pair(1, 1));
     EXPECT_EQ(carrier_stick(1, -20, -550), std::make_pair(-1, 1));
     EXPECT_EQ(carrier_stick(1, 200, 300), std::make_pair(-1, 1));
+}
+
+TEST(WidePlayComputer, OnHisWayOutToTheWingHePassesInsteadOfChargingALongBall) {
+    for (const bool out_wide : {true, false}) {
+        // Team 0 in its own half: at x 100 he heads out (stick 1, -1), at x 20 straight up (0, -1).
+        const double x = out_wide ? 100 : 20;
+        const auto [sx, sy] = carrier_stick(0, x, 300);
+        t_player& carrier = slot(0, 7);
+        carrier.a = atan2_deg(sy, sx);
+        slot(0, 9).x = carrier.x + 120 * sx; // a team-mate right ahead of him
+        slot(0, 9).y = carrier.y + 120 * sy;
+        t_input& in = inputs[0];
+        computer_controller(0);
+        EXPECT_EQ(in.fire10, 1) << out_wide << ": a mate ahead starts the kick";
+        in.fired = 1;
+        computer_controller(0);
+        EXPECT_EQ(in.fire10, out_wide ? 0 : 1) << out_wide << ": released at once as a pass, or held on";
+    }
 }
 
 TEST(WidePlayTackle, BeatenPlayerCannotTakeTheBallStraightBack) {
