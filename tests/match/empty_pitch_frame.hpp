@@ -1,9 +1,10 @@
 #pragma once
 // A frame with nothing drawn but what a test puts in: black, no pitch, crowd or
-// weather, and the ball and every player parked far off the screen.
+// weather, no message, and the ball and every player parked far off the screen.
 #include "core/globals.hpp"
 #include "match/ball.hpp"
 #include "match/grass.hpp"
+#include "match/hud_message.hpp"
 #include "match/match_images.hpp"
 #include "match/match_state.hpp"
 #include "platform/graphics.hpp"
@@ -20,6 +21,8 @@ inline void empty_pitch_frame() {
         for (auto& tile : row) tile.reset();
     crowd.clear();
     sprites.clear();
+    // An earlier test's one-line message would still be on the screen.
+    hud_message.clear();
     match_settings.weather_effect = WEATHER_WIND;
     match_settings.weather_intensity = 0;
     ball.data.assign(REPLAY_FRAMES, t_data{});
