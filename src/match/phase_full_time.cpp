@@ -115,6 +115,9 @@ t_match_end::t_match_end() {
 }
 
 void t_match_end::update() {
+    // Its highlights or the menus are on their way: fire 1 or the time-out now
+    // would leave the match under the highlight screen's feet.
+    if (!action_queue->empty()) return;
     for (int k = 0; k < SUB_STEPS; ++k) {
         ++timer;
         record_sub_step(CAMERA_SLOW);

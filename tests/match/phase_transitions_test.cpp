@@ -235,6 +235,20 @@ TEST(PhaseEnd, PlayersWalkOffAndTheEndScreenClosesTheMatchAfter9600SubSteps) {
     EXPECT_TRUE(match_players[0].empty()) << "quit_match released the match";
 }
 
+TEST(PhaseEnd, HighlightsOnTheirWayAreNotLeftByTheTimeOut) {
+    set_up();
+    t_match_end end;
+    highlights_count = 1;
+    input_key_event('H', true);
+    end.update();
+    release_keys();
+    ASSERT_EQ(action_queue->pop()->typ, ACTION_FADE_OUT);
+    for (int i = 0; i < 900; ++i) end.update();
+    EXPECT_EQ(drain(), (std::vector<t_queued>{new_screen(68), {ACTION_FADE_IN, 0}}));
+    EXPECT_FALSE(match_players[0].empty()) << "the match is still there to show";
+    highlights_count = 0;
+}
+
 TEST(PhaseExits, RReplaysFireTwoOpensTheBenchOnlyWhereOffered) {
     set_up();
     t_match_starting_positions lineup;
