@@ -90,6 +90,8 @@ cycle() {
 }
 cycle $((start + 400))
 last=$((start + 40000))
+# Only taken when the game is still running at the end: the match never ended.
+shots+=(--screenshot "$((last - 1)):$out/still_running.png")
 for ((f = start + 960; f < last; f += 40)); do cycle $f; done
 printf '%s\n' "${events[@]}" | sort -n -s -k1,1 > "$out/script.txt"
 
@@ -140,7 +142,11 @@ d=$(difference "$out/kick_off.png" "$out/kick_off_new_key.png" 280,170,360,240)
 
 # The end screen was reached: S saved the match's highlights there, and the file holds both teams.
 saved=$(sed -n 's/^Highlights saved to //p' "$out/stdout" | head -1)
-[ -n "$saved" ] || { cat "$out/stdout"; fail "the match did not reach its end screen (no highlights saved)"; }
+if [ -z "$saved" ]; then
+  cat "$out/stdout"
+  [ -s "$out/still_running.png" ] && echo "the game was still running at frame $((last - 1)): the match stalled (KEEP_SHOTS=DIR keeps that picture)"
+  fail "the match did not reach its end screen (no highlights saved)"
+fi
 [ -s "$out/data/$saved" ] || fail "no highlights file $saved in the data folder"
 /usr/bin/python3 - "$out/data/$saved" <<'PY' || fail "the saved highlights are not this match's"
 import sys
