@@ -72,17 +72,17 @@ names+=(walk_on kick_off kick_off_old_key kick_off_new_key)
 events+=("$((start + 790)) down A" "$((start + 850)) up A" "$((start + 860)) down J" "$((start + 920)) up J")
 # Space keeps highlights (goals add their own): the end screen has something to save.
 for f in 1600 3000 6000; do events+=("$((start + f)) press SPACE"); done
-# From then on, every 40 frames: keyboard 2 pushes right and fires (a human kick-off, throw-in,
-# corner or goal kick waits for that; half time and the end screen end on it; S on the end screen
-# saves the highlights). The pointer moves while fire is held, so no menu takes that fire. Then
-# four clicks that only do something after the match: EXIT of the screen after it, GAME OPTIONS
-# of the main menu, MUSIC VOLUME up and QUIT TO OS.
+# From then on, every 40 frames: keyboard 2 pushes right and fires for 12 frames, a full-strength
+# kick (a human kick-off, throw-in, corner or goal kick waits for that; half time and the end screen
+# end on it; S on the end screen saves the highlights). The pointer moves in every frame fire is
+# held, so no menu takes that fire. Then four clicks that only do something after the match: EXIT
+# of the screen after it, GAME OPTIONS of the main menu, MUSIC VOLUME up and QUIT TO OS.
 cycle() {
-  local f=$1
-  events+=("$f down S" "$((f + 2)) down C" "$((f + 2)) mouse 20 20" "$((f + 3)) mouse 22 20" "$((f + 4)) up C"
-           "$((f + 4)) mouse 24 20" "$((f + 6)) up S")
+  local f=$1 k
+  events+=("$f down S" "$((f + 2)) down C" "$((f + 14)) up C" "$((f + 16)) up S")
+  for ((k = 2; k <= 14; k++)); do events+=("$((f + k)) mouse $((20 + 2 * (k % 2))) 20"); done
   # A click lands only where the pointer arrives in that frame: elsewhere the selected button keeps it.
-  local k=10
+  k=18
   for xy in "512 717" "272 267" "752 340" "512 607"; do
     events+=("$((f + k)) mouse $xy" "$((f + k)) mousedown 1" "$((f + k + 2)) mouseup 1")
     k=$((k + 6))
