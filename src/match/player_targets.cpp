@@ -13,6 +13,14 @@
 namespace {
 // Meets the ball on its path where he stands beside it, or goes to the ball.
 void intercept(t_player& p) {
+    // A ball at rest has no path: the foot of his perpendicular on its old
+    // course kept him standing off it, and a ball at a keeper's feet stayed
+    // there for the rest of the half.
+    if (ball.v == 0) {
+        p.tx = ball.x;
+        p.ty = ball.y;
+        return;
+    }
     const double d = distance(ball.x, ball.y, p.x, p.y);
     const double b = d * cos_deg(ball.a - atan2_deg(p.y - ball.y, p.x - ball.x));
     if (d * d - b * b > 1) {

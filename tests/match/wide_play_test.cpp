@@ -8,6 +8,7 @@
 #include "match/match_helpers.hpp"
 #include "match/match_main.hpp"
 #include "match/player_possession.hpp"
+#include "match/player_targets.hpp"
 #include "match/set_piece_corner.hpp"
 #include "match/set_piece_throw_in.hpp"
 #include "phase_test_support.hpp"
@@ -199,4 +200,23 @@ TEST(WidePlayFrame, BallRestingOnTheBarIsOneShot) {
     for (int update = 0; update < 40 && action_queue->empty(); ++update) play.update();
     ASSERT_GT(ball.z, 33) << "a second later it still lies on the bar";
     EXPECT_EQ(match_stats[1].shot, 1);
+}
+
+TEST(WidePlayChase, NearestPlayerGoesToABallAtRest) {
+    set_up();
+    // At a keeper's feet, its last course pointing across the nearest opponent's line.
+    ball.set_position(126, 582, 0);
+    ball.a = 0;
+    ball.set_owner(ref(0, 1));
+    slot(1, 9).x = 60;
+    slot(1, 9).y = 500;
+    team(1).nearest_1 = ref(1, 9);
+    set_chase_targets();
+    EXPECT_DOUBLE_EQ(slot(1, 9).tx, 126);
+    EXPECT_DOUBLE_EQ(slot(1, 9).ty, 582);
+    // A moving ball is still met on its path.
+    ball.v = 100;
+    set_chase_targets();
+    EXPECT_DOUBLE_EQ(slot(1, 9).tx, 60);
+    EXPECT_DOUBLE_EQ(slot(1, 9).ty, 582);
 }
