@@ -20,6 +20,19 @@ constexpr int FEET_X = 24;
 constexpr int FEET_Y = 34;
 constexpr double DEPTH_REACH = 2;
 
+// Beyond the post by a ball's width, a parried ball goes over the line for a corner.
+constexpr double WIDE_OF_THE_POST = GOAL_MOUTH_X + 6;
+
+// A parry pushes the ball on round the post. Carried on towards the line from
+// in front of the goal, it would cross it a few units later inside the posts
+// nearly every time: then it is knocked back out instead.
+double parried_vy(double new_vx, double carried_vy) {
+    if (carried_vy == 0) return 0;
+    const double to_line = sign(carried_vy) * GOAL_LINE_Y - ball.y;
+    const double crossing_x = ball.x + new_vx * to_line / carried_vy;
+    return std::fabs(crossing_x) > WIDE_OF_THE_POST ? carried_vy : -carried_vy;
+}
+
 void free_ball_touched_by(const t_player& keeper) {
     ball.owner_last = shared_player(keeper);
     ball.owner = nullptr;
@@ -64,9 +77,7 @@ int t_player::keeper_collision() {
         const double vx = ball.v * cos_deg(m);
         const double vy = ball.v * sin_deg(m);
         const double new_vx = sign(vx) * (0.5 * std::fabs(vx) + 0.25 * std::fabs(vy)) + v * cos_deg(a);
-        // Knocked back out: carried on towards the line, the parried ball
-        // would cross it a few units later, nearly always inside the posts.
-        const double new_vy = -0.7 * vy;
+        const double new_vy = parried_vy(new_vx, 0.7 * vy);
         ball.v = std::hypot(new_vx, new_vy);
         ball.a = atan2_deg(new_vy, new_vx);
         ball.vz = 1.5 * vz;

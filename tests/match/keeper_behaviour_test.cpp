@@ -311,6 +311,25 @@ TEST_F(KeeperCollision, ParryColourPushesTheBallWide) {
     EXPECT_TRUE(ball.owner_last == ref(1, 1));
 }
 
+// Near his post the same parry carries the ball on round it, over the line for a corner.
+TEST_F(KeeperCollision, ParryNearThePostCarriesTheBallRoundIt) {
+    int ex = 0, ey = 0;
+    keeper().fmx = 4;
+    keeper().fmy = 12;
+    keeper().v = 40;
+    keeper().a = 0;
+    ASSERT_TRUE(find_colour(4, 12, 0x0000C0, ex, ey));
+    keeper().x = 70 - ex; // the ball meets him one unit inside the post
+    arrive(ex, 0, 300);
+    ball.x0 = ball.x - 30 * 0.05;
+    ball.y0 = ball.y + 40 * 0.05;
+    ball.z = -ey + 1;
+    EXPECT_EQ(keeper().keeper_collision(), 0);
+    EXPECT_NEAR(ball.a, atan2_deg(-168, 190), 1e-6) << "on towards the line, wide of the post";
+    const double crossing_x = ball.x + 190 * (-640 - ball.y) / -168;
+    EXPECT_GT(crossing_x, 77);
+}
+
 TEST_F(KeeperCollision, OnlyWhenTheBallReachesHisDepthWithinThePicture) {
     int ex = 0, ey = 0;
     keeper().fmx = 2;
