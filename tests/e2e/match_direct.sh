@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A whole 3-minute computer-vs-computer match started with --match, in a window under a virtual display:
 # walk-on, kick-off, open play, half time, the second half and full time to the end of the match. Screenshots
-# at fixed frames are compared with reference pictures. The smallest display and no automatic replays keep the
-# run short. REFRESH_REFERENCES=1 rewrites the references from this run.
+# at fixed frames (named after them) are compared with reference pictures. The smallest display and no
+# automatic replays keep the run short. REFRESH_REFERENCES=1 rewrites the references from this run; when the
+# football changes, the end of the match moves: pick the frames again so full_time still shows the statistics.
 set -euo pipefail
 game=$1
 data=$(cd "$2" && pwd)
@@ -18,14 +19,14 @@ values = [77, 0, 0, 0, 1, 2, 5, 1, 4, 1, -2, 40, 0, 1, 0, 0, 38, 40, 37, 39, 188
 open(sys.argv[1], 'wb').write(struct.pack('<28i', *values))
 PY
 
-shots=(walk_on:300 minute_10:2000 minute_17:3500 minute_45:7500 minute_50:9000 minute_77:14000 full_time:16500
-       after:17500)
+shots=(walk_on:300 play_2000:2000 play_3500:3500 play_7500:7500 play_9000:9000 play_10500:10500 full_time:11750
+       after:12600)
 args=()
 for s in "${shots[@]}"; do args+=(--screenshot "${s#*:}:$out/${s%%:*}.png"); done
 set +e
 xvfb-run -a -s "-screen 0 1280x1024x24" "$game" --data "$out/data" --no-sound --seed 7 --fast \
   --match eng:1 esp:1 --home-control computer --away-control computer --length 0 --pitch normal --weather clear \
-  --time day --frames 17600 "${args[@]}" >"$out/stdout" 2>"$out/stderr"
+  --time day --frames 12700 "${args[@]}" >"$out/stdout" 2>"$out/stderr"
 rc=$?
 set -e
 if [ -n "${KEEP_SHOTS:-}" ]; then cp "$out"/*.png "$out/stdout" "$KEEP_SHOTS"/; fi
