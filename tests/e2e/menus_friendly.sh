@@ -71,44 +71,8 @@ differ two_chosen lineup "play did not open the line-up"
 differ lineup lineup_keyboard2 "fire of key set 1 did not pick keyboard 2"
 differ lineup_keyboard2 presentation "play match did not open the presentation"
 # Four presses leave a team where it was before: the play button reads the same as with one team chosen.
-# Compares a rectangle of two screenshots; plain Python (zlib), no imaging library needed.
-same_region() {
-  python3 - "$out/$1.png" "$out/$2.png" "$3" "$4" "$5" "$6" <<'PY'
-import struct, sys, zlib
-def pixels(path):
-    data = open(path, 'rb').read()
-    pos, idat, w, h, bpp = 8, b'', 0, 0, 4
-    while pos < len(data):
-        n, kind = struct.unpack('>I4s', data[pos:pos + 8])
-        body = data[pos + 8:pos + 8 + n]
-        if kind == b'IHDR':
-            w, h, depth, colour = struct.unpack('>IIBB', body[:10])
-            bpp = {2: 3, 6: 4}[colour]
-        elif kind == b'IDAT':
-            idat += body
-        pos += 12 + n
-    raw, stride, rows, prev = zlib.decompress(idat), w * bpp, [], bytearray(w * bpp)
-    for y in range(h):
-        f, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            a = line[i - bpp] if i >= bpp else 0
-            b, c = prev[i], prev[i - bpp] if i >= bpp else 0
-            if f == 1: line[i] = (line[i] + a) & 255
-            elif f == 2: line[i] = (line[i] + b) & 255
-            elif f == 3: line[i] = (line[i] + (a + b) // 2) & 255
-            elif f == 4:
-                p = a + b - c
-                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        rows.append(bytes(line))
-        prev = line
-    return rows, bpp
-x0, y0, x1, y1 = map(int, sys.argv[3:7])
-(ra, ba), (rb, bb) = pixels(sys.argv[1]), pixels(sys.argv[2])
-crop = lambda rows, bpp: [r[x0 * bpp:x1 * bpp] for r in rows[y0:y1]]
-sys.exit(0 if crop(ra, ba) == crop(rb, bb) else 1)
-PY
-}
+. "$(dirname "$0")/lib/screenshots.sh"
+same_region() { same_region_of "$out/$1.png" "$out/$2.png" "$3" "$4" "$5" "$6"; }
 same_region first_chosen third_dropped 632 700 992 734 || { echo "a fourth press did not deselect the team"; exit 1; }
 # The pitch name beside the pictures changed (the pointer itself is elsewhere).
 ! same_region presentation presentation_pitch 512 198 700 222 || { echo "a click on the pitch picture changed nothing"; exit 1; }

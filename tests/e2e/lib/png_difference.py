@@ -2,7 +2,8 @@
 """Share of pixels that differ clearly between two PNG screenshots.
 
 png_difference.py A B [x0,y0,x1,y1 ...] prints the share, leaving out the given
-rectangles (areas whose content the football decides). Plain Python and zlib, so
+rectangles (areas whose content the football decides); with --inside x0,y0,x1,y1
+first, only that rectangle is compared. Plain Python and zlib, so
 the tests need no imaging library. Pictures of different sizes differ entirely.
 """
 import struct
@@ -59,6 +60,10 @@ def pixels(path):
 
 
 def main():
+    inside = None
+    if sys.argv[1] == '--inside':
+        inside = tuple(map(int, sys.argv[2].split(',')))
+        del sys.argv[1:3]
     # Two shots of the same screen by the same build are byte for byte the same:
     # no need to unfilter them, which takes seconds in plain Python.
     if chunks(sys.argv[1]) == chunks(sys.argv[2]):
@@ -75,6 +80,8 @@ def main():
         spans = [(x0, x1) for x0, y0, x1, y1 in masks if y0 <= y < y1]
         for x in range(wa):
             if any(x0 <= x < x1 for x0, x1 in spans):
+                continue
+            if inside and not (inside[0] <= x < inside[2] and inside[1] <= y < inside[3]):
                 continue
             counted += 1
             # Antialiasing of the software renderer moves shades a little, never this much.

@@ -12,3 +12,10 @@ close_to() {
   d=$(difference "$@")
   /usr/bin/python3 -c "import sys; sys.exit(float(sys.argv[1]) > 0.005)" "$d" || { echo "$d of the pixels differ"; return 1; }
 }
+
+# same_region_of A B x0 y0 x1 y1: the rectangle looks the same in both pictures.
+same_region_of() {
+  local d
+  d=$(difference --inside "$3,$4,$5,$6" "$1" "$2")
+  /usr/bin/python3 -c "import sys; sys.exit(float(sys.argv[1]) > 0)" "$d"
+}
