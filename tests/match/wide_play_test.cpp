@@ -41,6 +41,17 @@ void clear_the_area(double x, double y) {
         }
 }
 
+// In a new match, a loose ball from (x, y) along direction a, last touched by
+// slot s of team t, in an empty area.
+void roll_loose_ball(double x, double y, double a, int t, int s) {
+    set_up();
+    clear_the_area(x, y);
+    ball.set_position(x, y, 0);
+    ball.a = a;
+    ball.v = 150;
+    ball.owner_last = ref(t, s);
+}
+
 // Open play until it stops; the mode it opens.
 int open_play_until_stopped() {
     t_match_main play;
@@ -118,12 +129,7 @@ TEST(WidePlayTackle, BeatenPlayerCannotTakeTheBallStraightBack) {
 }
 
 TEST(WidePlayOut, BallPlayedOverTheTouchlineIsTheOtherSidesThrowIn) {
-    set_up();
-    clear_the_area(505, 100);
-    ball.set_position(505, 100, 0);
-    ball.a = 10;
-    ball.v = 150;
-    ball.owner_last = ref(0, 8);
+    roll_loose_ball(505, 100, 10, 0, 8);
     EXPECT_EQ(open_play_until_stopped(), 50);
     t_match_throw_in_stop stop;
     EXPECT_EQ(match_status.event, t_match_status::THROW_IN);
@@ -135,12 +141,7 @@ TEST(WidePlayOut, BallPlayedOverTheTouchlineIsTheOtherSidesThrowIn) {
 TEST(WidePlayOut, DefenderLastOverHisOwnGoalLineGivesACornerToTheAttackers) {
     // Team 0's own goal line is y = +640.
     for (const bool keeper_touched : {false, true}) {
-        set_up();
-        clear_the_area(300, 630);
-        ball.set_position(300, 630, 0);
-        ball.a = 80;
-        ball.v = 150;
-        ball.owner_last = ref(0, keeper_touched ? 1 : 4);
+        roll_loose_ball(300, 630, 80, 0, keeper_touched ? 1 : 4);
         EXPECT_EQ(open_play_until_stopped(), 41) << keeper_touched;
         EXPECT_EQ(match_status.event, t_match_status::CORNER);
         t_match_corner_stop stop;
@@ -149,12 +150,7 @@ TEST(WidePlayOut, DefenderLastOverHisOwnGoalLineGivesACornerToTheAttackers) {
         ASSERT_TRUE(ball.owner);
         EXPECT_EQ(team_of(ball.owner), 1);
     }
-    set_up();
-    clear_the_area(300, 630);
-    ball.set_position(300, 630, 0);
-    ball.a = 80;
-    ball.v = 150;
-    ball.owner_last = ref(1, 10);
+    roll_loose_ball(300, 630, 80, 1, 10);
     EXPECT_EQ(open_play_until_stopped(), 44) << "an attacker's touch: goal kick";
 }
 
