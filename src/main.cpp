@@ -7,10 +7,10 @@
 #include <string>
 
 #include "core/game.hpp"
-#include "match/match_benchmark.hpp"
-#include "match/headless.hpp"
-#include "match/match_command_line.hpp"
-#include "match/replay_watch.hpp"
+#include "app/match_benchmark.hpp"
+#include "app/headless.hpp"
+#include "app/match_command_line.hpp"
+#include "match/replay/replay_watch.hpp"
 #include "platform/fatal.hpp"
 #include "platform/files.hpp"
 #include "platform/graphics.hpp"

@@ -2,7 +2,7 @@
 
 #include "core/game.hpp"
 #include "platform/fatal.hpp"
-#include "match/match_screens.hpp"
+#include "match/core/match_screens.hpp"
 #include "screens/competition/competition_screens.hpp"
 #include "screens/editors/editor_screens.hpp"
 #include "screens/friendly/friendly_screens.hpp"

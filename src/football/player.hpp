@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "match/sprite.hpp"
+#include "match/draw/sprite.hpp"
 #include "platform/image.hpp"
 
 class t_team;

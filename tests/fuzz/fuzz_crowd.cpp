@@ -1,8 +1,8 @@
 // The crowd layout of the stadium, and the filter the match drawing applies to it.
 #include <filesystem>
 
-#include "match/crowd.hpp"
-#include "match/match_images.hpp"
+#include "match/draw/crowd.hpp"
+#include "match/draw/match_images.hpp"
 #include "fuzz_support.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "match/ball.hpp"
-#include "match/match_state.hpp"
+#include "match/ball/ball.hpp"
+#include "match/core/match_state.hpp"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <utility>
 
-#include "match/box_frame.hpp"
+#include "match/overlays/box_frame.hpp"
 
 namespace {
 using t_pixels = std::map<std::pair<int, int>, int>; // pixel -> times drawn

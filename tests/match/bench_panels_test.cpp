@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "football/tactics.hpp"
-#include "match/bench_enter.hpp"
-#include "match/bench_formation.hpp"
-#include "match/bench_lineup.hpp"
-#include "match/bench_substitutions.hpp"
-#include "match/bench_tactics.hpp"
-#include "match/state_machine.hpp"
+#include "match/bench/bench_enter.hpp"
+#include "match/bench/bench_formation.hpp"
+#include "match/bench/bench_lineup.hpp"
+#include "match/bench/bench_substitutions.hpp"
+#include "match/bench/bench_tactics.hpp"
+#include "match/core/state_machine.hpp"
 #include "bench_test_support.hpp"
 
 using namespace bench_test;

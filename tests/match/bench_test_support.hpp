@@ -4,7 +4,7 @@
 
 #include "core/settings.hpp"
 #include "football/team.hpp"
-#include "match/bench_simulation.hpp"
+#include "match/bench/bench_simulation.hpp"
 #include "phase_test_support.hpp"
 
 namespace bench_test {

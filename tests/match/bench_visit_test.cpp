@@ -2,11 +2,11 @@
 // nothing of the visit reaches the replay recording.
 #include <gtest/gtest.h>
 
-#include "match/bench_enter.hpp"
-#include "match/bench_exit.hpp"
-#include "match/bench_lineup.hpp"
-#include "match/bench_panel.hpp"
-#include "match/bench_substitutions.hpp"
+#include "match/bench/bench_enter.hpp"
+#include "match/bench/bench_exit.hpp"
+#include "match/bench/bench_lineup.hpp"
+#include "match/bench/bench_panel.hpp"
+#include "match/bench/bench_substitutions.hpp"
 #include "bench_test_support.hpp"
 
 using namespace bench_test;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/globals.hpp"
-#include "match/ball.hpp"
-#include "match/camera.hpp"
-#include "match/match_state.hpp"
+#include "match/ball/ball.hpp"
+#include "match/draw/camera.hpp"
+#include "match/core/match_state.hpp"
 
 namespace {
 class CameraFollow : public ::testing::Test {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "match/control_kick.hpp"
+#include "match/players/control_kick.hpp"
 #include "player_test_support.hpp"
 
 using namespace player_test;

@@ -5,9 +5,9 @@
 #include <tuple>
 #include <vector>
 
-#include "match/grass.hpp"
-#include "match/match_images.hpp"
-#include "match/match_mode.hpp"
+#include "match/draw/grass.hpp"
+#include "match/draw/match_images.hpp"
+#include "match/core/match_mode.hpp"
 #include "empty_pitch_frame.hpp"
 #include "phase_test_support.hpp"
 

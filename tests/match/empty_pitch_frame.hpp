@@ -2,11 +2,11 @@
 // A frame with nothing drawn but what a test puts in: black, no pitch, crowd or
 // weather, no message, and the ball and every player parked far off the screen.
 #include "core/globals.hpp"
-#include "match/ball.hpp"
-#include "match/grass.hpp"
-#include "match/hud_message.hpp"
-#include "match/match_images.hpp"
-#include "match/match_state.hpp"
+#include "match/ball/ball.hpp"
+#include "match/draw/grass.hpp"
+#include "match/overlays/hud_message.hpp"
+#include "match/draw/match_images.hpp"
+#include "match/core/match_state.hpp"
 #include "platform/graphics.hpp"
 
 // Centre of the 1024x768 test display.

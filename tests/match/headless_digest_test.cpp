@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/game.hpp"
-#include "match/headless.hpp"
+#include "app/headless.hpp"
 #include "platform/graphics.hpp"
 #include "platform/sound.hpp"
 #include "platform/timer.hpp"

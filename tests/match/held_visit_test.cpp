@@ -3,7 +3,7 @@
 // lost, and when the second visit returns there is no screen left and the game ends ("quit").
 #include <gtest/gtest.h>
 
-#include "match/phase_kick_off.hpp"
+#include "match/phases/phase_kick_off.hpp"
 #include "phase_test_support.hpp"
 
 using namespace phase_test;

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "match/highlight_file.hpp"
-#include "match/highlights.hpp"
-#include "match/replay_save_key.hpp"
+#include "match/replay/highlight_file.hpp"
+#include "match/replay/highlights.hpp"
+#include "match/replay/replay_save_key.hpp"
 #include "phase_test_support.hpp"
 #include "platform/stream.hpp"
 

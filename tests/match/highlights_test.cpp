@@ -1,7 +1,7 @@
 // Highlights: the 143-byte samples, the 30 slots and their order once they wrap.
 #include <gtest/gtest.h>
 
-#include "match/highlights.hpp"
+#include "match/replay/highlights.hpp"
 #include "phase_test_support.hpp"
 
 using namespace phase_test;

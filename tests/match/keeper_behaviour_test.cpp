@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/globals.hpp"
-#include "match/keeper_collision.hpp"
-#include "match/keeper_states.hpp"
-#include "match/player_movement.hpp"
+#include "match/keeper/keeper_collision.hpp"
+#include "match/keeper/keeper_states.hpp"
+#include "match/players/player_movement.hpp"
 #include "platform/maths.hpp"
 #include "player_test_support.hpp"
 

@@ -4,8 +4,8 @@
 #include <iostream>
 #include <sstream>
 
-#include "match/keeper_frames.hpp"
-#include "match/state_machine.hpp"
+#include "match/keeper/keeper_frames.hpp"
+#include "match/core/state_machine.hpp"
 
 namespace {
 

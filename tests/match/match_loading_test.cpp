@@ -9,9 +9,9 @@
 #include "core/loaders.hpp"
 #include "football/colour.hpp"
 #include "football/kit_colour.hpp"
-#include "match/grass.hpp"
-#include "match/match_images.hpp"
-#include "match/match_setup.hpp"
+#include "match/draw/grass.hpp"
+#include "match/draw/match_images.hpp"
+#include "match/core/match_setup.hpp"
 #include "phase_test_support.hpp"
 #include "platform/stream.hpp"
 

@@ -5,7 +5,7 @@
 #include "core/globals.hpp"
 #include "core/settings.hpp"
 #include "football/team.hpp"
-#include "match/menu_test_match.hpp"
+#include "app/menu_test_match.hpp"
 #include "ui/menu.hpp"
 
 TEST(MenuTestMatch, LoadsTheTwoCustomTeamsAndOpensThePresentation) {

@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
-#include "match/match_state.hpp"
-#include "match/overlay_clock.hpp"
-#include "match/overlay_presentation.hpp"
-#include "match/overlay_score.hpp"
-#include "match/overlay_stats.hpp"
+#include "match/core/match_state.hpp"
+#include "match/overlays/overlay_clock.hpp"
+#include "match/overlays/overlay_presentation.hpp"
+#include "match/overlays/overlay_score.hpp"
+#include "match/overlays/overlay_stats.hpp"
 
 namespace {
 std::vector<int> sources(const std::vector<t_overlay_cell>& cells) {

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "match/match_helpers.hpp"
-#include "match/scorers_text.hpp"
+#include "match/core/match_helpers.hpp"
+#include "match/overlays/scorers_text.hpp"
 #include "phase_test_support.hpp"
 
 using namespace phase_test;

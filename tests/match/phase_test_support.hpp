@@ -6,7 +6,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "football/match_settings.hpp"
-#include "match/match_state.hpp"
+#include "match/core/match_state.hpp"
 #include "platform/graphics.hpp"
 #include "platform/input.hpp"
 #include "platform/timer.hpp"

@@ -3,14 +3,14 @@
 
 #include <cmath>
 
-#include "match/match_helpers.hpp"
-#include "match/phase_common.hpp"
-#include "match/phase_full_time.hpp"
-#include "match/phase_goal.hpp"
-#include "match/phase_half_time.hpp"
-#include "match/phase_intro.hpp"
-#include "match/phase_kick_off.hpp"
-#include "match/state_machine.hpp"
+#include "match/core/match_helpers.hpp"
+#include "match/phases/phase_common.hpp"
+#include "match/phases/phase_full_time.hpp"
+#include "match/phases/phase_goal.hpp"
+#include "match/phases/phase_half_time.hpp"
+#include "match/phases/phase_intro.hpp"
+#include "match/phases/phase_kick_off.hpp"
+#include "match/core/state_machine.hpp"
 #include "phase_test_support.hpp"
 
 using namespace phase_test;

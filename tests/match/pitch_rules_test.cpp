@@ -4,12 +4,12 @@
 
 #include "core/globals.hpp"
 #include "football/team.hpp"
-#include "match/crowd.hpp"
-#include "match/grass.hpp"
-#include "match/match_helpers.hpp"
-#include "match/match_main.hpp"
-#include "match/match_setup.hpp"
-#include "match/match_state.hpp"
+#include "match/draw/crowd.hpp"
+#include "match/draw/grass.hpp"
+#include "match/core/match_helpers.hpp"
+#include "match/core/match_main.hpp"
+#include "match/core/match_setup.hpp"
+#include "match/core/match_state.hpp"
 #include "platform/random.hpp"
 
 TEST(PitchGoalLine, GoalMouthBoundaries) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "match/player_heading.hpp"
-#include "match/player_movement.hpp"
+#include "match/players/player_heading.hpp"
+#include "match/players/player_movement.hpp"
 #include "player_test_support.hpp"
 
 using namespace player_test;

@@ -5,14 +5,14 @@
 #include <chrono>
 #include <cmath>
 
-#include "match/control_computer.hpp"
-#include "match/control_kick.hpp"
-#include "match/keeper_collision.hpp"
-#include "match/match_helpers.hpp"
-#include "match/player_movement.hpp"
-#include "match/player_possession.hpp"
-#include "match/player_refs.hpp"
-#include "match/player_targets.hpp"
+#include "match/players/control_computer.hpp"
+#include "match/players/control_kick.hpp"
+#include "match/keeper/keeper_collision.hpp"
+#include "match/core/match_helpers.hpp"
+#include "match/players/player_movement.hpp"
+#include "match/players/player_possession.hpp"
+#include "match/players/player_refs.hpp"
+#include "match/players/player_targets.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
 #include "player_test_support.hpp"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "match/player_possession.hpp"
+#include "match/players/player_possession.hpp"
 #include "player_test_support.hpp"
 
 using namespace player_test;

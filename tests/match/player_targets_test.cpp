@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "match/control_kick.hpp"
-#include "match/player_targets.hpp"
+#include "match/players/control_kick.hpp"
+#include "match/players/player_targets.hpp"
 #include "player_test_support.hpp"
 
 using namespace player_test;

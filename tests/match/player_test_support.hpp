@@ -7,8 +7,8 @@
 #include "core/settings.hpp"
 #include "football/tactics.hpp"
 #include "football/team.hpp"
-#include "match/keeper_states.hpp"
-#include "match/match_state.hpp"
+#include "match/keeper/keeper_states.hpp"
+#include "match/core/match_state.hpp"
 #include "platform/pixmap.hpp"
 #include "ui/input.hpp"
 

@@ -1,9 +1,9 @@
 // Instant replay and highlight playback: speeds, pause, who steers, and where each way out leads.
 #include <gtest/gtest.h>
 
-#include "match/highlights.hpp"
-#include "match/replay_highlight.hpp"
-#include "match/replay_instant.hpp"
+#include "match/replay/highlights.hpp"
+#include "match/replay/replay_highlight.hpp"
+#include "match/replay/replay_instant.hpp"
 #include "phase_test_support.hpp"
 
 using namespace phase_test;

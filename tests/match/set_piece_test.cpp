@@ -3,14 +3,14 @@
 
 #include <cmath>
 
-#include "match/match_helpers.hpp"
-#include "match/phase_common.hpp"
-#include "match/set_piece_aim.hpp"
-#include "match/set_piece_corner.hpp"
-#include "match/set_piece_goal_kick.hpp"
-#include "match/set_piece_keeper.hpp"
-#include "match/set_piece_throw_in.hpp"
-#include "match/state_machine.hpp"
+#include "match/core/match_helpers.hpp"
+#include "match/phases/phase_common.hpp"
+#include "match/set_pieces/set_piece_aim.hpp"
+#include "match/set_pieces/set_piece_corner.hpp"
+#include "match/set_pieces/set_piece_goal_kick.hpp"
+#include "match/set_pieces/set_piece_keeper.hpp"
+#include "match/set_pieces/set_piece_throw_in.hpp"
+#include "match/core/state_machine.hpp"
 #include "phase_test_support.hpp"
 
 using namespace phase_test;

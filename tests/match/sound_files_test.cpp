@@ -10,7 +10,7 @@
 
 #include "core/globals.hpp"
 #include "football/match_settings.hpp"
-#include "match/match_sound.hpp"
+#include "match/sound/match_sound.hpp"
 
 namespace {
 namespace fs = std::filesystem;

@@ -1,0 +1,16 @@
+#pragma once
+#include "match/core/match_mode.hpp"
+
+// Mode 31: builds every object of the match and loads its pictures while a progress bar runs.
+class MatchLoading : public t_match_mode {
+public:
+    MatchLoading();
+    void update() override;
+    void render() override;
+
+private:
+    bool opened_next_ = false;
+};
+
+// Pitch, players, props, crowd, weather and HUD pictures of this match (set-up steps 14 to 16).
+void load_match_images();

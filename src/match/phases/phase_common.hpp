@@ -1,0 +1,99 @@
+#pragma once
+// The shared shape of a phase update: controllers, recording with the camera, the ways out.
+#include <array>
+#include <cstdint>
+
+#include "match/core/match_mode.hpp"
+
+class t_player;
+
+// Phase screens by mode number.
+namespace phase_mode {
+constexpr int INTRO = 36;
+constexpr int STARTING_POSITIONS = 37;
+constexpr int KICK_OFF = 38;
+constexpr int MAIN = 39;
+constexpr int GOAL = 40;
+constexpr int CORNER_STOP = 41;
+constexpr int CORNER_POSITIONS = 42;
+constexpr int CORNER_KICK = 43;
+constexpr int GOAL_KICK_STOP = 44;
+constexpr int GOAL_KICK_POSITIONS = 45;
+constexpr int GOAL_KICK = 46;
+constexpr int KEEPER_STOP = 47;
+constexpr int KEEPER_WAIT = 48;
+constexpr int KEEPER_KICK = 49;
+constexpr int THROW_IN_STOP = 50;
+constexpr int THROW_IN_POSITIONS = 51;
+constexpr int THROW_IN = 52;
+constexpr int HALF_TIME_STOP = 53;
+constexpr int HALF_TIME_POSITIONS = 54;
+constexpr int HALF_TIME_WAIT = 55;
+constexpr int FULL_TIME_STOP = 56;
+constexpr int EXTRA_TIME_STOP = 57;
+constexpr int HALF_EXTRA_TIME_STOP = 58;
+constexpr int FULL_EXTRA_TIME_STOP = 59;
+constexpr int END_POSITIONS = 66;
+constexpr int END = 67;
+constexpr int SHOW_HIGHLIGHT = 68;
+} // namespace phase_mode
+
+// Camera arguments of one recorded sub-step: updatex(a, b, c, d), updatey(e, f, g).
+struct t_camera_args {
+    int x_mode;
+    int x_speed;
+    double x_target;
+    int x_limit;
+    int y_mode;
+    int y_speed;
+    double y_target;
+};
+
+constexpr t_camera_args CAMERA_STILL{0, 0, 0, 1, 1, 0, 0};
+constexpr t_camera_args CAMERA_FOLLOW{1, 1, 0, 1, 1, 1, 0};
+constexpr t_camera_args CAMERA_SLOW{1, 0, 0, 1, 1, 0, 0};
+constexpr t_camera_args CAMERA_ROLL_OUT{1, 0, 0, 1, 0, 0, 0};
+
+// Kick-off formation, written for a team whose own goal is at y = -640: slots 1-11 of the
+// kicking team, then slots 1-11 of the other team.
+struct t_formation_spot {
+    double x;
+    double y;
+};
+extern const std::array<t_formation_spot, 22> kick_off_formation;
+
+// Targets of slots 1-11 of both squads from the kick-off formation; `team` gets the kicking rows.
+void set_kick_off_positions(int team);
+
+void open_phase(int mode);
+// Stop and positions phases: history shift of both controllers, device read of human sides.
+void read_set_up_controllers();
+// Taking phases: history shift, then the device (control 2) or the computer's set-piece input.
+void read_taker_controller(int team);
+// Fire 1 pressed on the device of either side (phases that do not read the controllers).
+bool fire1_on_any_device();
+void clear_controllers();
+void clear_controlled_players();
+// Recording step of a sub-step: ball, both squads and the camera.
+void record_sub_step(const t_camera_args& camera_args);
+// Sub-steps recorded since the phase was created.
+int sub_steps_since(int32_t frame0);
+// The squad member, slots 1 .. last_slot.
+t_player& squad_player(int team, int slot);
+// Every on-pitch slot (1-11) of both teams.
+template <typename F> void for_each_on_pitch(F&& f) {
+    for (int t = 0; t < 2; ++t)
+        for (int slot = 1; slot <= 11; ++slot) f(t, slot, squad_player(t, slot));
+}
+// Team index whose own goal is at the end of sign side_y; -1 for neither.
+int team_defending(int side_y);
+// The other team than the one that touched the ball last (team 0 when nobody has).
+int team_not_last_touching();
+// Facing 0..7 of a direction in degrees.
+int facing_of(double angle);
+// Speed of a player lining up or walking to his place.
+double lining_up_speed(const t_player& p);
+
+// Ways out of a phase, tested in this order: Escape, R, fire 2 of either side. True when one was taken.
+enum class t_exits { escape_replay, escape_replay_bench };
+bool standard_exits(t_match_mode& phase, t_exits exits);

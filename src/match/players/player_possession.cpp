@@ -1,0 +1,57 @@
+#include "match/players/player_possession.hpp"
+
+#include "match/core/match_helpers.hpp"
+#include "match/core/match_state.hpp"
+#include "match/players/player_refs.hpp"
+#include "platform/maths.hpp"
+#include "ui/input.hpp"
+
+namespace {
+constexpr double SOFT_LANDING_VZ = 7;
+
+void take_ball(t_team& t, const std::shared_ptr<t_player>& taker) {
+    t_player& p = *taker;
+    if (ball.owner && ball.owner != taker) {
+        ball.tackled = ball.owner.get();
+        ball.tackled_at = match_status.timer;
+    }
+    ball.set_owner(taker);
+    t.controlled = taker;
+    ball.x = p.x + BALL_AHEAD_OF_FEET * cos_deg(45 * p.fmx);
+    ball.y = p.y + BALL_AHEAD_OF_FEET * sin_deg(45 * p.fmx);
+    ball.v = p.v;
+    ball.a = p.a;
+    if (p.bc != 0) {
+        ball.z = 0;
+        if (ball.vz < SOFT_LANDING_VZ) ball.vz = 0;
+    } else if (ball.vz < 0) {
+        ball.vz = 0;
+    }
+    ball.s = 0;
+}
+
+double to_ball(const t_player& p) { return distance(p.x, p.y, ball.x, ball.y); }
+} // namespace
+
+bool may_tackle(const t_player& p) {
+    if (!ball.owner) return true;
+    // Nearer the ball than its owner: otherwise two players side by side take it
+    // from each other every sub-step and the team handled last always keeps it.
+    if (to_ball(p) >= to_ball(*ball.owner)) return false;
+    // Head on, the ball lands between the two and the one just beaten would be
+    // nearer again at once: they took it from each other every sub-step.
+    return ball.tackled != &p || match_status.timer - ball.tackled_at >= TACKLE_RECOVERY_MS;
+}
+
+void update_possession(int team) {
+    t_team& t = *match_teams[static_cast<size_t>(team)];
+    const t_input& in = inputs[static_cast<size_t>(team)];
+    if (team_owns_ball(team) && (to_ball(*ball.owner) > LOSE_BALL_DISTANCE || ball.z > LOSE_BALL_HEIGHT))
+        ball.set_owner(nullptr);
+    const auto& n1 = t.nearest_1;
+    if (!n1) return;
+    if (t.controlled && !team_owns_ball(team) && in.fire_time == 0 && to_ball(*n1) < TAKE_BALL_DISTANCE &&
+        ball.z < TAKE_BALL_HEIGHT && may_tackle(*n1))
+        take_ball(t, n1);
+    if (!team_owns_ball(team) && in.fire11 == 0 && to_ball(*n1) < CONTROL_DISTANCE) t.controlled = n1;
+}

@@ -1,0 +1,61 @@
+#include "match/players/player_targets.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "football/tactics.hpp"
+#include "match/players/control_kick.hpp"
+#include "match/core/match_helpers.hpp"
+#include "match/core/match_state.hpp"
+#include "match/players/player_refs.hpp"
+#include "platform/maths.hpp"
+
+namespace {
+// Meets the ball on its path where he stands beside it, or goes to the ball.
+void intercept(t_player& p) {
+    // A ball at rest has no path: the foot of his perpendicular on its old
+    // course kept him standing off it, and a ball at a keeper's feet stayed
+    // there for the rest of the half.
+    if (ball.v == 0) {
+        p.tx = ball.x;
+        p.ty = ball.y;
+        return;
+    }
+    const double d = distance(ball.x, ball.y, p.x, p.y);
+    const double b = d * cos_deg(ball.a - atan2_deg(p.y - ball.y, p.x - ball.x));
+    if (d * d - b * b > 1) {
+        p.tx = ball.x + b * cos_deg(ball.a);
+        p.ty = ball.y + b * sin_deg(ball.a);
+    } else {
+        p.tx = ball.x;
+        p.ty = ball.y;
+    }
+}
+} // namespace
+
+void set_tactics_targets(int neutral) {
+    for (size_t team = 0; team < match_teams.size(); ++team) {
+        if (!match_teams[team]) continue;
+        const t_team& t = *match_teams[team];
+        const int zone = neutral ? CENTRE_ZONE : CENTRE_ZONE - t.side * (ball.zone_x + 5 * ball.zone_y);
+        const t_tactics& tac = tactics[static_cast<size_t>(std::clamp(t.tactics, 0, TACTICS_SLOTS - 1))];
+        const auto& squad = match_players[team];
+        for (size_t slot = 2; slot <= ON_PITCH_SLOTS && slot < squad.size(); ++slot) {
+            const t_vec2d& target = tac.target[slot - 1][static_cast<size_t>(std::clamp(zone, 0, BALL_ZONES - 1))];
+            squad[slot]->tx = -t.side * target.x;
+            squad[slot]->ty = -t.side * target.y;
+        }
+    }
+}
+
+void set_chase_targets() {
+    for (int team = 0; team < 2; ++team) {
+        if (!match_teams[static_cast<size_t>(team)] || team_owns_ball(team)) continue;
+        const t_team& t = *match_teams[static_cast<size_t>(team)];
+        if (t.nearest_1 && !is_keeper_slot(team, t.nearest_1)) intercept(*t.nearest_1);
+        if (const int r = best_receiver(team); r > 0) {
+            t_player& mate = *match_players[static_cast<size_t>(team)][static_cast<size_t>(r)];
+            if (mate.pt != ROLE_GOALKEEPER) intercept(mate);
+        }
+    }
+}

@@ -1,0 +1,49 @@
+#include "match/replay/replay_save_key.hpp"
+
+#include <cstdio>
+
+#include "core/dictionary.hpp"
+#include "core/fonts.hpp"
+#include "core/globals.hpp"
+#include "match/replay/highlight_file.hpp"
+#include "match/overlays/hud_message.hpp"
+#include "platform/graphics.hpp"
+#include "platform/input.hpp"
+
+namespace {
+constexpr int KEY_S = 'S';
+constexpr int HALF_LINE_14 = 13;
+constexpr int ALIGN_CENTRE = 0;
+} // namespace
+
+void save_highlights_on_key() {
+    // S is also a stick key of key set 1: presses counted during play are dropped, only one held now saves.
+    const bool pressed = key_hit(KEY_S) > 0 && key_down(KEY_S);
+    if (!pressed || highlights_count <= 0) return;
+    std::string error;
+    const std::string path = save_match_highlights(HIGHLIGHTS_FOLDER, error);
+    if (path.empty()) {
+        std::printf("Highlights not saved: %s\n", error.c_str());
+        show_hud_message("", translate("HIGHLIGHTS NOT SAVED"));
+    } else {
+        std::printf("Highlights saved to %s\n", path.c_str());
+        show_hud_message("", translate("HIGHLIGHTS SAVED"));
+    }
+    std::fflush(stdout);
+}
+
+int save_hint_y(int screen_height) {
+    const int h = screen_height;
+    const int title_bottom = h / 15 + h / 20 + 7;
+    const int first_row_top = h / 5 - 7;
+    return (title_bottom + first_row_top) / 2 - HALF_LINE_14;
+}
+
+void draw_save_highlights_hint() {
+    if (highlights_count <= 0) return;
+    set_color(fade_level, fade_level, fade_level);
+    set_blend(MASK_BLEND);
+    set_alpha(1);
+    draw_text_14("S: " + translate("SAVE HIGHLIGHTS"), static_cast<float>(screen_w / 2),
+                 static_cast<float>(save_hint_y(screen_h)), font_14, ALIGN_CENTRE);
+}

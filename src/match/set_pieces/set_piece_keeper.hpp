@@ -1,0 +1,46 @@
+#pragma once
+#include <cstdint>
+
+#include "match/core/match_mode.hpp"
+
+// Mode 47: the goalkeeper holds the ball until the opponents have left his penalty area.
+class t_match_keeper_stop : public t_match_mode {
+public:
+    t_match_keeper_stop();
+    void update() override;
+
+    int32_t t = 0; // goalkeeper's team
+};
+
+// Mode 48: a short wait with the ball in his hands, facing up the pitch.
+class t_match_keeper_wait : public t_match_mode {
+public:
+    t_match_keeper_wait();
+    void update() override;
+
+    int32_t t = 0;
+};
+
+// Mode 49: the goalkeeper aims and kicks the ball out of his hands.
+class t_match_keeper_kick : public t_match_mode {
+public:
+    t_match_keeper_kick();
+    void update() override;
+
+    int32_t t = 0;
+};
+
+constexpr double KEEPER_HOLDS_AHEAD = 4;
+constexpr int KEEPER_WAIT_SUB_STEPS = 240;
+constexpr int KEEPER_KICK_TIME_OUT = 720;
+constexpr double KEEPER_KICK_SPEED = 270;
+constexpr double KEEPER_KICK_LIFT = 170;
+// The penalty area as the goalkeeper's wait sees it.
+constexpr double PENALTY_AREA_X = 286;
+constexpr int PENALTY_AREA_FRONT = 466;
+constexpr int PENALTY_AREA_BACK = 640;
+
+// The goalkeeper's team at a keeper's ball: the team defending the end the ball is in.
+int keeper_team();
+// Whether a player stands in the penalty area at the end of sign side_y.
+bool in_penalty_area(double x, double y, int side_y);
