@@ -37,7 +37,7 @@ void clamp_field(int32_t& value, int32_t low, int32_t high) { value = std::clamp
 
 void clamp_flag(int32_t& value) { clamp_field(value, 0, 1); }
 
-// The language and the audio driver are checked against what is installed when they are used.
+// The audio driver's upper bound is the drivers installed, checked when it is chosen.
 void clamp_index(int32_t& value) { value = std::max(value, 0); }
 
 // A hand-edited or damaged file must not carry a value the option screens would never set.
@@ -55,7 +55,7 @@ void bring_into_range(t_settings& s) {
     clamp_field(s.music_vol, 0, MUSIC_VOL_HIGHEST);
     clamp_flag(s.auto_replay);
     clamp_flag(s.mouse_enabled);
-    clamp_index(s.language);
+    // The language is left to start-up, which falls back to the first one installed with a warning.
     clamp_index(s.audio_driver);
     // A key code the game cannot name or read would leave that control dead: it takes its default back.
     t_settings defaults;

@@ -92,7 +92,6 @@ TEST(Settings, HandEditedValuesAreBroughtIntoTheirRanges) {
     EXPECT_EQ(s.commentary, 1);
     EXPECT_EQ(s.music_mode, -2);
     EXPECT_EQ(s.music_vol, 100);
-    EXPECT_EQ(s.language, 0);
     EXPECT_EQ(s.audio_driver, 0);
     EXPECT_EQ(s.key[0].key_up, 38);
     EXPECT_EQ(s.key[0].button_1, 188) << "an unknown key code gives the control its default key";
