@@ -1,4 +1,5 @@
-# Two commands: `make play` builds and starts the game, `make test` builds and runs every test.
+# Two commands: `make play` builds and starts the game, `make test` builds and runs every test
+# (under a virtual display, so that none is skipped; a skipped test fails the run).
 # Both install missing Debian packages first (as root) or print the apt-get line to run.
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -21,7 +22,7 @@ test:
 	@tools/setup.sh test
 	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD)
-	@cd $(BUILD) && ctest --output-on-failure -j2
+	@cd $(BUILD) && $(CURDIR)/tools/run_ctest.sh --output-on-failure -j2
 	@$(MAKE) --no-print-directory test-asan
 
 # The unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer, then a
@@ -29,7 +30,7 @@ test:
 test-asan:
 	@cmake --preset asan $(ASAN_FLAGS) >/dev/null
 	@cmake --build --preset asan
-	@ctest --preset asan
+	@tools/run_ctest.sh --preset asan
 	@bash tests/sanitizers/e2e_match.sh $(ASAN_BUILD)/quilbo $(CURDIR)/assets
 
 # Every file reader under libFuzzer for FUZZ_SECONDS each (clang; not part of `test`).

@@ -9,8 +9,9 @@
 #include "football/match_settings.hpp"
 #include "football/team.hpp"
 #include "football/team_file.hpp"
-#include "match/draw/grass.hpp"
-#include "match/core/match_start.hpp"
+#include "match/grass.hpp"
+#include "match/match_setup.hpp"
+#include "match/match_start.hpp"
 #include "platform/fatal.hpp"
 #include "ui/menu.hpp"
 
@@ -40,7 +41,8 @@ t_team_ref load_command_line_team(const std::string& code) {
     team->ext = lower(code.substr(0, colon));
     team->number = number;
     load_team(*team);
-    if (team->players.size() < ON_PITCH_SLOTS) runtime_error("No team " + code + " in " + team_file_path(team->ext));
+    if (team->players.empty()) runtime_error("No team " + code + " in " + team_file_path(team->ext));
+    require_full_squad(*team);
     return team;
 }
 } // namespace

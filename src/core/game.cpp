@@ -1,6 +1,7 @@
 #include "core/game.hpp"
 
 #include <algorithm>
+#include <chrono>
 #include <ctime>
 
 #include "core/backgrounds.hpp"
@@ -8,6 +9,7 @@
 #include "core/keycodes.hpp"
 #include "core/loaders.hpp"
 #include "core/mouse.hpp"
+#include "core/quit_keys.hpp"
 #include "football/competition_save.hpp"
 #include "football/football_startup.hpp"
 #include "platform/fatal.hpp"
@@ -33,7 +35,7 @@ t_game::t_game(const t_game_options& options) : options_(options) {
     poll_events(); // brings up the input system and the joysticks already plugged in
     joystick_count = std::min(2, joy_count());
 
-    seed_rnd(options.seeded ? options.seed : millisecs());
+    seed_rnd(startup_seed(options));
 
     for (t_display_mode& m : display_modes) m.available = graphics_mode_exists(m.width, m.height, 0, 0) ? 1 : 0;
 
@@ -94,6 +96,13 @@ t_game::t_game(const t_game_options& options) : options_(options) {
     arrow_image = load_image_from("images", "arrow.png", -1, 0x0000FF);
 
     fade_level = 0;
+}
+
+int64_t startup_seed(const t_game_options& options) {
+    if (options.seeded) return options.seed;
+    // Not the time since start-up: that is nearly the same small number at every start.
+    const auto since_epoch = std::chrono::system_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(since_epoch).count();
 }
 
 t_game::~t_game() {
@@ -200,7 +209,7 @@ void t_game::loop() {
         if (may_update && fg_mode) fg_mode->update();
         if (!current_action && !action_queue->empty()) pop_action();
 
-        const bool alt_f1 = key_down(KEY_LEFT_ALT) && key_hit(KEY_F1) > 0;
+        const bool alt_f1 = quit_keys_pressed();
         const bool closed = app_terminate();
         const bool limit = options_.frames > 0 && frame >= options_.frames;
         if (alt_f1 || closed || !fg_mode || limit) {

@@ -85,5 +85,8 @@ private:
 // True when the front screen may update this frame (no fade was applied).
 bool step_action(t_game_action_ref& action, int32_t& fade);
 
+// The seed the command line gave, else the wall clock's milliseconds: each start plays differently.
+int64_t startup_seed(const t_game_options& options);
+
 // Opens the screen of a mode number (the table of every screen of the game).
 std::unique_ptr<t_game_mode> make_mode(int32_t mode);

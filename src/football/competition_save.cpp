@@ -20,6 +20,11 @@ const std::string competition_save_path = "quilbo_competition.sav";
 namespace {
 const std::string MAGIC = "QUILBO ROVUDO COMPETITION 1";
 constexpr int MAX_CUP_TEAMS = 64;
+constexpr int MAX_SCORE = 999;
+constexpr int MAX_CALENDAR_MATCHES = 24 * 23 * 10;
+constexpr int MOST_POINTS_FOR_A_WIN = 3;
+constexpr int MAX_PLAYER_GOALS = 9999;
+constexpr int MOST_LEGS_A_ROUND = 2;
 
 class t_bad_save : public std::runtime_error {
 public:
@@ -174,8 +179,8 @@ std::optional<t_score> read_score(const std::string& token) {
     if (token == "-") return std::nullopt;
     const size_t colon = token.find(':');
     check(colon != std::string::npos, "bad score \"" + token + "\"");
-    const int a = in_range(t_reader::to_int(token.substr(0, colon)), 0, 999, "a score");
-    const int b = in_range(t_reader::to_int(token.substr(colon + 1)), 0, 999, "a score");
+    const int a = in_range(t_reader::to_int(token.substr(0, colon)), 0, MAX_SCORE, "a score");
+    const int b = in_range(t_reader::to_int(token.substr(colon + 1)), 0, MAX_SCORE, "a score");
     return t_score{a, b};
 }
 
@@ -234,7 +239,7 @@ std::vector<t_team_ref> read_teams(t_reader& in, int low, int high) {
         std::vector<std::tuple<int, int, std::string>> saved;
         for (int p = 0; p < players; ++p) {
             const std::vector<std::string> pf = in.fields("player", 3);
-            saved.emplace_back(t_reader::to_int(pf[0]), in_range(t_reader::to_int(pf[1]), 0, 9999, "goals"), pf[2]);
+            saved.emplace_back(t_reader::to_int(pf[0]), in_range(t_reader::to_int(pf[1]), 0, MAX_PLAYER_GOALS, "goals"), pf[2]);
         }
         load_team(*team);
         check(!team->players.empty(), "team " + std::to_string(team->number) + " is not in " + team_file_path(team->ext));
@@ -255,7 +260,7 @@ std::vector<t_team_ref> read_teams(t_reader& in, int low, int high) {
 }
 
 std::vector<t_match> read_calendar(t_reader& in, const std::vector<t_team_ref>& teams) {
-    const int count = in_range(in.ints("calendar", 1)[0], 0, 24 * 23 * 10, "calendar size");
+    const int count = in_range(in.ints("calendar", 1)[0], 0, MAX_CALENDAR_MATCHES, "calendar size");
     const int n = static_cast<int>(teams.size());
     std::vector<t_match> calendar;
     for (int i = 0; i < count; ++i) {
@@ -280,6 +285,24 @@ std::vector<t_match> read_calendar(t_reader& in, const std::vector<t_team_ref>& 
     return calendar;
 }
 
+// A team's table figures can only come from its own matches of the calendar; anything more would
+// overflow once the next results are added.
+void check_team_figures(const std::vector<t_team_ref>& teams, const std::vector<t_match>& calendar,
+                        int points_for_a_win) {
+    for (const t_team_ref& t : teams) {
+        const auto games = static_cast<int>(std::count_if(calendar.begin(), calendar.end(), [&](const t_match& m) {
+            return m.teams[0] == t || m.teams[1] == t;
+        }));
+        const int won = in_range(t->won, 0, games, "matches won");
+        const int drawn = in_range(t->drawn, 0, games, "matches drawn");
+        const int lost = in_range(t->lost, 0, games, "matches lost");
+        const int played = in_range(won + drawn + lost, 0, games, "matches played");
+        in_range(t->goals_for, 0, MAX_SCORE * played, "goals for");
+        in_range(t->goals_against, 0, MAX_SCORE * played, "goals against");
+        in_range(t->points, 0, points_for_a_win * won + drawn, "points");
+    }
+}
+
 std::shared_ptr<t_competition> read_league(t_reader& in) {
     auto league = std::make_shared<t_league>();
     read_common(in, *league);
@@ -294,6 +317,7 @@ std::shared_ptr<t_competition> read_league(t_reader& in) {
     league->total_matches = league->rounds * n * (n - 1) / 2;
     league->teams = read_teams(in, n, n);
     league->calendar_current = read_calendar(in, league->teams);
+    check_team_figures(league->teams, league->calendar_current, league->points_for_a_win);
     const auto size = static_cast<int>(league->calendar_current.size());
     check(size == league->total_matches, "the calendar does not match the league");
     check(league->current_match < size || league->ended == 1, "current match past the calendar");
@@ -311,10 +335,10 @@ std::shared_ptr<t_competition> read_cup(t_reader& in) {
     cup->sky = v[3];
     cup->rounds = in_range(v[4], 1, CUP_MAX_ROUNDS, "rounds");
     cup->current_leg = in_range(v[5], 0, 1000, "leg");
-    cup->total_legs = v[6];
+    cup->total_legs = in_range(v[6], 0, MOST_LEGS_A_ROUND * CUP_MAX_ROUNDS, "legs of the cup");
     for (t_round& r : cup->round) {
         const std::vector<std::string> f = in.fields("round", 5);
-        r.legs = in_range(t_reader::to_int(f[0]), 1, 2, "legs");
+        r.legs = in_range(t_reader::to_int(f[0]), 1, MOST_LEGS_A_ROUND, "legs");
         r.extra_time = in_range(t_reader::to_int(f[1]), 0, 2, "extra time");
         r.penalties = in_range(t_reader::to_int(f[2]), 0, 2, "penalties");
         r.teams = in_range(t_reader::to_int(f[3]), 0, MAX_CUP_TEAMS, "round teams");
@@ -323,6 +347,7 @@ std::shared_ptr<t_competition> read_cup(t_reader& in) {
     check(cup->current_round < cup->rounds, "round past the final");
     cup->teams = read_teams(in, 2, MAX_CUP_TEAMS);
     cup->calendar_current = read_calendar(in, cup->teams);
+    check_team_figures(cup->teams, cup->calendar_current, MOST_POINTS_FOR_A_WIN);
     const auto size = static_cast<int>(cup->calendar_current.size());
     check(cup->current_match < size || cup->ended == 1, "current match past the round");
     const std::vector<std::string> q = split_words(in.text("qualified"));

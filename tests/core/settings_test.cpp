@@ -72,6 +72,44 @@ TEST(Settings, TruncatedOrMissingFileKeepsDefaults) {
     s.write(SETTINGS_VERSION, "/nonexistent/dir/x.ini"); // silently nothing
 }
 
+TEST(Settings, HandEditedValuesAreBroughtIntoTheirRanges) {
+    const std::string path = temp_ini();
+    constexpr int32_t HUGE = 2147483647;
+    constexpr int32_t LOW = -2147483647 - 1;
+    // version, gr_mode .. audio_driver, then the two key sets
+    write_ints(path, {77, HUGE, 2, LOW, 9, HUGE, HUGE, -1, 11, 7, LOW, 1000, 1, 1, -4, LOW,
+                      38, 40, 37, 39, 300, -1, 87, 90, 65, 83, 67, 86});
+    t_settings s;
+    s.read(SETTINGS_VERSION, path);
+    EXPECT_EQ(s.gr_mode, 7);
+    EXPECT_EQ(s.full_screen, 1);
+    EXPECT_EQ(s.length, 0);
+    EXPECT_EQ(s.weather_max, 2);
+    EXPECT_EQ(s.bench_size, 5) << "a bench this size overflowed at the next match start";
+    EXPECT_EQ(s.substitutions, 5) << "never more substitutes than the bench holds";
+    EXPECT_EQ(s.use_flags, 0);
+    EXPECT_EQ(s.sound_vol, 10);
+    EXPECT_EQ(s.commentary, 1);
+    EXPECT_EQ(s.music_mode, -2);
+    EXPECT_EQ(s.music_vol, 100);
+    EXPECT_EQ(s.audio_driver, 0);
+    EXPECT_EQ(s.key[0].key_up, 38);
+    EXPECT_EQ(s.key[0].button_1, 188) << "an unknown key code gives the control its default key";
+    EXPECT_EQ(s.key[0].button_2, 190);
+    EXPECT_EQ(s.key[1].key_left, 65);
+
+    write_ints(path, {77, 0, 0, 3, 0, 3, 2, 1, 0, 0, 4, 70, 0, 0, 2, 3,
+                      38, 40, 37, 39, 188, 190, 87, 90, 65, 83, 67, 86});
+    s.read(SETTINGS_VERSION, path);
+    EXPECT_EQ(s.bench_size, 2);
+    EXPECT_EQ(s.substitutions, 2) << "bounded by the bench read from the same file";
+    EXPECT_EQ(s.length, 3);
+    EXPECT_EQ(s.music_mode, 4) << "the highest music mode depends on the tracks found";
+    EXPECT_EQ(s.music_vol, 70);
+    EXPECT_EQ(s.language, 2);
+    std::remove(path.c_str());
+}
+
 TEST(Settings, ValueSteppingHelpers) {
     EXPECT_EQ(rotate_value(99, 1, 99, 1), 1);
     EXPECT_EQ(rotate_value(1, 1, 99, -1), 99);

@@ -25,7 +25,8 @@ set +e
 xvfb-run -a -s "-screen 0 1280x1024x24" "$game" --data "$data" --no-sound --seed 1 --fast \
   --input "$out/script.txt" --frames 400 \
   --screenshot 45:"$out/intro.png" --screenshot 58:"$out/licence_top.png" --screenshot 110:"$out/licence_scrolled.png" \
-  --screenshot 160:"$out/warranty.png" --screenshot 190:"$out/intro_again.png" >"$out/stdout" 2>"$out/stderr"
+  --screenshot 160:"$out/warranty.png" --screenshot 190:"$out/intro_again.png" \
+  --screenshot 300:"$out/after_quit.png" >"$out/stdout" 2>"$out/stderr"
 rc=$?
 set -e
 cat "$out/stdout" "$out/stderr"
@@ -39,6 +40,7 @@ done
 ! cmp -s "$out/licence_top.png" "$out/licence_scrolled.png" || { echo "Down did not scroll"; exit 1; }
 ! cmp -s "$out/intro.png" "$out/warranty.png" || { echo "W did not open the warranty"; exit 1; }
 cmp -s "$out/intro.png" "$out/intro_again.png" || { echo "Escape did not return to the intro"; exit 1; }
-# Alt+F1 at frame 202 ends the game long before the 400-frame limit.
+# Alt+F1 at frame 202 ends the game long before the 400-frame limit, which would print "quit" too.
+[ ! -e "$out/after_quit.png" ] || { echo "Alt+F1 did not end the game"; exit 1; }
 if [ -n "${KEEP_SHOTS:-}" ]; then cp "$out"/*.png "$KEEP_SHOTS"/; fi
 echo ok

@@ -180,3 +180,17 @@ TEST(MatchLoadingObjects, EveryMatchStartsWithoutTheLastOnesHighlightsAndGoals) 
     EXPECT_EQ(match_teams[0]->side, -match_teams[1]->side);
     release_match_objects();
 }
+
+// A damaged team file with ten players for a team: whichever way the match was reached (friendly,
+// competition, test match, command line), it stops with the team file named instead of reading past the squad.
+TEST(MatchLoadingObjects, ASquadTooShortToFieldASideStopsWithTheTeamFileNamed) {
+    phase_test::set_up(0);
+    t_team& short_side = *match_teams[1];
+    short_side.ext = "cus";
+    short_side.number = 317;
+    short_side.players.resize(10);
+    EXPECT_EXIT(build_match_objects(), testing::ExitedWithCode(1),
+                "Invalid team file: data/team_cus.qst \\(team 317 has 10 players");
+    short_side.players.resize(0);
+    EXPECT_EXIT(require_full_squad(short_side), testing::ExitedWithCode(1), "team 317 has 0 players");
+}

@@ -63,6 +63,21 @@ TEST(PhaseKickOff, LineUpEndsOnceEverybodyStandsAndKeepersArePositioning) {
     EXPECT_NEAR(slot(0, 11).x, slot(0, 11).tx, 1);
 }
 
+TEST(PhaseKickOff, WhoeverStandsInGoalKeepsGoalAndTheLineUpEnds) {
+    set_up();
+    match_status.kick_off_team = 0;
+    // A right-back put in goal by the team editor, still running from when he was last steered.
+    t_player& stand_in = slot(0, 1);
+    stand_in.pt = ROLE_RIGHT_BACK;
+    stand_in.v = 120;
+    stand_in.a = 90;
+    t_match_starting_positions lineup;
+    EXPECT_TRUE(stand_in.brain->in_state("state_positioning"));
+    ASSERT_GT(run_until_queued(lineup, 3000), 0) << "the line-up waited for ever on the stand-in";
+    EXPECT_EQ(drain(), std::vector{new_screen(38)});
+    EXPECT_NEAR(stand_in.y, 630, 40) << "he went to his goal";
+}
+
 TEST(PhaseKickOff, ComputerKicksOffByItselfOneSecondAfterEntryInTheFacedDirection) {
     set_up();
     match_status.kick_off_team = 1;

@@ -6,8 +6,8 @@
 
 #include "football/tactics.hpp"
 #include "football/team.hpp"
-#include "match/core/match_state.hpp"
-#include "match/core/state_machine.hpp"
+#include "match/keeper_states.hpp"
+#include "match/match_state.hpp"
 
 namespace {
 constexpr double TOUCHLINE_WAIT_X = -530;
@@ -17,12 +17,6 @@ t_player* squad_slot(int team, int slot) {
     const auto& squad = match_players[static_cast<size_t>(team)];
     if (slot < 1 || static_cast<size_t>(slot) >= squad.size()) return nullptr;
     return squad[static_cast<size_t>(slot)].get();
-}
-
-// A goalkeeper's behaviour belongs to whoever stands in slot 1.
-void take_up_role_of_slot(t_player& p, int slot) {
-    if (!p.brain) return;
-    p.brain->set_state(slot == GOALKEEPER_SLOT ? "state_positioning" : "state_stand_run");
 }
 } // namespace
 

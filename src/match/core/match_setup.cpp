@@ -6,9 +6,11 @@
 #include "core/globals.hpp"
 #include "core/settings.hpp"
 #include "football/competition.hpp"
-#include "match/draw/grass.hpp"
-#include "match/core/match_state.hpp"
-#include "match/overlays/scorers_text.hpp"
+#include "football/team_file.hpp"
+#include "match/grass.hpp"
+#include "match/match_state.hpp"
+#include "match/scorers_text.hpp"
+#include "platform/fatal.hpp"
 #include "platform/random.hpp"
 #include "ui/input.hpp"
 #include "ui/menu.hpp"
@@ -57,7 +59,15 @@ void choose_pitch_and_weather() {
     if (match_settings.time == TIME_RANDOM) match_settings.time = rand(0, 1);
 }
 
+void require_full_squad(const t_team& team) {
+    const size_t players = team.players.size();
+    if (players >= ON_PITCH_SLOTS) return;
+    runtime_error("Invalid team file: " + team_file_path(team.ext) + " (team " + std::to_string(team.number) + " has " +
+                  std::to_string(players) + " players, a side needs " + std::to_string(ON_PITCH_SLOTS) + ")");
+}
+
 void build_match_objects() {
+    for (const t_team_ref& team : match_teams) require_full_squad(*team);
     match_teams[0]->side = 3 - 2 * rand(1, 2);
     match_teams[1]->side = -match_teams[0]->side;
     bench_side = 3 - 2 * rand(1, 2);

@@ -1,6 +1,11 @@
 #pragma once
 // Building a match from match_teams and match_settings (no pictures involved).
 
+class t_team;
+
+// A damaged team file can hold fewer players than a side needs: every way into a match stops on such a
+// team with the same message, instead of reading past its squad.
+void require_full_squad(const t_team& team);
 // Sides, conditions, clock, statistics, recording and camera: set-up steps 2 to 13.
 void build_match_objects();
 // The pitch type and weather of this match, drawn where the settings say "random".

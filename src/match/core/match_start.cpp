@@ -1,9 +1,9 @@
 #include "match/core/match_start.hpp"
 
 #include "core/globals.hpp"
-#include "match/core/match_state.hpp"
-#include "match/players/player_targets.hpp"
-#include "match/core/state_machine.hpp"
+#include "match/keeper_states.hpp"
+#include "match/match_state.hpp"
+#include "match/player_targets.hpp"
 
 t_match_start match_start;
 
@@ -38,7 +38,7 @@ void place_for_open_play() {
             p.y = p.ty;
             p.fmx = side > 0 ? 6 : 2;
             p.fmy = 1;
-            if (p.brain) p.brain->set_state(slot == GOALKEEPER_SLOT ? "state_positioning" : "state_stand_run");
+            take_up_role_of_slot(p, static_cast<int>(slot));
         }
     }
     ball.set_position(0, 0, 0);

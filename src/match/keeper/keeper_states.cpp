@@ -1,6 +1,7 @@
 #include "match/keeper/keeper_states.hpp"
 
 #include "football/player.hpp"
+#include "match/match_state.hpp"
 
 namespace {
 template <class T>
@@ -26,4 +27,8 @@ void init_player_brain(t_player& player) {
                               player.state_diving_middle_two, player.state_diving_high_one,
                               player.state_catching_high})
         player.brain->add_state(state);
+}
+
+void take_up_role_of_slot(t_player& player, int slot) {
+    if (player.brain) player.brain->set_state(slot == GOALKEEPER_SLOT ? "state_positioning" : "state_stand_run");
 }

@@ -3,14 +3,14 @@
 #include <cmath>
 
 #include "core/settings.hpp"
-#include "match/players/control_kick.hpp"
-#include "match/core/function_keys.hpp"
-#include "match/core/match_helpers.hpp"
-#include "match/sound/match_sound.hpp"
-#include "match/core/match_state.hpp"
-#include "match/phases/phase_common.hpp"
-#include "match/players/player_movement.hpp"
-#include "match/core/state_machine.hpp"
+#include "match/control_kick.hpp"
+#include "match/function_keys.hpp"
+#include "match/keeper_states.hpp"
+#include "match/match_helpers.hpp"
+#include "match/match_sound.hpp"
+#include "match/match_state.hpp"
+#include "match/phase_common.hpp"
+#include "match/player_movement.hpp"
 #include "platform/maths.hpp"
 #include "platform/timer.hpp"
 #include "ui/input.hpp"
@@ -30,8 +30,7 @@ t_match_starting_positions::t_match_starting_positions() {
         for (int slot = 1; slot <= last_slot(t); ++slot) {
             t_player& p = squad_player(t, slot);
             p.speed = p.speed_running = lining_up_speed(p);
-            if (slot <= ON_PITCH_SLOTS && p.brain)
-                p.brain->set_state(p.pt == ROLE_GOALKEEPER ? "state_positioning" : "state_stand_run");
+            if (slot <= ON_PITCH_SLOTS) take_up_role_of_slot(p, slot);
         }
 }
 

@@ -187,6 +187,44 @@ TEST_F(Save, DamagedOrForeignFilesAreReportedAndLeftAlone) {
     EXPECT_EQ(competition->teams.size(), 4u);
 }
 
+TEST_F(Save, TableFiguresTheCalendarCannotHaveGivenAreRefused) {
+    auto league = std::make_shared<t_league>();
+    league->points_for_a_win = 3;
+    competition = league;
+    league->initialize(loaded_teams("cus", 4));
+    view_league_result(*league);
+    ASSERT_TRUE(save_competition(*league, competition_save_path));
+    const std::string whole = file_text(competition_save_path);
+    std::string error;
+
+    // "team EXT NUMBER control dev tactics kit won drawn lost for against points players"
+    constexpr int WON = 7, DRAWN = 8, LOST = 9, FOR = 10, AGAINST = 11, POINTS = 12;
+    const auto with_figures = [&](const std::vector<std::pair<int, std::string>>& figures) {
+        std::string text = whole;
+        for (const auto& [field, value] : figures) {
+            size_t start = text.find("team cus ");
+            for (int f = 0; f < field; ++f) start = text.find(' ', start) + 1;
+            text.replace(start, text.find(' ', start) - start, value);
+        }
+        return text;
+    };
+    const std::vector<std::pair<int, std::string>> absurd[] = {
+        {{POINTS, "2147483647"}}, {{POINTS, "-1"}}, {{WON, "2147483647"}}, {{DRAWN, "-3"}},
+        {{LOST, "4"}},            {{FOR, "2147483647"}}, {{AGAINST, "-1"}}, {{WON, "0"}, {DRAWN, "0"}, {POINTS, "1"}}};
+    for (const auto& figures : absurd) {
+        write_text(competition_save_path, with_figures(figures));
+        EXPECT_FALSE(read_competition(competition_save_path, error)) << figures.front().first << " " << figures.front().second;
+        EXPECT_NE(error.find("out of range"), std::string::npos) << error;
+    }
+    // Four teams, one round: three matches each, so three wins, 2997 goals and nine points can be true.
+    write_text(competition_save_path, with_figures({{WON, "3"}, {DRAWN, "0"}, {LOST, "0"}, {FOR, "2997"},
+                                                    {AGAINST, "0"}, {POINTS, "9"}}));
+    const auto back = read_competition(competition_save_path, error);
+    ASSERT_TRUE(back) << error;
+    back->teams.front()->update_statistics(999, 0, 3);
+    EXPECT_EQ(back->teams.front()->points, 12);
+}
+
 TEST_F(Save, PlayScreenSavesOnEveryVisit) {
     auto league = std::make_shared<t_league>();
     competition = league;
