@@ -9,9 +9,9 @@
 #include "football/match_settings.hpp"
 #include "football/team.hpp"
 #include "football/team_file.hpp"
-#include "match/grass.hpp"
-#include "match/match_setup.hpp"
-#include "match/match_start.hpp"
+#include "match/draw/grass.hpp"
+#include "match/core/match_setup.hpp"
+#include "match/core/match_start.hpp"
 #include "platform/fatal.hpp"
 #include "ui/menu.hpp"
 

@@ -6,8 +6,8 @@
 
 #include "football/tactics.hpp"
 #include "football/team.hpp"
-#include "match/keeper_states.hpp"
-#include "match/match_state.hpp"
+#include "match/keeper/keeper_states.hpp"
+#include "match/core/match_state.hpp"
 
 namespace {
 constexpr double TOUCHLINE_WAIT_X = -530;

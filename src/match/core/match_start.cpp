@@ -1,9 +1,9 @@
 #include "match/core/match_start.hpp"
 
 #include "core/globals.hpp"
-#include "match/keeper_states.hpp"
-#include "match/match_state.hpp"
-#include "match/player_targets.hpp"
+#include "match/keeper/keeper_states.hpp"
+#include "match/core/match_state.hpp"
+#include "match/players/player_targets.hpp"
 
 t_match_start match_start;
 

@@ -1,7 +1,7 @@
 #include "match/keeper/keeper_states.hpp"
 
 #include "football/player.hpp"
-#include "match/match_state.hpp"
+#include "match/core/match_state.hpp"
 
 namespace {
 template <class T>
