@@ -172,14 +172,22 @@ void reset_menu_input() {
     menu_input.tfa = menu_input.tfb = 10;
 }
 
+bool any_key_held() {
+    for (int k = 1; k < KEY_CODES; ++k)
+        if (key_down(k)) return true;
+    return false;
+}
+
+bool any_joy_button_held() {
+    for (int port = 0; port < MENU_JOYSTICKS; ++port)
+        for (int b = 0; b < JOY_BUTTONS; ++b)
+            if (joy_down(b, port)) return true;
+    return false;
+}
+
 void wait_input_release() {
-    const auto any_key = [] {
-        for (int k = 1; k < 256; ++k)
-            if (key_down(k)) return true;
-        return false;
-    };
     // Events keep arriving while we wait, or the release would never be seen.
-    while (any_key()) {
+    while (any_key_held()) {
         delay(5);
         poll_events();
         release_pending_script_keys();

@@ -31,5 +31,11 @@ t_widget_ref navigate(const std::vector<t_widget_ref>& widgets, const t_widget_r
 void reset_menu_input();
 // A key just given to a key set is still down: it must not also move the selection or fire.
 void hold_back_until_released(int key);
+// Key codes 1..255 are keys; joysticks 0 and 1 have up to 32 buttons each.
+constexpr int KEY_CODES = 256;
+constexpr int MENU_JOYSTICKS = 2;
+constexpr int JOY_BUTTONS = 32;
+bool any_key_held();
+bool any_joy_button_held();
 // Waits until no key and no joystick fire button is held.
 void wait_input_release();

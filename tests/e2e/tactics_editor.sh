@@ -53,9 +53,9 @@ run() {
 run --input "$out/script.txt" --frames 520 --screenshot 338:"$out/edited.png" --screenshot 425:"$out/warning.png" \
   --screenshot 465:"$out/save.png"
 if [ -n "${KEEP_SHOTS:-}" ]; then cp "$out"/*.png "$KEEP_SHOTS"/; fi
-saved="$out/data/tactics/USER1.TAC"
-[ -f "$saved" ] || { echo "USER1.TAC was not written"; ls "$out/data/tactics"; exit 1; }
-[ "$(stat -c %s "$saved")" = 370 ] || { echo "USER1.TAC is not 370 bytes"; exit 1; }
+saved="$out/data/tactics/USER 1.TAC"
+[ -f "$saved" ] || { echo "USER 1.TAC (the slot's own name) was not written"; ls "$out/data/tactics"; exit 1; }
+[ "$(stat -c %s "$saved")" = 370 ] || { echo "USER 1.TAC is not 370 bytes"; exit 1; }
 ! cmp -s <(tail -c +10 "$saved") <(tail -c +10 "$out/data/tactics/preset/T442.TAC") || { echo "nothing was edited"; exit 1; }
 cat > "$out/script2.txt" <<'SCRIPT'
 10 char x

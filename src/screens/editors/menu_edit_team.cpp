@@ -30,7 +30,8 @@ constexpr int KIT_Y[5] = {397, 457, 517, 577, 637};
 const char* const KIT_NAMES[5] = {"HOME KIT", "AWAY KIT", "THIRD KIT", "1ST CHANGE KIT", "2ND CHANGE KIT"};
 const char* const COLOUR_METHODS[4] = {"bc_shirt_1", "bc_shirt_2", "bc_shorts", "bc_socks"};
 
-int row_y(int row) { return 384 + 20 * (row - 1); }
+constexpr int ROW_PITCH = 20;
+int row_y(int row) { return 384 + ROW_PITCH * (row - 1); }
 
 int rotate(int value, int step, int count) { return ((value + step) % count + count) % count; }
 
@@ -78,6 +79,7 @@ std::shared_ptr<t_input_button> add_input(t_game_mode& screen, int x, int y, int
 
 MenuEditTeam::MenuEditTeam() {
     define_int_method("bc_select_player", [this](int r) { bc_select_player(r); });
+    define_int_method("bc_page", [this](int i) { bc_page(i); });
     define_int_method("bc_tactics", [this](int i) { bc_tactics(i); });
     define_void_method("bc_update_team_name", [this] { bc_update_team_name(); });
     define_void_method("bc_update_city", [this] { bc_update_city(); });
@@ -156,13 +158,22 @@ MenuEditTeam::MenuEditTeam() {
     for (int r = 1; r <= ROWS; ++r) {
         const auto i = static_cast<size_t>(r);
         const int y = row_y(r);
-        w_face[i] = add_widget<t_face_button>(*this, NO_COLOURS, 630, y, 24, 21, "", 0, 10);
-        w_number[i] = add_widget(*this, NO_COLOURS, 654, y, 30, 21, "", 0, 10);
-        w_name_surname[i] = add_widget(*this, NO_COLOURS, 684, y, 280, 21, "", 1, 10);
-        w_type[i] = add_widget(*this, NO_COLOURS, 964, y, 30, 21, "", 0, 10);
+        w_face[i] = add_widget<t_face_button>(*this, NO_COLOURS, 630, y, 24, ROW_PITCH, "", 0, 10);
+        w_number[i] = add_widget(*this, NO_COLOURS, 654, y, 30, ROW_PITCH, "", 0, 10);
+        w_name_surname[i] = add_widget(*this, NO_COLOURS, 684, y, 280, ROW_PITCH, "", 1, 10);
+        w_type[i] = add_widget(*this, NO_COLOURS, 964, y, 30, ROW_PITCH, "", 0, 10);
         for (auto* b : {&w_number[i], &w_name_surname[i], &w_type[i]}) (*b)->active = 0;
         w_face[i]->active = 0;
-        w_row[i] = add_button(*this, NO_COLOURS, 630, y, 364, 21, "", "bc_select_player", {std::to_string(r)}, 0);
+        // Bound to the squad row it shows by update_rows.
+        w_row[i] = add_widget(*this, NO_COLOURS, 630, y, 364, ROW_PITCH, "", 0, 0);
+    }
+    // One tab per page, stacked beside the list.
+    for (int k = 0; k < PAGES; ++k) {
+        const int first = k * ROWS + 1;
+        const std::string caption = std::to_string(first) + "-" + std::to_string(first + ROWS - 1);
+        w_page[static_cast<size_t>(k)] = add_button(*this, KIT_OTHER, 584, row_y(1 + k * ROWS / PAGES) + 1, 42,
+                                                    ROWS / PAGES * ROW_PITCH - 2, caption, "bc_page",
+                                                    {std::to_string(k)}, 10);
     }
 
     add_button(*this, BOTTOM_BUTTON, 40, 708, 160, 36, translate("PLAYERS"), "bc_set_menu", {"16"});
@@ -187,8 +198,12 @@ MenuEditTeam::MenuEditTeam() {
 void MenuEditTeam::update_rows() {
     const t_team& team = *edited_team;
     const int squad = static_cast<int>(team.players.size());
-    for (int r = 1; r <= ROWS; ++r) {
-        const auto i = static_cast<size_t>(r);
+    if (squad <= ROWS) page = 0;
+    for (int k = 1; k <= ROWS; ++k) {
+        const auto i = static_cast<size_t>(k);
+        const int r = page * ROWS + k;
+        w_row[i]->bindings.clear();
+        w_row[i]->bind("fire1_down", "bc_select_player", {std::to_string(r)});
         const auto p = player_in_row(team, r);
         const t_colours c = squad_row_colours(r, squad, settings.bench_size, p && r == selected_ply);
         for (auto* b : {&w_number[i], &w_name_surname[i], &w_type[i]}) set_colours(**b, c);
@@ -204,6 +219,18 @@ void MenuEditTeam::update_rows() {
         w_name_surname[i]->text =
             p->name.empty() || p->surname.empty() ? p->name + p->surname : p->name + " " + p->surname;
         w_type[i]->text = position_codes[static_cast<size_t>(rotate(p->pt, 0, ROLE_COUNT))];
+    }
+    update_page_buttons();
+}
+
+void MenuEditTeam::update_page_buttons() {
+    const int squad = static_cast<int>(edited_team->players.size());
+    for (int k = 0; k < PAGES; ++k) {
+        t_button& b = *w_page[static_cast<size_t>(k)];
+        // A squad that fits one page needs no tabs.
+        b.visible = squad > ROWS ? 1 : 0;
+        b.active = b.visible;
+        set_colours(b, k == page ? KIT_WORN : KIT_OTHER);
     }
 }
 
@@ -261,6 +288,13 @@ void MenuEditTeam::bc_select_player(int row) {
         selected_ply = 0;
         menu_modified();
     }
+    update_rows();
+}
+
+void MenuEditTeam::bc_page(int index) {
+    if (index < 0 || index >= PAGES || index * ROWS >= static_cast<int>(edited_team->players.size())) return;
+    // A row marked on one page can be swapped with a row of the other.
+    page = index;
     update_rows();
 }
 

@@ -16,13 +16,16 @@
 // Mode 17: the team's own data, its tactics and its kits.
 class MenuEditTeam : public t_game_mode {
 public:
-    // Rows of the starters, the bench and the first reserves fit under the board.
+    // Sixteen rows fit under the board; a squad of up to 32 is shown in two pages of them.
     static constexpr int ROWS = 16;
+    static constexpr int PAGES = 2;
     static constexpr int KIT_COLOURS = 4;
 
     MenuEditTeam();
 
+    // `row` is the squad's row (1..32) whichever page shows it.
     void bc_select_player(int row);
+    void bc_page(int index);
     void bc_tactics(int index);
     void bc_update_team_name();
     void bc_update_city();
@@ -37,6 +40,7 @@ public:
     void bc_save();
 
     void update_rows();
+    void update_page_buttons();
     void update_tactics_buttons();
     void update_kit_buttons();
     void update_save_button();
@@ -44,8 +48,10 @@ public:
 
     t_team_ref edited_team;
     int selected_ply = 0;
+    int page = 0;
     std::array<std::shared_ptr<t_face_button>, ROWS + 1> w_face;
     std::array<std::shared_ptr<t_button>, ROWS + 1> w_number, w_name_surname, w_type, w_row;
+    std::array<std::shared_ptr<t_button>, PAGES> w_page;
     std::array<std::shared_ptr<t_button>, 18> w_tactics;
     std::array<std::shared_ptr<t_button>, 5> w_kit;
     std::array<std::shared_ptr<t_fader>, KIT_COLOURS> w_kit_swatch;

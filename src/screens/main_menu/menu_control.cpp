@@ -5,7 +5,6 @@
 #include "core/globals.hpp"
 #include "screens/main_menu/menu_building.hpp"
 #include "ui/key_button.hpp"
-#include "ui/menu_input.hpp"
 
 namespace {
 constexpr t_colours TITLE_COLOURS{0xA905A3, 0xE808E0, 0x5A0259};
@@ -45,7 +44,7 @@ MenuControl::MenuControl() {
 void MenuControl::bc_key_button() {
     auto key = std::dynamic_pointer_cast<t_key_button>(selected_widget);
     if (!key) return;
-    // The fire key that starts a capture must not be taken as the new key.
-    if (key->entry_mode == 0) wait_input_release();
+    // The fire key that starts a capture is still down: the key button skips every key held
+    // when the capture starts, so the screen never has to stop and wait for it.
     key->toggle_entry_mode();
 }

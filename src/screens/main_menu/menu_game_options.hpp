@@ -1,6 +1,7 @@
 #pragma once
 #include "core/game_mode.hpp"
 #include "screens/main_menu/menu_building.hpp"
+#include "screens/main_menu/settings_on_leave.hpp"
 
 // Screen mode, flags, music, mouse, language and audio driver; leaving it saves the settings.
 class MenuGameOptions : public t_game_mode {
@@ -33,6 +34,9 @@ public:
     t_button_ref w_mouse;
     t_button_ref w_language;
     t_button_ref w_audio_driver;
+
+private:
+    t_settings_saved_on_leave save_on_leave_;
 };
 
 // Reads the dictionary, catalogue, key names and translated tables of language `index`.

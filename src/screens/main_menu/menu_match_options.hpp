@@ -1,8 +1,9 @@
 #pragma once
 #include "core/game_mode.hpp"
 #include "screens/main_menu/menu_building.hpp"
+#include "screens/main_menu/settings_on_leave.hpp"
 
-// Match length, weather, replays, display size, sound effects and commentary.
+// Match length, weather, replays, display size, sound effects and commentary; leaving it saves the settings.
 class MenuMatchOptions : public t_game_mode {
 public:
     MenuMatchOptions();
@@ -27,4 +28,7 @@ public:
     t_button_ref w_resolution;
     t_button_ref w_sound_effects;
     t_button_ref w_commentary;
+
+private:
+    t_settings_saved_on_leave save_on_leave_;
 };

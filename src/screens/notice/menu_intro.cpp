@@ -14,6 +14,15 @@
 namespace {
 #include "screens/notice/licence_text.inc"
 
+// The left, middle and right buttons.
+constexpr int MOUSE_BUTTONS = 3;
+
+bool any_mouse_button_held() {
+    for (int b = 1; b <= MOUSE_BUTTONS; ++b)
+        if (mouse_down(b)) return true;
+    return false;
+}
+
 void fade_colour() { set_color(fade_level, fade_level, fade_level); }
 
 // Escape on a notice screen: wait for every key and fire button to be let go, then back to the intro.
@@ -38,7 +47,7 @@ void MenuIntro::update() {
         action_queue->push(ACTION_NEW_SCREEN, 34);
     } else if (key_down('W')) {
         action_queue->push(ACTION_NEW_SCREEN, 35);
-    } else if (get_char() != 0 || mouse_down(1)) {
+    } else if (get_char() != 0 || any_key_held() || any_mouse_button_held() || any_joy_button_held()) {
         action_queue->push(ACTION_FADE_OUT, 0);
         action_queue->push(ACTION_NEW_SCREEN, 1);
         action_queue->push(ACTION_FADE_IN, 0);

@@ -29,8 +29,6 @@ t_image_ref load_shadow_sheet(const std::string& name) {
     list.add(0x404040, FACE_SHADOW);
     return load_recoloured_png("images/player/shadows/" + name, list, MASKED_IMAGE, 0);
 }
-
-int based_on(const t_tactics& tac) { return tac.based_on >= 0 && tac.based_on < PRESET_COUNT ? tac.based_on : 0; }
 } // namespace
 
 t_menu_edit_tactics::t_menu_edit_tactics() {
@@ -185,7 +183,9 @@ void t_menu_edit_tactics::update_player_pieces() {
     const auto z = static_cast<size_t>(target_zone(ball_zone));
     for (int i = 0; i < 11; ++i) {
         t_player_piece& piece = *w_player[static_cast<size_t>(i)];
-        piece.player = team ? team->player_at_position(i, &tac) : nullptr;
+        // The match gives target i to the squad list's i-th player, whatever the formation.
+        const auto place = static_cast<size_t>(i);
+        piece.player = team && place < team->players.size() ? team->players[place] : nullptr;
         if (piece.player) {
             const t_look& look = look_of(piece.player);
             piece.img_body = look.body;
@@ -211,8 +211,9 @@ void t_menu_edit_tactics::set_player_flip_color(t_widget& widget, int row) {
         set_player_widget_color(widget, row);
         return;
     }
-    // Pairs belong to the tactical places, which are the list's rows 1-10.
-    const int v = row >= 1 && row <= 10 ? menu.edited_tactics.pairs[static_cast<size_t>(row)] : NOT_PAIRED;
+    // Pairs belong to the tactical places: the row's player stands on his list place's targets.
+    const t_tactics& tac = menu.edited_tactics;
+    const int v = row >= 1 && row <= 10 ? tac.pairs[static_cast<size_t>(list_place_of_row(tac, row))] : NOT_PAIRED;
     set_colours(widget, pair_colours(v));
 }
 
@@ -321,7 +322,8 @@ void t_menu_edit_tactics::bc_pair_player(int row) {
     } else {
         if (row != selected_for_pair) {
             push_undo_stack();
-            menu.edited_tactics.add_delete_pair(selected_for_pair, row);
+            const t_tactics& tac = menu.edited_tactics;
+            menu.edited_tactics.add_delete_pair(list_place_of_row(tac, selected_for_pair), list_place_of_row(tac, row));
         }
         selected_for_pair = -1;
     }
@@ -334,9 +336,8 @@ void t_menu_edit_tactics::bc_select_player(int row) {
         selected_for_swap = row;
     } else {
         if (row != selected_for_swap) {
-            const auto& order = tactics_player_order[static_cast<size_t>(based_on(menu.edited_tactics))];
-            const auto a = static_cast<size_t>(order[static_cast<size_t>(selected_for_swap)]);
-            const auto b = static_cast<size_t>(order[static_cast<size_t>(row)]);
+            const auto a = static_cast<size_t>(list_place_of_row(menu.edited_tactics, selected_for_swap));
+            const auto b = static_cast<size_t>(list_place_of_row(menu.edited_tactics, row));
             if (a < team->players.size() && b < team->players.size()) std::swap(team->players[a], team->players[b]);
             update_player_pieces();
         }

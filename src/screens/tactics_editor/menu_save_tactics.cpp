@@ -16,7 +16,7 @@ t_menu_save_tactics::t_menu_save_tactics() {
     define_method("bc_save", [this](const t_method_args& a) { bc_save(a.empty() ? "" : a[0]); });
     define_void_method("bc_update_file_name", [this] { bc_update_file_name(); });
     const auto slot = static_cast<size_t>(menu.tactics_to_edit);
-    // A slot name such as "USER 1" is not a file name; offer the nearest one that is.
+    // The slot's own name, less anything a file name cannot hold.
     file_name = file_name_from(tactics_names[slot]);
     if (file_name.empty()) file_name = "USER" + std::to_string(menu.tactics_to_edit - 11);
 
@@ -25,7 +25,7 @@ t_menu_save_tactics::t_menu_save_tactics() {
     auto label = add_widget(*this, FILENAME_LABEL, 352, 500, 160, 30, translate("FILENAME") + ":", -1, 10);
     label->active = 0;
     input_ = add_widget<t_file_name_input>(*this, BLUE_BUTTON, 512, 500, 160, 30, file_name, 1, 10);
-    input_->set_entry_limit(8);
+    input_->set_entry_limit(static_cast<int>(FILE_NAME_LIMIT));
     input_->bind("on_update", "bc_update_file_name");
     selected_widget = add_button(*this, SAVE_BUTTON, 422, 610, 180, 34, translate("SAVE"), "bc_save", {""});
     add_button(*this, EXIT_BUTTON, 422, 680, 180, 34, translate("ABORT"), "bc_set_menu", {"70"});

@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "core/text.hpp"
 #include "football/ball_zone.hpp"
 #include "football/safe_save.hpp"
 #include "platform/fatal.hpp"
@@ -14,6 +15,11 @@
 #include "ui/menu.hpp"
 
 namespace {
+// Control characters: 0-31, DEL and the C1 block that follows it.
+constexpr uint32_t FIRST_PRINTABLE = 32;
+constexpr uint32_t DELETE_CHAR = 127;
+constexpr uint32_t FIRST_LATIN1_PRINTABLE = 160;
+
 t_vec2d mirrored(const t_vec2d& v) {
     // x = 544 has no mirror on the lattice; keep it on the board.
     return {std::clamp(-v.x, -476, 544), v.y};
@@ -32,6 +38,13 @@ t_vec2d zone_of_ball_cell(const t_vec2d& cell) { return {2 - cell.x, 3 - cell.y}
 
 t_vec2d place_of_cell(const t_vec2d& cell) { return {476 - 68 * cell.x, 600 - 80 * cell.y}; }
 t_vec2d cell_of_place(const t_vec2d& place) { return {7 - place.x / 68, 15 - (place.y / 40 + 15) / 2}; }
+
+int list_place_of_row(const t_tactics& tac, int row) {
+    const int b = tac.based_on >= 0 && tac.based_on < PRESET_COUNT ? tac.based_on : 0;
+    const auto& order = tactics_player_order[static_cast<size_t>(b)];
+    if (row < 0 || row >= static_cast<int>(order.size())) return row;
+    return order[static_cast<size_t>(row)];
+}
 
 int mirror_partner(const t_tactics& tac, int p) {
     const int id = tac.pairs[static_cast<size_t>(p)];
@@ -114,17 +127,15 @@ std::vector<t_point> tactics_file_grid(int n) {
 }
 
 bool is_file_name_char(uint32_t code) {
-    return (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9') || code == '-' || code == '_';
+    const bool control = code < FIRST_PRINTABLE || (code >= DELETE_CHAR && code < FIRST_LATIN1_PRINTABLE);
+    return !control && code != '/' && code != '\\' && code != '.';
 }
 
 std::string file_name_from(const std::string& name) {
-    std::string out;
-    for (const char c : name) {
-        const auto code = static_cast<uint32_t>(static_cast<unsigned char>(c));
-        const uint32_t up = code >= 'a' && code <= 'z' ? code - 32 : code;
-        if (is_file_name_char(up) && out.size() < 8) out.push_back(static_cast<char>(up));
-    }
-    return out;
+    std::vector<uint32_t> kept;
+    for (const uint32_t code : decode_utf8(name))
+        if (is_file_name_char(code) && kept.size() < FILE_NAME_LIMIT) kept.push_back(code);
+    return encode_utf8(kept);
 }
 
 bool load_tactics_checked(t_tactics& tac, const std::string& path) {

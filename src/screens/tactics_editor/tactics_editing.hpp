@@ -19,6 +19,10 @@ t_vec2d zone_of_ball_cell(const t_vec2d& cell);
 t_vec2d place_of_cell(const t_vec2d& cell);
 t_vec2d cell_of_place(const t_vec2d& place);
 
+// The squad list place of list row `row` under the formation the tactic is based on.
+// The match gives that player target `list_place`, so it is also his tactical place.
+int list_place_of_row(const t_tactics& tac, int row);
+
 // The partner of p, or p itself when unpaired (or when a file paired him with nobody).
 int mirror_partner(const t_tactics& tac, int p);
 
@@ -39,9 +43,10 @@ std::vector<std::string> tactics_file_names_in(const std::string& folder);
 // Places of the n buttons of the save and load lists (160 x 30, label at x + 165).
 std::vector<t_point> tactics_file_grid(int n);
 
-// Characters a tactics file name may hold: A-Z, 0-9, '-' and '_'.
+// Characters of a tactics file name: anything but path separators, dots and control characters.
+constexpr size_t FILE_NAME_LIMIT = 8;
 bool is_file_name_char(uint32_t code);
-// The name itself kept to those characters and 8 of them (a slot name like "USER 1" gives "USER1").
+// The name itself without those characters, cut to 8 (a slot name like "USER 1" stays "USER 1").
 std::string file_name_from(const std::string& name);
 
 // A file of exactly 370 bytes loaded into `tac`; false (and `tac` untouched) otherwise.

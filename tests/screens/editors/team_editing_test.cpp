@@ -78,6 +78,53 @@ TEST(SquadRows, RowsFollowTheFormationAndDeletionKeepsSixteen) {
     EXPECT_EQ(team->players.size(), 16u);
 }
 
+// Sixteen rows fit under the board: a bigger squad is shown in two pages, and rows of both
+// pages can be exchanged.
+TEST(SquadRows, TheTeamEditorReachesEveryPlayerOfA32Squad) {
+    editor_folder folder;
+    ASSERT_EQ(open_team_for_editing("cus", 317), "");
+    t_team& team = *match_teams[0];
+    while (team.players.size() < 32) team.new_player()->nr = 60 + static_cast<int>(team.players.size());
+    MenuEditTeam screen;
+    const auto shown = [&screen] {
+        std::vector<std::shared_ptr<t_player>> out;
+        for (int k = 1; k <= MenuEditTeam::ROWS; ++k) out.push_back(screen.w_face[static_cast<size_t>(k)]->player);
+        return out;
+    };
+    for (int k = 1; k < MenuEditTeam::ROWS; ++k)
+        EXPECT_LE(screen.w_row[static_cast<size_t>(k)]->y + screen.w_row[static_cast<size_t>(k)]->h,
+                  screen.w_row[static_cast<size_t>(k) + 1]->y) << "rows must not overlap";
+    const std::vector<std::shared_ptr<t_player>> first = shown();
+    ASSERT_EQ(screen.w_page[1]->visible, 1);
+    screen.selected_widget = screen.w_page[1];
+    screen_test::fire(screen);
+    const std::vector<std::shared_ptr<t_player>> second = shown();
+    for (int r = 1; r <= 32; ++r) {
+        const auto& page = r <= 16 ? first : second;
+        EXPECT_EQ(page[static_cast<size_t>((r - 1) % 16)], player_in_row(team, r)) << r;
+    }
+
+    // Row 20 on the second page with row 2 on the first.
+    const auto row2 = player_in_row(team, 2), row20 = player_in_row(team, 20);
+    screen.selected_widget = screen.w_row[4];
+    screen_test::fire(screen);
+    EXPECT_EQ(screen.selected_ply, 20);
+    screen.bc_page(0);
+    screen.selected_widget = screen.w_row[2];
+    screen_test::fire(screen);
+    EXPECT_EQ(player_in_row(team, 2), row20);
+    EXPECT_EQ(player_in_row(team, 20), row2);
+    EXPECT_EQ(screen.w_face[2]->player, row20);
+    EXPECT_EQ(menu.modified, 1);
+
+    // Sixteen players fit one page: no tabs, and no empty second page.
+    while (team.players.size() > 16) team.players.pop_back();
+    MenuEditTeam small;
+    EXPECT_EQ(small.w_page[1]->visible, 0);
+    small.bc_page(1);
+    EXPECT_EQ(small.page, 0);
+}
+
 TEST(SquadRows, NewPlayerPastesTheClipboardWithAFreeNumber) {
     editor_folder folder;
     auto team = squad(31);

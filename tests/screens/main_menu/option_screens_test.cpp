@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "core/settings.hpp"
+#include "../../ui/ui_test_support.hpp"
 #include "screen_test_support.hpp"
 #include "screens/main_menu/menu_control.hpp"
 #include "screens/main_menu/menu_game_options.hpp"
@@ -191,4 +192,56 @@ TEST_F(OptionScreens, ControlScreenShowsBothKeySetsAndCapturesOnFire) {
     EXPECT_EQ(keys[0]->entry_mode, 1);
     fire(screen);
     EXPECT_EQ(keys[0]->entry_mode, 0);
+}
+
+// The capture must not wait for the fire key to be let go: the screen went on waiting (and
+// drawing nothing) for as long as any key or joystick button 0 was held.
+TEST_F(OptionScreens, StartingACaptureWithKeysHeldDoesNotWaitAndSkipsThem) {
+    reset_ui_input(); // also gives the input a script, so a wait would let go of everything
+    MenuControl screen;
+    auto up = std::dynamic_pointer_cast<t_key_button>(screen.selected_widget);
+    ASSERT_TRUE(up);
+    up->selected = 1; // as the screen's frame marks it
+    const int fire_key = settings.key[0].button_1;
+    constexpr int J = 74; // free in both key sets
+    press(fire_key);
+    press(J);
+    set_joystick_button(0, 0, true);
+    fire(screen);
+    EXPECT_EQ(up->entry_mode, 1);
+    EXPECT_TRUE(key_down(fire_key));
+    EXPECT_TRUE(key_down(J));
+    EXPECT_TRUE(joy_down(0, 0));
+    up->update();
+    EXPECT_EQ(settings.key[0].key_up, 38) << "a key held when the capture began is not taken";
+    release(J);
+    up->update();
+    press(J);
+    up->update();
+    EXPECT_EQ(settings.key[0].key_up, J);
+    EXPECT_EQ(up->entry_mode, 0);
+    release(J);
+    release(fire_key);
+    reset_ui_input();
+}
+
+TEST_F(OptionScreens, LeavingMatchOptionsOrControlSavesTheSettings) {
+    {
+        MenuMatchOptions screen;
+        settings.length = 1;
+        fire(screen);
+        EXPECT_FALSE(fs::exists(SETTINGS_FILE));
+        screen.selected_widget = find_caption(screen, "EXIT");
+        fire(screen);
+        EXPECT_EQ(drain_actions(), new_screen(1));
+    } // the main menu replaces it
+    EXPECT_EQ(saved_settings().length, 2);
+    {
+        MenuControl screen;
+        settings.key[1].button_2 = 81;
+        settings.length = 3;
+    } // the game quits here (Alt+F1, or the window closed)
+    const t_settings back = saved_settings();
+    EXPECT_EQ(back.key[1].button_2, 81);
+    EXPECT_EQ(back.length, 3);
 }

@@ -2,6 +2,10 @@
 
 #include "../editors/editor_test_support.hpp"
 #include "football/team_file.hpp"
+#include "match/ball.hpp"
+#include "match/match_setup.hpp"
+#include "match/match_state.hpp"
+#include "match/player_targets.hpp"
 #include "screens/tactics_editor/file_name_input.hpp"
 #include "screens/tactics_editor/menu_edit_tactics.hpp"
 #include "screens/tactics_editor/menu_save_tactics.hpp"
@@ -140,13 +144,15 @@ TEST(TacticsFiles, ListsUseOneColumnUpToEightThenThree) {
     }
 }
 
-TEST(TacticsFiles, FileNamesHoldOnlySafeCharacters) {
-    EXPECT_EQ(file_name_from("USER 1"), "USER1");
-    EXPECT_EQ(file_name_from("my/../tac"), "MYTAC");
+TEST(TacticsFiles, FileNamesKeepTheNameAndDropOnlyWhatIsUnsafe) {
+    EXPECT_EQ(file_name_from("USER 1"), "USER 1");
+    EXPECT_EQ(file_name_from("my/../tac"), "mytac");
+    EXPECT_EQ(file_name_from("a\\b\tc\x7F"), "abc");
     EXPECT_EQ(file_name_from("ABCDEFGHIJK"), "ABCDEFGH");
-    EXPECT_TRUE(is_file_name_char('A'));
-    EXPECT_TRUE(is_file_name_char('-'));
-    for (const uint32_t c : {32u, 46u, 47u, 39u, 201u}) EXPECT_FALSE(is_file_name_char(c));
+    // Eight characters, not eight bytes.
+    EXPECT_EQ(file_name_from("\xC3\x89QUIPE 12345"), "\xC3\x89QUIPE 1");
+    for (const uint32_t c : {uint32_t{'A'}, uint32_t{'-'}, 32u, 39u, 201u}) EXPECT_TRUE(is_file_name_char(c)) << c;
+    for (const uint32_t c : {0u, 10u, 31u, 46u, 47u, 92u, 127u, 150u}) EXPECT_FALSE(is_file_name_char(c)) << c;
 }
 
 TEST(TacticsFiles, TypedNamesRefuseOtherCharactersAtEntry) {
@@ -158,7 +164,8 @@ TEST(TacticsFiles, TypedNamesRefuseOtherCharactersAtEntry) {
         input_char_event(static_cast<unsigned char>(c));
         input.update();
     }
-    EXPECT_EQ(input.entry_string, "ABCDEFGH");
+    // The dot never shows; the space is kept; the slash is no entry character at all.
+    EXPECT_EQ(input.entry_string, "ABC DEFG");
 }
 
 TEST(TacticsFiles, SavedFilesLoadBackAndShortFilesAreRefused) {
@@ -192,7 +199,7 @@ TEST(TacticsEditor, MoveCopyFlipAndUndoOnTheBoard) {
     const t_tactics original = menu.edited_tactics;
     t_menu_edit_tactics editor;
     ASSERT_TRUE(editor.team);
-    EXPECT_EQ(editor.w_player[3]->player, editor.team->player_at_position(3, &menu.edited_tactics));
+    EXPECT_EQ(editor.w_player[3]->player, editor.team->players[3]);
 
     // The ball to zone (1, 2): cell (1, 1).
     editor.w_ball->set_square(1, 1);
@@ -290,12 +297,12 @@ TEST(TacticsEditor, ImportSaveAndLoadRoundTrip) {
     t_tactics expected = menu.edited_tactics;
     {
         t_menu_save_tactics save;
-        EXPECT_EQ(save.file_name, "USER3");
+        EXPECT_EQ(save.file_name, "USER 3");
         save.bc_save("");
         EXPECT_EQ(drain_actions(), new_screen(15));
     }
-    ASSERT_TRUE(fs::exists("tactics/USER3.TAC"));
-    EXPECT_EQ(tactics_names[14], "USER3");
+    ASSERT_TRUE(fs::exists("tactics/USER 3.TAC"));
+    EXPECT_EQ(tactics_names[14], "USER 3");
     EXPECT_EQ(tactics[14].target, expected.target);
 
     // A new session: the slot starts from its preset again, then the file is loaded.
@@ -304,16 +311,77 @@ TEST(TacticsEditor, ImportSaveAndLoadRoundTrip) {
     {
         t_menu_tactics_load load;
         ASSERT_TRUE(load.selected_widget);
-        load.bc_load("USER3");
+        load.bc_load("USER 3");
         EXPECT_EQ(drain_actions(), new_screen(70));
     }
     EXPECT_EQ(menu.edited_tactics.target, expected.target);
     EXPECT_EQ(menu.edited_tactics.pairs, expected.pairs);
-    EXPECT_EQ(tactics_names[14], "USER3");
+    EXPECT_EQ(tactics_names[14], "USER 3");
     // Undo brings back the tactics from before the load.
     const auto previous = menu.tactics_undo.pop();
     ASSERT_TRUE(previous);
     EXPECT_EQ(previous->target, tactics[14].target);
+}
+
+// Under a 3-5-2 the list's rows and the squad's places differ (row 5 is place 3): the
+// piece moved on the board, its pair colour and its pairing all belong to the player
+// the match sends to that target.
+TEST(TacticsEditor, AMovedPieceOfA352IsThePlayerTheMatchSendsThere) {
+    editor_folder folder;
+    open_editor_for(12);
+    {
+        t_menu_tactics_import import;
+        import.bc_import(4); // 3-5-2
+        drain_actions();
+    }
+    const t_tactics& tac = menu.edited_tactics;
+    ASSERT_EQ(tac.based_on, 4);
+    ASSERT_EQ(list_place_of_row(tac, 5), 3);
+    ASSERT_EQ(list_place_of_row(tac, 3), 4);
+    t_menu_edit_tactics editor;
+    ASSERT_EQ(editor.ball_zone, (t_vec2d{0, 0}));
+    const t_player_ref shown = editor.w_player[3]->player;
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown, editor.team->players[3]);
+    EXPECT_NE(editor.w_name[5]->text.find(shown->surname), std::string::npos);
+
+    t_player_piece& piece = *editor.w_player[3];
+    piece.set_square(piece.square.x == 0 ? 1 : piece.square.x - 1, piece.square.y);
+    editor.bc_update_player_zone(3);
+    const t_vec2d place = place_of_cell(piece.square);
+    EXPECT_EQ(at(tac, 3, 0, 0), place);
+
+    // Pairing rows 3 and 4 pairs their players' places, 4 and 5, and colours both rows alike.
+    ASSERT_EQ(menu.tactics_flip, 1);
+    editor.bc_pair_player(3);
+    editor.bc_pair_player(4);
+    ASSERT_TRUE(tac.is_paired(4));
+    EXPECT_EQ(tac.get_paired(4), 5);
+    EXPECT_EQ(editor.w_face[3]->body, pair_colours(tac.pairs[4]).body);
+    EXPECT_EQ(editor.w_face[4]->body, pair_colours(tac.pairs[4]).body);
+    EXPECT_EQ(editor.w_face[5]->body, pair_colours(tac.pairs[3]).body);
+
+    {
+        t_menu_tactics_save_warning keep;
+        keep.bc_exit();
+        drain_actions();
+    }
+    // A match with this tactic: the ball at the centre spot.
+    editor.team->tactics = 12;
+    auto opponent = std::make_shared<t_team>();
+    opponent->ext = "cus";
+    opponent->number = 317;
+    load_team(*opponent);
+    match_teams = {editor.team, opponent};
+    build_match_objects();
+    ball.set_position(0, 0, 0);
+    ball.update_zone();
+    set_tactics_targets(0);
+    const int side = editor.team->side;
+    EXPECT_EQ(shown->tx, -side * place.x);
+    EXPECT_EQ(shown->ty, -side * place.y);
+    release_match_objects();
+    match_teams = {};
 }
 
 // The disk fills up while the tactics are saved: the save screen says why and
@@ -329,8 +397,8 @@ TEST(TacticsEditor, AFullDiskIsReportedAndTheEditsStay) {
         drain_actions();
     }
     const t_tactics edited = menu.edited_tactics;
-    std::ofstream("tactics/USER3.TAC") << "old";
-    fs::create_symlink("/dev/full", "tactics/USER3.TAC.tmp");
+    std::ofstream("tactics/USER 3.TAC") << "old";
+    fs::create_symlink("/dev/full", "tactics/USER 3.TAC.tmp");
     {
         t_menu_save_tactics save;
         save.bc_save("");
@@ -339,17 +407,17 @@ TEST(TacticsEditor, AFullDiskIsReportedAndTheEditsStay) {
         EXPECT_EQ(box.visible, 1);
         EXPECT_NE(box.text.find("No space left on device"), std::string::npos);
     }
-    EXPECT_EQ(file_bytes("tactics/USER3.TAC"), "old");
+    EXPECT_EQ(file_bytes("tactics/USER 3.TAC"), "old");
     EXPECT_EQ(menu.edited_tactics.target, edited.target);
 
-    fs::remove("tactics/USER3.TAC.tmp");
+    fs::remove("tactics/USER 3.TAC.tmp");
     {
         t_menu_save_tactics save;
         save.bc_save("");
         EXPECT_EQ(drain_actions(), new_screen(15));
     }
     t_tactics back;
-    ASSERT_TRUE(load_tactics_checked(back, "tactics/USER3.TAC"));
+    ASSERT_TRUE(load_tactics_checked(back, "tactics/USER 3.TAC"));
     EXPECT_EQ(back.target, edited.target);
 }
 
@@ -370,7 +438,7 @@ TEST(TacticsEditor, WarningsKeepOrDropTheEdits) {
         EXPECT_EQ(drain_actions(), new_screen(1));
     }
     EXPECT_EQ(tactics[15].target[3][5], (t_vec2d{68, 80}));
-    EXPECT_FALSE(fs::exists("tactics/USER4.TAC"));
+    EXPECT_FALSE(fs::exists("tactics/USER 4.TAC"));
     // A user slot imports its own tactics, not the preset it once came from.
     {
         t_menu_tactics_import import;
