@@ -1,6 +1,6 @@
 #pragma once
 #include "core/game_mode.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 
 // Screen mode, flags, music, mouse, language and audio driver; leaving it saves the settings.
 class MenuGameOptions : public t_game_mode {

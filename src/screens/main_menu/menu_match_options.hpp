@@ -1,6 +1,6 @@
 #pragma once
 #include "core/game_mode.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 
 // Match length, weather, replays, display size, sound effects and commentary.
 class MenuMatchOptions : public t_game_mode {

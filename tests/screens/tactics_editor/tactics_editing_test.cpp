@@ -249,7 +249,7 @@ TEST(TacticsEditor, FlipOffMovesOneZoneOnlyAndTheListSwapsPlayers) {
     editor.bc_flip();
     EXPECT_EQ(menu.tactics_flip, 0);
     EXPECT_EQ(editor.w_flip->text, "FLIP OFF");
-    EXPECT_EQ(editor.w_face[3]->active, 0);
+    EXPECT_EQ(editor.rows[3].face->active, 0);
     const t_tactics before = menu.edited_tactics;
     editor.w_ball->set_square(0, 3);
     editor.bc_update_ball_zone();
@@ -262,7 +262,7 @@ TEST(TacticsEditor, FlipOffMovesOneZoneOnlyAndTheListSwapsPlayers) {
     const auto sub = editor.team->player_at_position(14, &menu.edited_tactics);
     editor.bc_select_player(1);
     EXPECT_EQ(editor.selected_for_swap, 1);
-    EXPECT_EQ(editor.w_name[1]->body, 0x993333);
+    EXPECT_EQ(editor.rows[1].name->body, 0x993333);
     editor.bc_select_player(14);
     EXPECT_EQ(editor.selected_for_swap, -1);
     EXPECT_EQ(editor.team->player_at_position(1, &menu.edited_tactics), sub);
