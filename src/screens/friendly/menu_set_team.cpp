@@ -118,11 +118,6 @@ MenuSetTeam::MenuSetTeam() {
     update_captions();
 }
 
-void MenuSetTeam::set_player_widget_color(t_widget& widget, int row) const {
-    const t_row_style style{current_team->size, settings.bench_size, showing_own(), selected_ply};
-    set_colours(widget, lineup_row_colours(row, style));
-}
-
 void MenuSetTeam::update_player_buttons() {
     const t_team& team = *current_team;
     const int formation = team_formation(team);

@@ -28,7 +28,6 @@ public:
     void update_player_buttons();
     void update_tactics_buttons();
     void update_captions();
-    void set_player_widget_color(t_widget& widget, int row) const;
     bool showing_own() const { return current_team == own_team; }
 
     t_team_ref own_team;
