@@ -13,7 +13,7 @@ MenuReplayMatch::MenuReplayMatch() {
     img_background = backgrounds->get("menu_match_presentation.jpg");
     add_title(*this, VIOLET, translate("FRIENDLY"));
     t_button_ref play = add_button(*this, PLAY_RED, 382, 350, 260, 44, translate("PLAY MATCH"));
-    bind_callback(*play, "fire1_down", "bc_set_menu", &t_game_mode::bc_set_menu, {"31"});
+    bind_screen_change(*this, *play, 31);
     selected_widget = play;
     add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {"1"}, EXIT_Y);
 }
