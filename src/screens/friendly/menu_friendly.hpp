@@ -1,6 +1,6 @@
 #pragma once
 #include "core/game_mode.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 
 // Substitutes, bench size and the family of teams of a friendly.
 class MenuFriendly : public t_game_mode {

@@ -3,7 +3,7 @@
 
 #include "core/game_mode.hpp"
 #include "screens/friendly/presentation_weather.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 #include "ui/label.hpp"
 #include "ui/picture.hpp"
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "core/game_mode.hpp"
-#include "screens/main_menu/menu_building.hpp"
 #include "screens/main_menu/settings_on_leave.hpp"
+#include "ui/menu_toolkit.hpp"
 
 // Screen mode, flags, music, mouse, language and audio driver; leaving it saves the settings.
 class MenuGameOptions : public t_game_mode {

@@ -1,7 +1,7 @@
 #pragma once
 #include "core/game_mode.hpp"
-#include "screens/main_menu/menu_building.hpp"
 #include "screens/main_menu/settings_on_leave.hpp"
+#include "ui/menu_toolkit.hpp"
 
 // Match length, weather, replays, display size, sound effects and commentary; leaving it saves the settings.
 class MenuMatchOptions : public t_game_mode {

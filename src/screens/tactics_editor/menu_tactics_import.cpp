@@ -7,19 +7,20 @@
 #include "ui/menu.hpp"
 
 t_menu_tactics_import::t_menu_tactics_import() {
-    define_int_method("bc_import", [this](int i) { bc_import(i); });
-    define_void_method("bc_load", [] { action_queue->push(ACTION_NEW_SCREEN, 75); });
     add_tactics_backdrop(*this, translate("IMPORT TACTICS"));
     for (int i = 0; i < PRESET_COUNT; ++i) {
-        auto b = add_button(*this, FILE_BUTTON, -186 + 126 * (i % 3) + 512, 40 * (i / 3) + 220, 120, 34,
-                            tactics_names[static_cast<size_t>(i)], "bc_import", {std::to_string(i)}, 10);
+        auto b = add_action_button(*this, FILE_BROWN, -186 + 126 * (i % 3) + 512, 40 * (i / 3) + 220, 120, 34,
+                                   tactics_names[static_cast<size_t>(i)], "bc_import", &t_menu_tactics_import::bc_import,
+                                   {std::to_string(i)}, SMALL_FONT);
         if (i == 1) selected_widget = b;
     }
     for (int i = 12; i < TACTICS_SLOTS; ++i)
-        add_button(*this, FILE_BUTTON, 326 + 189 * ((i - 12) % 2), 380 + 40 * ((i - 12) / 2), 183, 34,
-                   tactics_names[static_cast<size_t>(i)], "bc_import", {std::to_string(i)}, 10);
-    add_button(*this, IMPORT_BUTTON, 326, 500, 372, 34, translate("LOAD"), "bc_load");
-    add_button(*this, EXIT_BUTTON, 422, 680, 180, 34, translate("EXIT"), "bc_set_menu", {"70"});
+        add_action_button(*this, FILE_BROWN, 326 + 189 * ((i - 12) % 2), 380 + 40 * ((i - 12) / 2), 183, 34,
+                          tactics_names[static_cast<size_t>(i)], "bc_import", &t_menu_tactics_import::bc_import,
+                          {std::to_string(i)}, SMALL_FONT);
+    add_action_button(*this, ORCHID, 326, 500, 372, 34, translate("LOAD"), "bc_load",
+                      [] { action_queue->push(ACTION_NEW_SCREEN, 75); });
+    add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {"70"});
 }
 
 void t_menu_tactics_import::bc_import(int i) {

@@ -9,10 +9,9 @@
 #include "ui/menu.hpp"
 
 t_menu_tactics_load::t_menu_tactics_load() {
-    define_method("bc_load", [this](const t_method_args& a) { bc_load(a.empty() ? "" : a[0]); });
     add_tactics_backdrop(*this, translate("LOAD EDITED TACTICS"));
-    const auto files = add_tactics_file_list(*this, "bc_load");
-    auto abort = add_button(*this, RED_BUTTON, 422, 680, 180, 34, translate("ABORT"), "bc_set_menu", {"70"});
+    const auto files = add_tactics_file_list(*this, "bc_load", [this](const std::string& name) { bc_load(name); });
+    auto abort = add_action_button(*this, PLAY_RED, 422, 680, 180, 34, translate("ABORT"), "bc_set_menu", &t_game_mode::bc_set_menu, {"70"});
     selected_widget = files.empty() ? abort : files.front();
     message_ = add_message_box(*this, 202, 610, 620, 44);
 }
