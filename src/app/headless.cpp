@@ -100,9 +100,8 @@ void drop_pending(t_game& app) {
 
 // What MatchLoading builds, less everything only drawing and sound need: no display, no pictures.
 void build_headless_match() {
-    const t_display_mode& mode = display_modes.at(static_cast<size_t>(std::clamp(settings.gr_mode, 0, 7)));
-    screen_w = mode.width;
-    screen_h = mode.height;
+    screen_w = HEADLESS_SCREEN_W;
+    screen_h = HEADLESS_SCREEN_H;
     build_match_objects();
     for (const auto& squad : match_players)
         for (const t_player_ref& p : squad)

@@ -104,3 +104,16 @@ TEST(HeadlessDigests, ARunRepeatsItselfInTheSameProcessAndJsonCarriesEveryKey) {
     const std::string summary = headless_summary_json({a, b, c});
     EXPECT_EQ(summary.rfind("{\"summary\":{\"matches\":3,", 0), 0u) << summary;
 }
+
+TEST(HeadlessDigests, TheDisplaySizeOfTheSettingsOrTheCommandLineChangesNothing) {
+    const auto expected = committed_digests();
+    ASSERT_FALSE(expected.empty()) << "missing " << DIGESTS;
+    const auto& [seed, lines] = *expected.begin();
+    t_headless_game game_object(headless_options());
+    t_game& app = *game_object.app;
+    settings.gr_mode = 0; // 640 x 400 in the settings file
+    EXPECT_EQ(digest_lines(play_headless_match(app, digest_request(), seed)), lines) << "seed " << seed;
+    t_match_request on_a_large_display = digest_request();
+    on_a_large_display.display_mode = 7; // --display 1680x1050
+    EXPECT_EQ(digest_lines(play_headless_match(app, on_a_large_display, seed)), lines) << "seed " << seed;
+}

@@ -157,3 +157,26 @@ TEST_F(ShadowPositions, BallShadowsFollowTheHeight) {
         EXPECT_EQ(at, expected) << (time == TIME_NIGHT ? "night" : "day");
     }
 }
+
+// The jumpers behind both goals stand there wherever the ball is, behind or in front of them.
+TEST_F(ShadowPositions, JumpersOfBothGoalsStayWhereverTheBallIs) {
+    constexpr int JUMPER_W = 10, JUMPER_H = 42;
+    match_images.jumper = create_image(JUMPER_W, JUMPER_H, 1, 0);
+    for (int y = 0; y < JUMPER_H; ++y)
+        for (int x = 0; x < JUMPER_W; ++x) lock_image(match_images.jumper).write_pixel(x, y, 0xFFFFFFFFu);
+    // Each pair's top edge (world y) brought to the centre of the screen in turn.
+    for (const int pair_top : {-724, 644}) {
+        replay_camera_y[0] = PITCH_ORIGIN_Y + pair_top - CENTRE_Y;
+        for (const float ball_y : {0.0f, -690.0f, -750.0f, 650.0f, 690.0f, 750.0f}) {
+            ball.data[0].y = ball_y;
+            cls();
+            t_still_phase phase;
+            phase.render();
+            std::set<std::pair<int, int>> at;
+            for (const auto& [x, y, sheet] : lit_spots()) at.insert({x, y});
+            for (const int jumper_x : {-92, 92})
+                EXPECT_EQ(at.count({CENTRE_X + jumper_x + JUMPER_W / 2, CENTRE_Y + JUMPER_H / 2}), 1u)
+                    << "jumper at " << jumper_x << "," << pair_top << " with the ball at y " << ball_y;
+        }
+    }
+}

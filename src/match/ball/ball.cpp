@@ -195,7 +195,10 @@ void t_ball::collision_jumpers() {
     if (sign(x) == 0) return;
     const double jx = sign(x) * JUMPER_X;
     const double jy = sign(y) * JUMPER_Y;
-    if (inside(x, y, jx, jy, JUMPER_RADIUS) && z <= JUMPER_HEIGHT) reflect_off(jx, jy);
+    if (inside(x, y, jx, jy, JUMPER_RADIUS) && z <= JUMPER_HEIGHT) {
+        reflect_off(jx, jy);
+        play_flag_hit();
+    }
 }
 
 void t_ball::collision_net() {
