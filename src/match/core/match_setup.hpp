@@ -1,6 +1,9 @@
 #pragma once
 // Building a match from match_teams and match_settings (no pictures involved).
 
+// What one match leaves in the shared state, back to how a new one finds it: controllers,
+// function keys, clock, bench, statistics, goals, wind, the recording position and the camera.
+void reset_match_state();
 // Sides, conditions, clock, statistics, recording and camera: set-up steps 2 to 13.
 void build_match_objects();
 // The pitch type and weather of this match, drawn where the settings say "random".

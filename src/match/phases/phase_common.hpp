@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "match/core/match_helpers.hpp"
 #include "match/core/match_mode.hpp"
 
 class t_player;
@@ -78,8 +79,6 @@ void clear_controlled_players();
 void record_sub_step(const t_camera_args& camera_args);
 // Sub-steps recorded since the phase was created.
 int sub_steps_since(int32_t frame0);
-// The squad member, slots 1 .. last_slot.
-t_player& squad_player(int team, int slot);
 // Every on-pitch slot (1-11) of both teams.
 template <typename F> void for_each_on_pitch(F&& f) {
     for (int t = 0; t < 2; ++t)
