@@ -72,8 +72,12 @@ void clear_controlled_players() {
     for (const t_team_ref& t : match_teams) t->controlled.reset();
 }
 
-void record_sub_step(const t_camera_args& c) {
+void record_sub_step(const t_camera_args& camera_args) {
     replay_frame = next_replay_frame();
+    record_in_place(camera_args);
+}
+
+void record_in_place(const t_camera_args& c) {
     ball.save(replay_frame);
     match_teams[0]->save(replay_frame);
     match_teams[1]->save(replay_frame);

@@ -77,6 +77,8 @@ void clear_controllers();
 void clear_controlled_players();
 // Recording step of a sub-step: ball, both squads and the camera.
 void record_sub_step(const t_camera_args& camera_args);
+// The same over the current sub-step, at replay_frame, without moving on.
+void record_in_place(const t_camera_args& camera_args);
 // Sub-steps recorded since the phase was created.
 int sub_steps_since(int32_t frame0);
 // Every on-pitch slot (1-11) of both teams.
