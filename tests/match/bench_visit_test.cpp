@@ -18,12 +18,12 @@ TEST(BenchVisit, CameraReachesTheBenchWithin10BeforeTheFirstPanelAndTheCoachStan
     camera.y = 600;
     replay_camera_x[200] = 300;
     replay_camera_y[200] = 600;
-    team(0).controlled = ref(0, 7);
+    team_at(0).controlled = ref(0, 7);
     inputs[0].fire21 = 1;
     t_match_bench_enter enter;
     EXPECT_EQ(bench_status.old_target_x, 300 + 512 - 846);
     EXPECT_EQ(bench_status.old_target_y, 600 + 384 - 918);
-    EXPECT_FALSE(team(0).controlled);
+    EXPECT_FALSE(team_at(0).controlled);
     EXPECT_EQ(inputs[0].fire21, 0);
     ASSERT_GT(view_distance_to(bench_status.target_x, bench_status.target_y), 100);
     coaches[0].status = COACH_POINTING;

@@ -8,6 +8,7 @@
 
 #include "football/competition.hpp"
 #include "football/cup.hpp"
+#include "match/core/match_helpers.hpp"
 #include "match/core/match_main.hpp"
 #include "match/core/match_start.hpp"
 #include "phase_test_support.hpp"
@@ -215,16 +216,16 @@ TEST_F(OpenPlayFrame, ControlPassesToTheNearestWhenTheControlledPlayerRunsOffThe
         set_up();
         centre_camera();
         roll_ball(0, -150, 0, 0);
-        t_player& runner = slot(0, 11);
+        t_player& runner = squad_player(0, 11);
         runner.x = runner.tx = 0;
         runner.y = runner.ty = off_screen ? 500 : 300;
-        team(0).controlled = ref(0, 11);
+        team_at(0).controlled = ref(0, 11);
         EXPECT_EQ(one_update(), NOTHING);
         if (off_screen) {
-            EXPECT_NE(team(0).controlled, ref(0, 11));
-            EXPECT_EQ(team(0).controlled, team(0).nearest_1);
+            EXPECT_NE(team_at(0).controlled, ref(0, 11));
+            EXPECT_EQ(team_at(0).controlled, team_at(0).nearest_1);
         } else {
-            EXPECT_EQ(team(0).controlled, ref(0, 11)) << "on the screen he keeps control";
+            EXPECT_EQ(team_at(0).controlled, ref(0, 11)) << "on the screen he keeps control";
         }
     }
 }
@@ -233,14 +234,14 @@ TEST_F(OpenPlayFrame, TheCarrierPushesTheBallAlongWhileTheStickIsPushed) {
     // Team 0 from key set 0; the carrier runs right at 100 with the ball rolling down at 50.
     const auto carry = [](double gap, bool push) {
         set_up();
-        team(0).control = CONTROL_PLAYER;
+        team_at(0).control = CONTROL_PLAYER;
         settings.key[0] = t_key_set{UP, DOWN, LEFT, RIGHT, FIRE, FIRE2};
         t_input& in = inputs[0];
         in.dev = 1;
         in.x0 = in.x1 = push ? 1 : 0;
         input_key_event(RIGHT, push);
         player_test::give_ball(0, 8, -450, 350);
-        t_player& carrier = slot(0, 8);
+        t_player& carrier = squad_player(0, 8);
         carrier.v = 100;
         carrier.a = 0;
         ball.x = carrier.x + gap;

@@ -80,7 +80,7 @@ protected:
         for (const auto& squad : match_players)
             for (const auto& p : squad)
                 if (p) p->data[0].x = 5000;
-        t_data& d = match_players[static_cast<size_t>(team_index)][static_cast<size_t>(s)]->data[0];
+        t_data& d = squad_of(team_index)[static_cast<size_t>(s)]->data[0];
         d.x = static_cast<float>(x);
         d.y = static_cast<float>(y);
         d.z = static_cast<float>(z);

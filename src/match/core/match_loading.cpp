@@ -154,8 +154,8 @@ void place_props(t_match_picture_cache& pictures) {
     sprites.push_back(&top_goal[1]);
     for (size_t k = 0; k < flagposts.size(); ++k) {
         flagposts[k] = t_flagpost{};
-        flagposts[k].x = (k % 2 == 0 ? -1 : 1) * static_cast<int>(FLAG_X);
-        flagposts[k].y = (k < 2 ? -1 : 1) * static_cast<int>(FLAG_Y);
+        flagposts[k].x = (k % 2 == 0 ? -1 : 1) * static_cast<int>(TOUCHLINE_X);
+        flagposts[k].y = (k < 2 ? -1 : 1) * static_cast<int>(GOAL_LINE_Y);
         sprites.push_back(&flagposts[k]);
     }
     for (size_t i = 0; i < 2; ++i) {

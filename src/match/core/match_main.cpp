@@ -17,6 +17,7 @@
 #include "match/sound/match_sound.hpp"
 #include "match/core/match_start.hpp"
 #include "match/core/match_state.hpp"
+#include "match/phases/phase_common.hpp"
 #include "match/players/player_movement.hpp"
 #include "match/players/player_possession.hpp"
 #include "match/players/player_targets.hpp"
@@ -52,16 +53,15 @@ void open(int mode) {
         action_queue->push(ACTION_NEW_SCREEN, mode);
 }
 
-t_team& team(int i) { return *match_teams[static_cast<size_t>(i)]; }
 
 void read_controllers() {
     for (int i = 0; i < 2; ++i) {
         input_shift(i);
-        if (team(i).control == CONTROL_PLAYER)
+        if (team_at(i).control == CONTROL_PLAYER)
             input_read(i);
         else
             computer_controller(i);
-        t_input& in = inputs[static_cast<size_t>(i)];
+        t_input& in = input_of(i);
         in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
     }
 }
@@ -69,8 +69,8 @@ void read_controllers() {
 // The controlled player carries the ball along while the stick is pushed.
 void dribble_carry() {
     for (int i = 0; i < 2; ++i) {
-        const t_input& in = inputs[static_cast<size_t>(i)];
-        const t_player_ref& c = team(i).controlled;
+        const t_input& in = input_of(i);
+        const t_player_ref& c = team_at(i).controlled;
         if (team_of(ball.owner) != i || (in.x1 == 0 && in.y1 == 0) || !c) continue;
         ball.v = c->v;
         const double d = distance(c->x, c->y, ball.x, ball.y);
@@ -185,14 +185,14 @@ bool t_match_main::sub_step() {
     set_tactics_targets(0);
     set_chase_targets();
     if (replay_frame % PREDICTION_EVERY == 0) ball.update_prediction();
-    record();
+    record_sub_step(CAMERA_SLOW);
     return true;
 }
 
 bool t_match_main::keeper_holds_ball() {
     if (ball.side.y == 0) return false;
     const int defending = match_teams[0]->side == ball.side.y ? 0 : 1;
-    const auto& squad = match_players[static_cast<size_t>(defending)];
+    const auto& squad = squad_of(defending);
     if (squad.size() <= GOALKEEPER_SLOT || squad[GOALKEEPER_SLOT]->keeper_collision() == 0) return false;
     open(MODE_KEEPER_STOP);
     return true;
@@ -246,23 +246,13 @@ void t_match_main::open_period_end() {
 
 void t_match_main::switch_players() {
     for (int i = 0; i < 2; ++i) {
-        t_team& t = team(i);
-        const t_input& in = inputs[static_cast<size_t>(i)];
+        t_team& t = team_at(i);
+        const t_input& in = input_of(i);
         if (team_of(ball.owner) != i && in.fire11 != 0 && in.fired == 0) t.controlled = t.nearest_1;
         if (!t.controlled || !is_off_screen(std::trunc(t.controlled->x), std::trunc(t.controlled->y))) continue;
-        const auto& squad = match_players[static_cast<size_t>(i)];
+        const auto& squad = squad_of(i);
         const bool own_keeper = squad.size() > GOALKEEPER_SLOT && t.nearest_1 == squad[GOALKEEPER_SLOT];
         if (own_keeper && team_of(ball.owner_last) == 1 - i) continue;
         t.controlled = t.nearest_1;
     }
-}
-
-void t_match_main::record() {
-    replay_frame = next_replay_frame();
-    ball.save(replay_frame);
-    match_teams[0]->save(replay_frame);
-    match_teams[1]->save(replay_frame);
-    const auto f = static_cast<size_t>(replay_frame);
-    replay_camera_x[f] = static_cast<int32_t>(camera.updatex(CAMERA_FOLLOW_BALL, 0, 0, 1));
-    replay_camera_y[f] = static_cast<int32_t>(camera.updatey(CAMERA_FOLLOW_BALL, 0, 0));
 }

@@ -24,7 +24,6 @@ private:
     bool period_over() const;
     void open_period_end();
     void switch_players();
-    void record();
 
     // Sub-steps of open play so far, and the one of the last post or bar hit:
     // a ball resting on the bar hits it again every few sub-steps, which is

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "match/core/match_helpers.hpp"
 #include "match/core/match_mode.hpp"
 
 class t_player;
@@ -76,10 +77,10 @@ void clear_controllers();
 void clear_controlled_players();
 // Recording step of a sub-step: ball, both squads and the camera.
 void record_sub_step(const t_camera_args& camera_args);
+// The same over the current sub-step, at replay_frame, without moving on.
+void record_in_place(const t_camera_args& camera_args);
 // Sub-steps recorded since the phase was created.
 int sub_steps_since(int32_t frame0);
-// The squad member, slots 1 .. last_slot.
-t_player& squad_player(int team, int slot);
 // Every on-pitch slot (1-11) of both teams.
 template <typename F> void for_each_on_pitch(F&& f) {
     for (int t = 0; t < 2; ++t)

@@ -100,7 +100,7 @@ void t_match_goal::update() {
         if (scorer_) celebrate();
         const bool rolling = ball.v > 0 || ball.vz != 0;
         if (rolling || !scorer_)
-            record_sub_step({0, 0, 0, 1, 1, 0, 0});
+            record_sub_step(CAMERA_STILL);
         else
             record_sub_step({2, 1, scorer_->x, 1, 2, 1, scorer_->y});
     }

@@ -8,13 +8,12 @@
 #include "platform/input.hpp"
 
 namespace {
-constexpr double OFF_PITCH_X = 510;
 constexpr double OFF_PITCH_STEP = 20;
 } // namespace
 
 void walk_off_to_halfway_line() {
     for_each_on_pitch([](int, int slot, t_player& p) {
-        p.tx = OFF_PITCH_X + OFF_PITCH_STEP * slot;
+        p.tx = TOUCHLINE_X + OFF_PITCH_STEP * slot;
         p.ty = 0;
     });
 }

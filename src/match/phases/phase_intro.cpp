@@ -23,7 +23,7 @@ constexpr int KEEPER_POSE_ROW = 16;
 constexpr int FACING_DOWN = 2;
 
 void walk_out(int team) {
-    const int side = match_teams[static_cast<size_t>(team)]->side;
+    const int side = team_at(team).side;
     for (int slot = 1; slot <= last_slot(team); ++slot) {
         t_player& p = squad_player(team, slot);
         p.speed = p.speed_running = WALK_ON_SPEED;
@@ -45,7 +45,7 @@ void walk_out(int team) {
 
 // Two rows facing the camera: the goalkeeper and up to five more in front, the rest behind.
 void line_up(int team) {
-    const int side = match_teams[static_cast<size_t>(team)]->side;
+    const int side = team_at(team).side;
     int j = 0;
     int k = 0;
     for (int slot = 1; slot <= ON_PITCH_SLOTS; ++slot) {

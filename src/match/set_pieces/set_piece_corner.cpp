@@ -12,6 +12,7 @@
 #include "match/phases/phase_common.hpp"
 #include "match/players/player_movement.hpp"
 #include "match/players/player_targets.hpp"
+#include "match/set_pieces/restart_tuning.hpp"
 #include "match/set_pieces/set_piece_aim.hpp"
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
@@ -56,7 +57,7 @@ t_match_corner_positions::t_match_corner_positions() {
     if (settings.sound_enabled != 0) play_corner_commentary();
     match_teams[0]->find_nearest();
     match_teams[1]->find_nearest();
-    const t_player_ref taker = match_teams[static_cast<size_t>(team_not_last_touching())]->nearest_1;
+    const t_player_ref taker = team_at(team_not_last_touching()).nearest_1;
     ball.set_owner(taker);
     if (taker) {
         taker->tx = ball.x + CORNER_TAKER_OUTSIDE * side_x;
@@ -86,7 +87,7 @@ t_match_corner_kick::t_match_corner_kick() : side_x_(sign(ball.x)), side_y_(sign
     flush_joy();
     clear_controllers();
     const int team = team_of(ball.owner);
-    if (team >= 0) match_teams[static_cast<size_t>(team)]->controlled = ball.owner;
+    if (team >= 0) team_at(team).controlled = ball.owner;
     if (ball.owner) {
         const int into_pitch = static_cast<int>(atan2_deg(side_y_, side_x_) / 45);
         ball.owner->fmx = (into_pitch + 4 + 8) % 8;
@@ -100,7 +101,7 @@ void t_match_corner_kick::update() {
     for (int i = 0; i < 2; ++i) read_taker_controller(i);
     const int team = team_of(ball.owner_last);
     if (team >= 0) {
-        t_input& in = inputs[static_cast<size_t>(team)];
+        t_input& in = input_of(team);
         in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
         if ((in.x1 != 0 || in.y1 != 0) && in.fired == 0) {
             in.angle = corner_angle(in, side_x, side_y);

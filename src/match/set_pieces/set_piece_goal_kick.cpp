@@ -10,8 +10,8 @@
 #include "match/core/match_state.hpp"
 #include "match/phases/phase_common.hpp"
 #include "match/players/player_movement.hpp"
+#include "match/set_pieces/restart_tuning.hpp"
 #include "match/set_pieces/set_piece_aim.hpp"
-#include "match/set_pieces/set_piece_corner.hpp"
 #include "match/core/state_machine.hpp"
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
@@ -50,7 +50,7 @@ t_match_goal_kick_positions::t_match_goal_kick_positions() {
     camera.offx = -RESTART_CAMERA_OFFSET * sign(ball.x);
     camera.offy = -RESTART_CAMERA_OFFSET * sign(ball.y);
     match_status.kick_off_team = team_not_last_touching();
-    keeper = match_players[static_cast<size_t>(match_status.kick_off_team)][GOALKEEPER_SLOT];
+    keeper = squad_of(match_status.kick_off_team)[GOALKEEPER_SLOT];
     ball.set_owner(keeper);
     keeper->tx = ball.x;
     keeper->ty = ball.y + GOAL_KICK_BEHIND * sign(ball.y);
@@ -76,7 +76,7 @@ t_match_goal_kick::t_match_goal_kick() : side_x_(sign(ball.x)), side_y_(sign(bal
     flush_keys();
     flush_joy();
     clear_controllers();
-    keeper = match_players[static_cast<size_t>(match_status.kick_off_team)][GOALKEEPER_SLOT];
+    keeper = squad_of(match_status.kick_off_team)[GOALKEEPER_SLOT];
     ball.set_owner(keeper);
     keeper->fmx = 2 * side_y_ + 4;
 }
@@ -85,7 +85,7 @@ void t_match_goal_kick::update() {
     if (handle_function_keys()) return;
     for (int i = 0; i < 2; ++i) read_taker_controller(i);
     const int team = match_status.kick_off_team;
-    t_input& in = inputs[static_cast<size_t>(team)];
+    t_input& in = input_of(team);
     in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
     if ((in.x1 != 0 || in.y1 != 0) && in.fired == 0) {
         in.angle = goal_kick_angle(in, side_y_);

@@ -37,9 +37,3 @@ private:
     int side_x_ = 0;
     int side_y_ = 0;
 };
-
-constexpr double GOAL_KICK_SPOT_X = 126;
-constexpr double GOAL_KICK_SPOT_Y = 582;
-constexpr double GOAL_KICK_BEHIND = 6;
-// Play resumes when the ball is farther than this from the goal-kick spot.
-constexpr double GOAL_KICK_END_DISTANCE = 22;

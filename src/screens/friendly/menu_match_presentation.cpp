@@ -12,6 +12,7 @@
 #include "football/kit_colour.hpp"
 #include "football/match_settings.hpp"
 #include "football/selected_teams.hpp"
+#include "match/core/match_helpers.hpp"
 #include "platform/random.hpp"
 #include "screens/friendly/menu_set_team.hpp"
 #include "screens/friendly/team_selection.hpp"
@@ -199,7 +200,7 @@ void MenuMatchPresentation::bc_weather() {
 
 void MenuMatchPresentation::bc_team_kit(int team, int step) {
     if (team < 0 || team > 1) return;
-    t_team& side = *match_teams[static_cast<size_t>(team)];
+    t_team& side = team_at(team);
     const int kits = std::max(1, static_cast<int>(side.kits.size()));
     side.kit = rotate_value(side.kit, 0, kits - 1, step);
     update_kit(team);
