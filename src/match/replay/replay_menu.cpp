@@ -3,6 +3,7 @@
 #include "core/backgrounds.hpp"
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "screens/main_menu/menu_building.hpp"
 
 namespace {
@@ -15,7 +16,7 @@ MenuReplayMatch::MenuReplayMatch() {
     img_background = backgrounds->get("menu_match_presentation.jpg");
     add_title(widgets, TITLE_COLOURS, translate("FRIENDLY"));
     t_button_ref play = add_button(widgets, PLAY_COLOURS, 382, 350, 260, 44, translate("PLAY MATCH"));
-    play->bind("fire1_down", "bc_set_menu", {"31"});
+    play->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_MATCH_LOADING)});
     selected_widget = play;
-    add_exit_button(widgets, "bc_set_menu", {"1"}, EXIT_Y);
+    add_exit_button(widgets, "bc_set_menu", {std::to_string(MODE_MAIN_MENU)}, EXIT_Y);
 }

@@ -14,19 +14,6 @@ constexpr t_colours NEXT_GREEN{0x138B21, 0x1BC12F, 0x004814};
 constexpr t_colours SCORER_HEADER{0x00825F, 0x00C28E, 0x00402F};
 constexpr t_colours SCORER_NAME{0x1F1F95, 0, 0};
 
-constexpr int MODE_MAIN_MENU = 1;
-constexpr int MODE_DIY_COMPETITION = 6;
-constexpr int MODE_DESIGN_LEAGUE = 20;
-constexpr int MODE_PLAY_LEAGUE = 21;
-constexpr int MODE_VIEW_STATISTICS = 22;
-constexpr int MODE_TOP_SCORERS = 23;
-constexpr int MODE_LEAGUE_INFO = 24;
-constexpr int MODE_SELECT_SQUAD = 25;
-constexpr int MODE_VIEW_TEAM = 26;
-constexpr int MODE_COMPETITION_WARNING = 27;
-constexpr int MODE_DESIGN_CUP = 28;
-constexpr int MODE_PLAY_CUP = 29;
-constexpr int MODE_CUP_INFO = 30;
 
 // "menu_competition.jpg" behind the screen.
 void use_competition_background(t_game_mode& screen);

@@ -3,6 +3,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "screens/competition/competition_style.hpp"
 
@@ -20,7 +21,7 @@ MenuViewStatistics::MenuViewStatistics() {
     scorers->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_TOP_SCORERS)});
     add_button(widgets, CHOICE_GREEN, 342, 340, 340, 40, translate("COMPETITION INFO"))->bind("fire1_down", "bc_competition_info");
     add_button(widgets, CHOICE_GREEN, 342, 420, 340, 40, translate("VIEW SQUADS"))
-        ->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_SELECT_SQUAD)});
+        ->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_SELECT_SQUAD_TO_VIEW)});
     add_exit_button(widgets, "bc_exit", {}, 700);
     selected_widget = scorers;
 }

@@ -6,6 +6,7 @@
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "core/text.hpp"
 #include "football/competition.hpp"
 #include "football/kit_colour.hpp"
@@ -65,7 +66,7 @@ MenuViewTeam::MenuViewTeam() {
     }
     selected_widget =
         add_button(widgets, EXIT_COLOURS, 849, 688, 145, 40, translate("EXIT"), SMALL_FONT);
-    selected_widget->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_SELECT_SQUAD)});
+    selected_widget->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_SELECT_SQUAD_TO_VIEW)});
 }
 
 void MenuViewTeam::add_player_row(int row) {

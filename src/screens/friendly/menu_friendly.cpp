@@ -6,6 +6,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "football/selected_teams.hpp"
 #include "screens/friendly/team_selection.hpp"
@@ -53,7 +54,7 @@ MenuFriendly::MenuFriendly() {
         b->bind("fire1_down", methods[i]);
         if (i == 0) selected_widget = b;
     }
-    add_exit_button(widgets, "bc_set_menu", {"1"}, 700);
+    add_exit_button(widgets, "bc_set_menu", {std::to_string(MODE_MAIN_MENU)}, 700);
     update_value_buttons();
 }
 
@@ -71,12 +72,12 @@ void MenuFriendly::bc_bench_size(int step) {
 
 void MenuFriendly::bc_club_teams() {
     selected_teams.clear();
-    action_queue->push(ACTION_NEW_SCREEN, 8);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_CLUBS_CONFEDERATION);
 }
 
 void MenuFriendly::bc_national_teams() {
     selected_teams.clear();
-    action_queue->push(ACTION_NEW_SCREEN, 11);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_NATIONALS_CONFEDERATION);
 }
 
 void MenuFriendly::bc_custom_teams() {
@@ -84,7 +85,7 @@ void MenuFriendly::bc_custom_teams() {
     menu.confederation = CUSTOM_CONFEDERATION;
     menu.division = 1;
     menu.extension = "cus";
-    action_queue->push(ACTION_NEW_SCREEN, 12);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_SELECT_TEAMS);
 }
 
 void MenuFriendly::update_value_buttons() {

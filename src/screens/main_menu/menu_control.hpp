@@ -1,4 +1,5 @@
 #pragma once
+// The control options: the keys of the two key sets.
 #include "core/game_mode.hpp"
 
 // Redefinition of the two keyboard key sets.

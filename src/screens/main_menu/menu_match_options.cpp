@@ -3,6 +3,7 @@
 #include "core/backgrounds.hpp"
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "screens/main_menu/option_values.hpp"
 
 namespace {
@@ -41,7 +42,7 @@ MenuMatchOptions::MenuMatchOptions() {
         *fields[row] = v;
     }
     selected_widget = w_match_length;
-    add_exit_button(widgets, "bc_set_menu", {"1"});
+    add_exit_button(widgets, "bc_set_menu", {std::to_string(MODE_MAIN_MENU)});
 
     update_match_length_button();
     update_weather_effects_button();

@@ -3,6 +3,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "screens/tactics_editor/tactics_editing.hpp"
 #include "screens/tactics_editor/tactics_screen_style.hpp"
 #include "ui/menu.hpp"
@@ -12,7 +13,8 @@ t_menu_tactics_save_warning::t_menu_tactics_save_warning() {
     add_tactics_backdrop(*this, translate("SAVE TACTICS"));
     auto box = add_widget(*this, BLUE_BUTTON, 202, 260, 620, 180, translate("TACTICS HAVE BEEN CHANGED"));
     box->active = 0;
-    selected_widget = add_button(*this, SAVE_BUTTON, 422, 610, 180, 34, translate("SAVE"), "bc_set_menu", {"72"});
+    selected_widget = add_button(*this, SAVE_BUTTON, 422, 610, 180, 34, translate("SAVE"),
+                                 "bc_set_menu", {std::to_string(MODE_SAVE_TACTICS)});
     add_button(*this, EXIT_BUTTON, 422, 680, 180, 34, translate("EXIT"), "bc_exit");
 }
 
@@ -27,7 +29,8 @@ t_menu_tactics_abort_warning::t_menu_tactics_abort_warning() {
     auto box = add_widget(*this, RED_BUTTON, 202, 260, 620, 180, translate("EDITED TACTICS WILL BE LOST"));
     box->active = 0;
     selected_widget = add_button(*this, SAVE_BUTTON, 422, 610, 180, 34, translate("CONTINUE"), "bc_continue");
-    add_button(*this, EXIT_BUTTON, 422, 680, 180, 34, translate("ABORT"), "bc_set_menu", {"70"});
+    add_button(*this, EXIT_BUTTON, 422, 680, 180, 34, translate("ABORT"),
+               "bc_set_menu", {std::to_string(MODE_EDIT_TACTICS)});
 }
 
 void t_menu_tactics_abort_warning::bc_continue() { action_queue->push(ACTION_NEW_SCREEN, tactics_leave_mode()); }

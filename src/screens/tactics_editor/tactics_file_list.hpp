@@ -1,4 +1,5 @@
 #pragma once
+// The list of tactics files to pick from.
 #include <memory>
 #include <string>
 #include <vector>
