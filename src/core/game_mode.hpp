@@ -1,4 +1,5 @@
 #pragma once
+// The base of every screen: the per-frame widget update, fire events and callbacks bound by name.
 #include <functional>
 #include <map>
 #include <string>

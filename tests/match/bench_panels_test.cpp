@@ -1,6 +1,7 @@
 // The bench panels as a player works through them: substitutions, position swaps, tactics.
 #include <gtest/gtest.h>
 
+#include "core/screen_modes.hpp"
 #include "football/tactics.hpp"
 #include "match/bench/bench_enter.hpp"
 #include "match/bench/bench_formation.hpp"
@@ -13,10 +14,10 @@
 using namespace bench_test;
 
 namespace {
-const std::vector<t_queued> TO_FORMATION{new_screen(bench_mode::FORMATION)};
-const std::vector<t_queued> TO_SUBSTITUTIONS{new_screen(bench_mode::SUBSTITUTIONS)};
-const std::vector<t_queued> TO_TACTICS{new_screen(bench_mode::TACTICS)};
-const std::vector<t_queued> TO_EXIT{new_screen(bench_mode::EXIT)};
+const std::vector<t_queued> TO_FORMATION{new_screen(MODE_MATCH_BENCH_FORMATION)};
+const std::vector<t_queued> TO_SUBSTITUTIONS{new_screen(MODE_MATCH_BENCH_SUBSTITUTIONS)};
+const std::vector<t_queued> TO_TACTICS{new_screen(MODE_MATCH_BENCH_TACTICS)};
+const std::vector<t_queued> TO_EXIT{new_screen(MODE_MATCH_BENCH_EXIT)};
 
 // Substitute on bench row `row` chosen in the substitutions panel; the formation panel opened.
 void choose_substitute(int row) {

@@ -2,6 +2,7 @@
 // nothing of the visit reaches the replay recording.
 #include <gtest/gtest.h>
 
+#include "core/screen_modes.hpp"
 #include "match/bench/bench_enter.hpp"
 #include "match/bench/bench_exit.hpp"
 #include "match/bench/bench_lineup.hpp"
@@ -34,7 +35,7 @@ TEST(BenchVisit, CameraReachesTheBenchWithin10BeforeTheFirstPanelAndTheCoachStan
         step(enter);
         ++updates;
     }
-    EXPECT_EQ(drain(), std::vector{new_screen(bench_mode::SUBSTITUTIONS)});
+    EXPECT_EQ(drain(), std::vector{new_screen(MODE_MATCH_BENCH_SUBSTITUTIONS)});
     EXPECT_LT(view_distance_to(bench_status.target_x, bench_status.target_y), BENCH_REACHED);
     EXPECT_EQ(coaches[0].status, COACH_STANDING);
     EXPECT_EQ(coaches[0].x, -538);
@@ -52,7 +53,7 @@ TEST(BenchVisit, EscapeOnTheWayGoesStraightBack) {
     input_key_event(KEY_ESCAPE, true);
     step(enter);
     input_key_event(KEY_ESCAPE, false);
-    EXPECT_EQ(drain(), std::vector{new_screen(bench_mode::EXIT)});
+    EXPECT_EQ(drain(), std::vector{new_screen(MODE_MATCH_BENCH_EXIT)});
 }
 
 TEST(BenchVisit, ExitSeatsTheCoachAndResumesOnlyWithin1OfTheOldView) {

@@ -1,4 +1,5 @@
 #pragma once
+// The ball: position, flight, bounces, walls, goal frame and its predicted path.
 #include <array>
 #include <memory>
 

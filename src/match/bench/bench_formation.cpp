@@ -2,6 +2,7 @@
 
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "football/team.hpp"
 #include "match/bench/bench_enter.hpp"
@@ -46,7 +47,7 @@ void t_match_bench_formation::update() {
         bench_status.selected_pos = 0;
         for_swap = 0;
         send_substitute_back();
-        open_phase(bench_mode::SUBSTITUTIONS);
+        open_phase(MODE_MATCH_BENCH_SUBSTITUTIONS);
     }
 }
 
@@ -55,7 +56,7 @@ void t_match_bench_formation::select_row() {
     if (row == 0) {
         for_swap = 0;
         send_substitute_back();
-        open_phase(bench_mode::TACTICS);
+        open_phase(MODE_MATCH_BENCH_TACTICS);
     } else if (row == for_swap) {
         for_swap = 0;
     } else if (for_swap == 0 && bench_status.for_subs == 0) {

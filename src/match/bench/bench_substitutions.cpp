@@ -2,6 +2,7 @@
 
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "football/match_settings.hpp"
 #include "football/team.hpp"
@@ -42,7 +43,7 @@ void t_match_bench_substitutions::update() {
     }
     if (controls_.fire1_released()) {
         if (bench_status.selected_pos == 0) {
-            open_phase(bench_mode::FORMATION);
+            open_phase(MODE_MATCH_BENCH_FORMATION);
             return;
         }
         if (bench_status.for_subs == 0) {
@@ -50,7 +51,7 @@ void t_match_bench_substitutions::update() {
             return;
         }
     }
-    if (controls_.back()) open_phase(bench_mode::EXIT);
+    if (controls_.back()) open_phase(MODE_MATCH_BENCH_EXIT);
 }
 
 void t_match_bench_substitutions::choose_substitute() {
@@ -63,7 +64,7 @@ void t_match_bench_substitutions::choose_substitute() {
     send_to_touchline(t, slot);
     bench_status.for_subs = slot;
     bench_status.selected_pos = team_at(t).easy_subs(chosen.pt);
-    open_phase(bench_mode::FORMATION);
+    open_phase(MODE_MATCH_BENCH_FORMATION);
 }
 
 void t_match_bench_substitutions::render() {

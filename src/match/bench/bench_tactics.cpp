@@ -1,6 +1,7 @@
 #include "match/bench/bench_tactics.hpp"
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "football/tactics.hpp"
 #include "football/team.hpp"
@@ -46,10 +47,10 @@ void t_match_bench_tactics::update() {
             coach.timer = WAVING_SUB_STEPS;
             team.tactics = selected_tactics;
         }
-        open_phase(bench_mode::SUBSTITUTIONS);
+        open_phase(MODE_MATCH_BENCH_SUBSTITUTIONS);
         return;
     }
-    if (controls_.back()) open_phase(bench_mode::SUBSTITUTIONS);
+    if (controls_.back()) open_phase(MODE_MATCH_BENCH_SUBSTITUTIONS);
 }
 
 void t_match_bench_tactics::render() {

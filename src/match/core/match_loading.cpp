@@ -9,6 +9,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "football/colour.hpp"
 #include "football/kit_colour.hpp"
 #include "match/draw/crowd.hpp"
@@ -26,8 +27,6 @@
 #include "platform/timer.hpp"
 
 namespace {
-constexpr int MODE_MATCH_INTRO = 36;
-constexpr int MODE_MATCH_MAIN = 39;
 constexpr int PITCH_MASK = 0x00F700;
 constexpr int BALL_MASK = 0x00FF00;
 constexpr int DIGIT_MASK = 0x0000FF;

@@ -1,4 +1,5 @@
 #pragma once
+// Open play: the match frame of twelve sub-steps and the ways it stops.
 #include <cstdint>
 
 #include "match/core/match_mode.hpp"

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/globals.hpp"
+#include "core/menu_status.hpp"
 #include "core/settings.hpp"
 #include "football/competition.hpp"
 #include "football/team_file.hpp"
@@ -16,7 +17,6 @@
 #include "ui/menu.hpp"
 
 namespace {
-constexpr int MENU_COMPETITION = 2;
 
 void fill_squad(size_t i) {
     t_team& team = *match_teams[i];
@@ -114,7 +114,7 @@ void build_match_objects() {
 
     bench_status.target_x = static_cast<int32_t>(-650 + 0.45 * screen_w);
     bench_status.target_y = -20;
-    if (menu.status == MENU_COMPETITION && competition) {
+    if (menu.status == STATUS_COMPETITION && competition) {
         match_settings.substitutions = competition->substitutions;
         match_settings.bench_size = competition->bench_size;
     } else {
@@ -142,7 +142,7 @@ void build_match_objects() {
 
 int compute_crowd_level() {
     if (!match_teams[0] || !match_teams[1]) return 0;
-    return match_rating(*match_teams[0], *match_teams[1]) + (menu.status == MENU_COMPETITION ? 1 : 0);
+    return match_rating(*match_teams[0], *match_teams[1]) + (menu.status == STATUS_COMPETITION ? 1 : 0);
 }
 
 void release_match_objects() {

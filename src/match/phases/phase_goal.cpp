@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/replay/highlights.hpp"
@@ -114,7 +115,7 @@ void t_match_goal::update() {
         ball.set_position(0, 0, 0);
         camera.offx = 0;
         camera.offy = 0;
-        open_phase(phase_mode::STARTING_POSITIONS);
+        open_phase(MODE_MATCH_STARTING_POSITIONS);
         return;
     }
     standard_exits(*this, t_exits::escape_replay);

@@ -1,6 +1,7 @@
 #include "match/phases/phase_intro.hpp"
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_state.hpp"
 #include "match/overlays/overlay_presentation.hpp"
@@ -100,7 +101,7 @@ void t_match_intro::update() {
         record_sub_step(c);
     }
     if (fire1_on_any_device() || dly >= INTRO_LINED_UP_SUB_STEPS) {
-        open_phase(phase_mode::STARTING_POSITIONS);
+        open_phase(MODE_MATCH_STARTING_POSITIONS);
         return;
     }
     standard_exits(*this, t_exits::escape_replay);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "match/players/control_kick.hpp"
 #include "match/core/function_keys.hpp"
@@ -41,7 +42,7 @@ void t_match_starting_positions::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (move == 0) {
-        open_phase(phase_mode::KICK_OFF);
+        open_phase(MODE_MATCH_KICK_OFF);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -105,7 +106,7 @@ void t_match_kick_off::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (distance(ball.x, ball.y, 0, 0) > KICK_OFF_RADIUS) {
-        open_phase(phase_mode::MAIN);
+        open_phase(MODE_MATCH_MAIN);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);

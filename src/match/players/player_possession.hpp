@@ -1,4 +1,5 @@
 #pragma once
+// Possession: losing, taking and controlling the ball, and the distances that decide it.
 
 class t_player;
 

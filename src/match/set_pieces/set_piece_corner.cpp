@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "match/players/control_kick.hpp"
 #include "match/core/function_keys.hpp"
@@ -42,7 +43,7 @@ void t_match_corner_stop::update() {
         ball.set_position(CORNER_SPOT_X * side_x, CORNER_SPOT_Y * side_y, 0);
         ball.update_zone();
         set_tactics_targets(0);
-        open_phase(phase_mode::CORNER_POSITIONS);
+        open_phase(MODE_MATCH_CORNER_POSITIONS);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -74,7 +75,7 @@ void t_match_corner_positions::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (!walking) {
-        open_phase(phase_mode::CORNER_KICK);
+        open_phase(MODE_MATCH_CORNER_KICK);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -116,7 +117,7 @@ void t_match_corner_kick::update() {
     }
     if (distance(ball.x, ball.y, TOUCHLINE_X * side_x, GOAL_LINE_Y * side_y) > CORNER_END_DISTANCE) {
         ball.set_owner(nullptr);
-        open_phase(phase_mode::MAIN);
+        open_phase(MODE_MATCH_MAIN);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);

@@ -1,4 +1,5 @@
 #pragma once
+// Corners: the stop, the players taking their places and the kick.
 #include <cstdint>
 
 #include "match/core/match_mode.hpp"

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "match/players/control_kick.hpp"
 #include "match/core/function_keys.hpp"
@@ -39,7 +40,7 @@ void t_match_goal_kick_stop::update() {
         // A ball that went out right behind the middle of the goal is taken from the right.
         const int x = side_x != 0 ? side_x : 1;
         ball.set_position(GOAL_KICK_SPOT_X * x, GOAL_KICK_SPOT_Y * side_y, 0);
-        open_phase(phase_mode::GOAL_KICK_POSITIONS);
+        open_phase(MODE_MATCH_GOAL_KICK_POSITIONS);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -64,7 +65,7 @@ void t_match_goal_kick_positions::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (round_half_away(std::fabs(keeper->tx - keeper->x)) == 0 && round_half_away(std::fabs(keeper->ty - keeper->y)) == 0) {
-        open_phase(phase_mode::GOAL_KICK);
+        open_phase(MODE_MATCH_GOAL_KICK);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -103,7 +104,7 @@ void t_match_goal_kick::update() {
     }
     if (distance(ball.x, ball.y, GOAL_KICK_SPOT_X * side_x_, GOAL_KICK_SPOT_Y * side_y_) > GOAL_KICK_END_DISTANCE) {
         if (keeper->brain) keeper->brain->set_state("state_positioning");
-        open_phase(phase_mode::MAIN);
+        open_phase(MODE_MATCH_MAIN);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);

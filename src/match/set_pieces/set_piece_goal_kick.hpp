@@ -1,4 +1,5 @@
 #pragma once
+// Goal kicks: the stop, the players taking their places and the kick.
 #include <cstdint>
 #include <memory>
 

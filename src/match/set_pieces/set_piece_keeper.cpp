@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
@@ -59,7 +60,7 @@ void t_match_keeper_stop::update() {
     const t_player* nearest = opponents.nearest_1.get();
     const bool area_clear = nearest == nullptr || !in_penalty_area(nearest->x, nearest->y, ball.side.y);
     if (area_clear && keeper_of(t).status == STATUS_ON_PITCH) {
-        open_phase(phase_mode::KEEPER_WAIT);
+        open_phase(MODE_MATCH_KEEPER_WAIT);
         return;
     }
     standard_exits(*this, t_exits::escape_replay);
@@ -79,7 +80,7 @@ void t_match_keeper_wait::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (sub_steps_since(frame0) > KEEPER_WAIT_SUB_STEPS) {
-        open_phase(phase_mode::KEEPER_KICK);
+        open_phase(MODE_MATCH_KEEPER_KICK);
         return;
     }
     standard_exits(*this, t_exits::escape_replay);
@@ -109,12 +110,12 @@ void t_match_keeper_kick::update() {
         ball.v = KEEPER_KICK_SPEED;
         ball.vz = KEEPER_KICK_LIFT;
         ball.a = in.angle;
-        open_phase(phase_mode::MAIN);
+        open_phase(MODE_MATCH_MAIN);
         return;
     }
     team_at(t).controlled = squad_of(t)[GOALKEEPER_SLOT];
     if (sub_steps_since(frame0) > KEEPER_KICK_TIME_OUT) {
-        open_phase(phase_mode::MAIN);
+        open_phase(MODE_MATCH_MAIN);
         return;
     }
     if (standard_exits(*this, t_exits::escape_replay)) return;

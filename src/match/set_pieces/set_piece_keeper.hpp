@@ -1,4 +1,5 @@
 #pragma once
+// The keeper's ball: the stop, the wait for a clear area and his kick or throw.
 #include <cstdint>
 
 #include "match/core/match_mode.hpp"

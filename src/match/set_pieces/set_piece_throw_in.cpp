@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/sound/match_sound.hpp"
@@ -45,7 +46,7 @@ void t_match_throw_in_stop::update() {
     }
     if (!walking) {
         ball.set_position(throw_in_x, throw_in_y, 0);
-        open_phase(phase_mode::THROW_IN_POSITIONS);
+        open_phase(MODE_MATCH_THROW_IN_POSITIONS);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -72,7 +73,7 @@ void t_match_throw_in_positions::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (!walking) {
-        open_phase(phase_mode::THROW_IN);
+        open_phase(MODE_MATCH_THROW_IN);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -114,7 +115,7 @@ void t_match_throw_in::update() {
         ball.vz = THROW_LIFT;
         ball.a = in.angle;
         ball.set_owner(nullptr);
-        open_phase(phase_mode::MAIN);
+        open_phase(MODE_MATCH_MAIN);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);

@@ -1,4 +1,5 @@
 #pragma once
+// Throw-ins: the stop, the players taking their places and the throw.
 #include <cstdint>
 
 #include "match/core/match_mode.hpp"

@@ -6,19 +6,6 @@
 #include "core/game_mode.hpp"
 #include "ui/menu_toolkit.hpp"
 
-constexpr int MODE_MAIN_MENU = 1;
-constexpr int MODE_DIY_COMPETITION = 6;
-constexpr int MODE_DESIGN_LEAGUE = 20;
-constexpr int MODE_PLAY_LEAGUE = 21;
-constexpr int MODE_VIEW_STATISTICS = 22;
-constexpr int MODE_TOP_SCORERS = 23;
-constexpr int MODE_LEAGUE_INFO = 24;
-constexpr int MODE_SELECT_SQUAD = 25;
-constexpr int MODE_VIEW_TEAM = 26;
-constexpr int MODE_COMPETITION_WARNING = 27;
-constexpr int MODE_DESIGN_CUP = 28;
-constexpr int MODE_PLAY_CUP = 29;
-constexpr int MODE_CUP_INFO = 30;
 
 // "menu_competition.jpg" behind the screen.
 void use_competition_background(t_game_mode& screen);

@@ -1,6 +1,7 @@
 #include "screens/competition/menu_competition_info.hpp"
 
 #include "core/dictionary.hpp"
+#include "core/screen_modes.hpp"
 #include "football/cup.hpp"
 #include "football/league.hpp"
 #include "screens/competition/competition_rules.hpp"

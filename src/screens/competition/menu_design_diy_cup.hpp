@@ -1,4 +1,5 @@
 #pragma once
+// Designing a cup: name, season, pitch, away goals, rounds and the bench.
 #include <array>
 #include <memory>
 

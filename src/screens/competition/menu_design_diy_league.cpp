@@ -3,6 +3,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "screens/competition/competition_design.hpp"
 #include "screens/competition/competition_rules.hpp"

@@ -1,4 +1,5 @@
 #pragma once
+// Designing a league: name, season, pitch, teams, matches, points and the bench.
 #include <memory>
 
 #include "core/game_mode.hpp"

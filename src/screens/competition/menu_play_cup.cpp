@@ -2,6 +2,7 @@
 
 #include "core/dictionary.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition_save.hpp"
 #include "screens/competition/competition_results.hpp"
 #include "screens/competition/competition_rules.hpp"

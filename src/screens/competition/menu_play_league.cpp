@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/dictionary.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition_save.hpp"
 #include "screens/competition/competition_results.hpp"
 #include "screens/competition/competition_rules.hpp"

@@ -5,6 +5,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "screens/competition/competition_style.hpp"
 #include "screens/friendly/team_selection.hpp"

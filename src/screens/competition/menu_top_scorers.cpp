@@ -1,6 +1,7 @@
 #include "screens/competition/menu_top_scorers.hpp"
 
 #include "core/dictionary.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "screens/competition/competition_rules.hpp"
 #include "screens/competition/competition_style.hpp"

@@ -3,6 +3,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "screens/competition/competition_style.hpp"
 
@@ -17,7 +18,7 @@ MenuViewStatistics::MenuViewStatistics() {
     bind_screen_change(*this, *scorers, MODE_TOP_SCORERS);
     bind_fire(*this, *add_button(*this, CHOICE_GREEN, 342, 340, 340, 40, translate("COMPETITION INFO")), "bc_competition_info", &MenuViewStatistics::bc_competition_info);
     bind_screen_change(*this, *add_button(*this, CHOICE_GREEN, 342, 420, 340, 40, translate("VIEW SQUADS")),
-                       MODE_SELECT_SQUAD);
+                       MODE_SELECT_SQUAD_TO_VIEW);
     add_exit_button(*this, "bc_exit", &MenuViewStatistics::bc_exit, {}, 700);
     selected_widget = scorers;
 }

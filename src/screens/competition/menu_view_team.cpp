@@ -6,6 +6,7 @@
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "core/text.hpp"
 #include "football/competition.hpp"
 #include "football/kit_colour.hpp"
@@ -60,7 +61,7 @@ MenuViewTeam::MenuViewTeam() {
     }
     selected_widget =
         add_button(*this, EXIT_COLOURS, 849, 688, 145, 40, translate("EXIT"), SMALL_FONT);
-    bind_screen_change(*this, *selected_widget, MODE_SELECT_SQUAD);
+    bind_screen_change(*this, *selected_widget, MODE_SELECT_SQUAD_TO_VIEW);
 }
 
 void MenuViewTeam::add_player_row(int row) {

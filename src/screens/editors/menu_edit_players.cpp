@@ -4,6 +4,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "football/colour.hpp"
 #include "football/kit_colour.hpp"
 #include "football/price.hpp"
@@ -98,11 +99,11 @@ MenuEditPlayers::MenuEditPlayers() {
     w_team_name = add_widget<t_input_button>(*this, HOME_NAME, 20, 710, 270, 36, edited_team->name, 14, 1);
     w_team_name->set_entry_limit(16);
     bind_callback(*w_team_name, "on_update", "bc_update_team_name", &MenuEditPlayers::bc_update_team_name);
-    add_action_button(*this, ACTION_BLUE, 300, 710, 110, 36, translate("TEAM"), "bc_set_menu", &t_game_mode::bc_set_menu, {"17"});
+    add_action_button(*this, ACTION_BLUE, 300, 710, 110, 36, translate("TEAM"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_EDIT_TEAM)});
     w_new_player = add_action_button(*this, ACTION_BLUE, 420, 710, 180, 36, translate("NEW PLAYER"), "bc_new_player", &MenuEditPlayers::bc_new_player);
     w_delete_player = add_action_button(*this, ACTION_BLUE, 610, 710, 200, 36, translate("DELETE PLAYER"), "bc_delete_player", &MenuEditPlayers::bc_delete_player);
     w_save = add_action_button(*this, SAVE_GREEN, 820, 710, 90, 36, translate("SAVE"), "bc_save", &MenuEditPlayers::bc_save);
-    add_action_button(*this, EXIT_COLOURS, 920, 710, 90, 36, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {"13"});
+    add_action_button(*this, EXIT_COLOURS, 920, 710, 90, 36, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_SELECT_TEAM_TO_EDIT)});
     w_message = add_message_box(*this, 112, 20, 800, 40);
 
     selected_widget = w_name[1];
@@ -326,5 +327,5 @@ void MenuEditPlayers::bc_save() {
         return;
     }
     menu.modified = 0;
-    action_queue->push(ACTION_NEW_SCREEN, 13);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_SELECT_TEAM_TO_EDIT);
 }

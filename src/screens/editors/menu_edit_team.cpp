@@ -6,6 +6,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "core/text.hpp"
 #include "football/catalogue.hpp"
 #include "football/colour.hpp"
@@ -158,11 +159,11 @@ MenuEditTeam::MenuEditTeam() {
                                                            &MenuEditTeam::bc_page, {std::to_string(k)}, 10);
     }
 
-    add_action_button(*this, ACTION_BLUE, 40, 708, 160, 36, translate("PLAYERS"), "bc_set_menu", &t_game_mode::bc_set_menu, {"16"});
+    add_action_button(*this, ACTION_BLUE, 40, 708, 160, 36, translate("PLAYERS"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_EDIT_PLAYERS)});
     w_new_kit = add_action_button(*this, ACTION_BLUE, 210, 708, 210, 36, translate("NEW KIT"), "bc_new_kit", &MenuEditTeam::bc_new_kit);
     w_delete_kit = add_action_button(*this, ACTION_BLUE, 430, 708, 220, 36, translate("DELETE KIT"), "bc_delete_kit", &MenuEditTeam::bc_delete_kit);
     w_save = add_action_button(*this, SAVE_GREEN, 660, 708, 160, 36, translate("SAVE"), "bc_save", &MenuEditTeam::bc_save);
-    add_action_button(*this, EXIT_COLOURS, 830, 708, 160, 36, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {"13"});
+    add_action_button(*this, EXIT_COLOURS, 830, 708, 160, 36, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_SELECT_TEAM_TO_EDIT)});
     w_message = add_message_box(*this, 112, 656, 800, 44);
 
     selected_widget = w_team_name;
@@ -357,5 +358,5 @@ void MenuEditTeam::bc_save() {
         return;
     }
     menu.modified = 0;
-    action_queue->push(ACTION_NEW_SCREEN, 13);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_SELECT_TEAM_TO_EDIT);
 }

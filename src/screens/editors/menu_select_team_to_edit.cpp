@@ -6,6 +6,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "core/text.hpp"
 #include "football/catalogue.hpp"
 #include "football/team_file.hpp"
@@ -55,12 +56,12 @@ void MenuSelectTeamToEdit::bc_team(int number) {
         show_message(*message_, translate("CANNOT WRITE THE BACKUP FILE") + "\r\n" + failed);
         return;
     }
-    action_queue->push(ACTION_NEW_SCREEN, 16);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_EDIT_PLAYERS);
 }
 
 void MenuSelectTeamToEdit::bc_exit() {
-    int mode = 1;
-    if (menu.confederation == 6) mode = 11;
-    else if (menu.confederation != 7) mode = menu.divisions == 1 ? 9 : 10;
+    int mode = MODE_MAIN_MENU;
+    if (menu.confederation == 6) mode = MODE_NATIONALS_CONFEDERATION;
+    else if (menu.confederation != 7) mode = menu.divisions == 1 ? MODE_CLUBS_COUNTRY : MODE_CLUBS_DIVISION;
     action_queue->push(ACTION_NEW_SCREEN, mode);
 }

@@ -6,6 +6,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "football/selected_teams.hpp"
 #include "screens/friendly/team_selection.hpp"
@@ -47,7 +48,7 @@ MenuFriendly::MenuFriendly() {
     bind_fire(*this, *family[1], "bc_national_teams", &MenuFriendly::bc_national_teams);
     bind_fire(*this, *family[2], "bc_custom_teams", &MenuFriendly::bc_custom_teams);
     selected_widget = family[0];
-    add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {"1"}, 700);
+    add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_MAIN_MENU)}, 700);
     update_value_buttons();
 }
 
@@ -65,12 +66,12 @@ void MenuFriendly::bc_bench_size(int step) {
 
 void MenuFriendly::bc_club_teams() {
     selected_teams.clear();
-    action_queue->push(ACTION_NEW_SCREEN, 8);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_CLUBS_CONFEDERATION);
 }
 
 void MenuFriendly::bc_national_teams() {
     selected_teams.clear();
-    action_queue->push(ACTION_NEW_SCREEN, 11);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_NATIONALS_CONFEDERATION);
 }
 
 void MenuFriendly::bc_custom_teams() {
@@ -78,7 +79,7 @@ void MenuFriendly::bc_custom_teams() {
     menu.confederation = CUSTOM_CONFEDERATION;
     menu.division = 1;
     menu.extension = "cus";
-    action_queue->push(ACTION_NEW_SCREEN, 12);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_SELECT_TEAMS);
 }
 
 void MenuFriendly::update_value_buttons() {

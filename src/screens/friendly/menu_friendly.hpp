@@ -1,4 +1,5 @@
 #pragma once
+// The friendly menu: substitutes, bench size and the kind of teams.
 #include "core/game_mode.hpp"
 #include "ui/menu_toolkit.hpp"
 

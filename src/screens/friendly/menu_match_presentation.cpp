@@ -7,6 +7,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "core/text.hpp"
 #include "football/competition.hpp"
 #include "football/kit_colour.hpp"
@@ -213,7 +214,7 @@ void MenuMatchPresentation::bc_play() {
     match_settings.weather_effect = weather_effect;
     match_settings.weather_intensity = weather_intensity;
     if (menu.status != STATUS_COMPETITION) selected_teams.clear();
-    action_queue->push(ACTION_NEW_SCREEN, 31);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_MATCH_LOADING);
 }
 
 void MenuMatchPresentation::bc_exit() { action_queue->push(ACTION_NEW_SCREEN, lineup_return_mode()); }

@@ -1,4 +1,5 @@
 #pragma once
+// The match presentation: time of day, pitch, weather and kits before kick-off.
 #include <array>
 
 #include "core/game_mode.hpp"

@@ -4,6 +4,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "football/match_settings.hpp"
 #include "football/selected_teams.hpp"
@@ -81,7 +82,7 @@ void t_team_list_screen::bc_play() {
         if (!competition) return;
         competition->initialize(selected_teams);
         selected_teams.clear();
-        action_queue->push(ACTION_NEW_SCREEN, competition->typ == COMPETITION_CUP ? 29 : 21);
+        action_queue->push(ACTION_NEW_SCREEN, competition->typ == COMPETITION_CUP ? MODE_PLAY_CUP : MODE_PLAY_LEAGUE);
         return;
     }
     if (selected_teams.size() < 2) return;
@@ -97,7 +98,7 @@ MenuSelectTeams::MenuSelectTeams() {
     build_list(team_list_title(), team_stubs(menu.extension, menu.division));
     w_view_selected_teams =
         add_button(*this, PLUM, 32, 700, 360, 34, translate("VIEW SELECTED TEAMS"));
-    bind_screen_change(*this, *w_view_selected_teams, 14);
+    bind_screen_change(*this, *w_view_selected_teams, MODE_VIEW_SELECTED_TEAMS);
     t_button_ref exit = add_button(*this, EXIT_COLOURS, 422, 700, 180, 34, translate("EXIT"));
     bind_callback(*exit, "fire1_down", "bc_exit", &MenuSelectTeams::bc_exit);
     add_play_button();
@@ -115,17 +116,17 @@ void MenuSelectTeams::update_view_button() { w_view_selected_teams->visible = se
 void MenuSelectTeams::bc_exit() {
     if (menu.confederation == CUSTOM_CONFEDERATION) {
         abandon_selection(menu.status);
-        action_queue->push(ACTION_NEW_SCREEN, 1);
+        action_queue->push(ACTION_NEW_SCREEN, MODE_MAIN_MENU);
     } else if (menu.confederation == NATIONAL_CONFEDERATION) {
-        action_queue->push(ACTION_NEW_SCREEN, 11);
+        action_queue->push(ACTION_NEW_SCREEN, MODE_NATIONALS_CONFEDERATION);
     } else {
-        action_queue->push(ACTION_NEW_SCREEN, menu.divisions == 1 ? 9 : 10);
+        action_queue->push(ACTION_NEW_SCREEN, menu.divisions == 1 ? MODE_CLUBS_COUNTRY : MODE_CLUBS_DIVISION);
     }
 }
 
 MenuViewSelectedTeams::MenuViewSelectedTeams() {
     build_list(translate("SELECTED TEAMS FOR") + " " + job_name(menu.status), selected_teams);
-    t_button_ref exit = add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {"12"}, 700);
+    t_button_ref exit = add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_SELECT_TEAMS)}, 700);
     add_play_button();
     if (!selected_widget) selected_widget = exit;
 }

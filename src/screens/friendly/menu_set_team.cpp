@@ -5,6 +5,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "core/text.hpp"
 #include "football/competition.hpp"
 #include "football/kit_colour.hpp"
@@ -41,7 +42,8 @@ void prepare_team_pictures(t_team& team) {
 }
 
 int lineup_return_mode() {
-    if (menu.status == STATUS_COMPETITION && competition) return competition->typ == COMPETITION_CUP ? 29 : 21;
+    if (menu.status == STATUS_COMPETITION && competition)
+        return competition->typ == COMPETITION_CUP ? MODE_PLAY_CUP : MODE_PLAY_LEAGUE;
     return 12;
 }
 
@@ -193,7 +195,7 @@ void MenuSetTeam::bc_view_opponent() {
 
 void MenuSetTeam::bc_edit_tactics() {
     menu.team_to_show = own_team;
-    action_queue->push(ACTION_NEW_SCREEN, 69);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_SELECT_TACTICS_TO_EDIT);
 }
 
 void MenuSetTeam::bc_control_mode() {

@@ -1,4 +1,5 @@
 #pragma once
+// The line-up screen: players, tactics, control and input device of a team.
 #include <array>
 
 #include "core/game_mode.hpp"

@@ -4,6 +4,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/catalogue.hpp"
 #include "platform/fatal.hpp"
 #include "screens/friendly/team_selection.hpp"
@@ -38,7 +39,7 @@ void set_job_screen(t_game_mode& screen, const std::string& title) {
 
 } // namespace
 
-int team_list_mode(int status) { return status == STATUS_EDITING ? 13 : 12; }
+int team_list_mode(int status) { return status == STATUS_EDITING ? MODE_SELECT_TEAM_TO_EDIT : MODE_SELECT_TEAMS; }
 
 MenuClubsConfederation::MenuClubsConfederation() {
     set_job_screen(*this, family_title(menu.status, false));
@@ -53,12 +54,12 @@ MenuClubsConfederation::MenuClubsConfederation() {
 
 void MenuClubsConfederation::bc_confederation(int index) {
     menu.confederation = index;
-    action_queue->push(ACTION_NEW_SCREEN, 9);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_CLUBS_COUNTRY);
 }
 
 void MenuClubsConfederation::bc_abort() {
     abandon_selection(menu.status);
-    action_queue->push(ACTION_NEW_SCREEN, 1);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_MAIN_MENU);
 }
 
 MenuNationalsConfederation::MenuNationalsConfederation() {
@@ -78,7 +79,7 @@ void MenuNationalsConfederation::bc_confederation(int file_index) {
 
 void MenuNationalsConfederation::bc_abort() {
     abandon_selection(menu.status);
-    action_queue->push(ACTION_NEW_SCREEN, 1);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_MAIN_MENU);
 }
 
 MenuClubsCountry::MenuClubsCountry() {
@@ -86,7 +87,7 @@ MenuClubsCountry::MenuClubsCountry() {
     const std::string conf_name = conf < confederation_names.size() ? confederation_names[conf] : "";
     set_job_screen(*this, family_title(menu.status, false) + " - " + conf_name);
     add_file_buttons(*this, menu.confederation, "bc_country", &MenuClubsCountry::bc_country);
-    t_button_ref exit = add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {"8"});
+    t_button_ref exit = add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_CLUBS_CONFEDERATION)});
     if (!selected_widget) selected_widget = exit;
 }
 
@@ -99,7 +100,7 @@ void MenuClubsCountry::bc_country(int file_index) {
     menu.no_league = scan.no_league;
     if (scan.teams == 0) runtime_error("Cannot find teams in file: team_" + menu.extension + ".qst");
     if (scan.divisions != 1) {
-        action_queue->push(ACTION_NEW_SCREEN, 10);
+        action_queue->push(ACTION_NEW_SCREEN, MODE_CLUBS_DIVISION);
         return;
     }
     menu.division = 1;
@@ -116,7 +117,7 @@ MenuClubsDivision::MenuClubsDivision() {
         bind_callback(*b, "fire1_down", "bc_division", &MenuClubsDivision::bc_division, {std::to_string(divisions[k])});
         if (k == 0) selected_widget = b;
     }
-    t_button_ref exit = add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {"9"});
+    t_button_ref exit = add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_CLUBS_COUNTRY)});
     if (!selected_widget) selected_widget = exit;
 }
 

@@ -3,12 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "core/menu_status.hpp"
 #include "football/team.hpp"
 #include "ui/menu_toolkit.hpp"
 
-constexpr int STATUS_FRIENDLY = 1;
-constexpr int STATUS_COMPETITION = 2;
-constexpr int STATUS_EDITING = 3;
 constexpr int NATIONAL_CONFEDERATION = 6;
 constexpr int CUSTOM_CONFEDERATION = 7;
 

@@ -3,6 +3,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "platform/files.hpp"
 #include "platform/input.hpp"
 #include "ui/flag_button.hpp"
@@ -118,6 +119,6 @@ t_widget_gallery::t_widget_gallery() {
 }
 
 void t_widget_gallery::update() {
-    if (key_down(KEY_ESCAPE)) action_queue->push(ACTION_NEW_SCREEN, 76);
+    if (key_down(KEY_ESCAPE)) action_queue->push(ACTION_NEW_SCREEN, MODE_QUIT);
     t_game_mode::update();
 }

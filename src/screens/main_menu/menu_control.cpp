@@ -3,6 +3,8 @@
 #include "core/backgrounds.hpp"
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
+#include "screens/main_menu/menu_building.hpp"
 #include "ui/menu_toolkit.hpp"
 #include "ui/key_button.hpp"
 
@@ -35,7 +37,7 @@ MenuControl::MenuControl() {
             if (!selected_widget) selected_widget = k;
         }
     }
-    add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {"1"});
+    add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_MAIN_MENU)});
 }
 
 void MenuControl::bc_key_button() {

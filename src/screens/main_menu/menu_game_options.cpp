@@ -5,6 +5,7 @@
 #include "core/globals.hpp"
 #include "core/game_action.hpp"
 #include "core/keycodes.hpp"
+#include "core/screen_modes.hpp"
 #include "football/football_startup.hpp"
 #include "football/tactics.hpp"
 #include "screens/main_menu/option_values.hpp"
@@ -108,12 +109,12 @@ void MenuGameOptions::bc_audio_driver(int step) {
 }
 
 void MenuGameOptions::bc_quit_to_os() {
-    action_queue->push(ACTION_NEW_SCREEN, 76);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_QUIT);
     settings.write(SETTINGS_VERSION);
 }
 
 void MenuGameOptions::bc_exit() {
-    action_queue->push(ACTION_NEW_SCREEN, 1);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_MAIN_MENU);
     settings.write(SETTINGS_VERSION);
 }
 

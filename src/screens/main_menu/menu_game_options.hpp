@@ -1,4 +1,5 @@
 #pragma once
+// The game options: screen mode, country, music, mouse, language, audio driver and quitting.
 #include "core/game_mode.hpp"
 #include "screens/main_menu/settings_on_leave.hpp"
 #include "ui/menu_toolkit.hpp"

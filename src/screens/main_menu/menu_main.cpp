@@ -4,6 +4,8 @@
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
 #include "core/game_action.hpp"
+#include "core/menu_status.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "football/kit_colour.hpp"
 #include "football/team_file.hpp"
@@ -21,10 +23,10 @@ struct t_main_entry {
 };
 
 constexpr t_main_entry MAIN_ENTRIES[] = {
-    {112, 250, SLATE_BLUE, "GAME OPTIONS", 2},  {112, 300, VIOLET, "MATCH OPTIONS", 3},
-    {112, 350, MAGENTA, "CONTROL", 4},          {112, 400, GOLD, "EDIT TACTICS", 0},
-    {592, 250, FRIENDLY_GREEN, "FRIENDLY", 5},  {592, 300, COMPETITION_GREEN, "DIY COMPETITION", 0},
-    {592, 350, EDIT_BROWN, "EDIT TEAMS", 7},
+    {112, 250, SLATE_BLUE, "GAME OPTIONS", MODE_GAME_OPTIONS},  {112, 300, VIOLET, "MATCH OPTIONS", MODE_MATCH_OPTIONS},
+    {112, 350, MAGENTA, "CONTROL", MODE_CONTROL},          {112, 400, GOLD, "EDIT TACTICS", 0},
+    {592, 250, FRIENDLY_GREEN, "FRIENDLY", MODE_FRIENDLY},  {592, 300, COMPETITION_GREEN, "DIY COMPETITION", 0},
+    {592, 350, EDIT_BROWN, "EDIT TEAMS", MODE_EDIT_TEAMS},
 };
 constexpr size_t EDIT_TACTICS_ENTRY = 3;
 constexpr size_t DIY_COMPETITION_ENTRY = 5;
@@ -36,7 +38,7 @@ std::string competition_button_caption(int ended, const std::string& name) {
 
 MenuMain::MenuMain() {
     img_background = backgrounds->get("menu_main.jpg");
-    menu.status = 0;
+    menu.status = STATUS_NONE;
     add_label(*this, 512, 38, "QUILBO ROVUDO - BETA 0.77", LARGE_FONT, ALIGN_CENTRE);
     add_label(*this, 20, 739, "5 JUNE 2012", SMALL_FONT, ALIGN_LEFT);
     add_label(*this, 1004, 739, "quilbo-rovudo.example.org", SMALL_FONT, ALIGN_RIGHT);
@@ -67,10 +69,12 @@ void MenuMain::bc_edit_tactics() {
         p->facesh = f.facesh;
     }
     menu.team_to_show = team;
-    action_queue->push(ACTION_NEW_SCREEN, 69);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_SELECT_TACTICS_TO_EDIT);
 }
 
-void MenuMain::bc_set_diy_competition() { action_queue->push(ACTION_NEW_SCREEN, competition ? 27 : 6); }
+void MenuMain::bc_set_diy_competition() {
+    action_queue->push(ACTION_NEW_SCREEN, competition ? MODE_COMPETITION_WARNING : MODE_DIY_COMPETITION);
+}
 
 void MenuMain::bc_set_competition() {
     if (!competition) return;
@@ -82,7 +86,7 @@ void MenuMain::bc_set_competition() {
             t->won = t->drawn = t->lost = t->goals_for = t->goals_against = t->points = 0;
         }
     }
-    menu.status = 2;
-    if (competition->typ == COMPETITION_LEAGUE) action_queue->push(ACTION_NEW_SCREEN, 21);
-    else if (competition->typ == COMPETITION_CUP) action_queue->push(ACTION_NEW_SCREEN, 29);
+    menu.status = STATUS_COMPETITION;
+    if (competition->typ == COMPETITION_LEAGUE) action_queue->push(ACTION_NEW_SCREEN, MODE_PLAY_LEAGUE);
+    else if (competition->typ == COMPETITION_CUP) action_queue->push(ACTION_NEW_SCREEN, MODE_PLAY_CUP);
 }

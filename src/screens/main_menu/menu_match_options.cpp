@@ -3,6 +3,7 @@
 #include "core/backgrounds.hpp"
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "screens/main_menu/option_values.hpp"
 
 namespace {
@@ -31,7 +32,7 @@ MenuMatchOptions::MenuMatchOptions() {
     bind_steps(*this, *w_sound_effects, "bc_sound_effects", &MenuMatchOptions::bc_sound_effects);
     bind_toggle(*this, *w_commentary, "bc_commentary", &MenuMatchOptions::bc_commentary);
     selected_widget = w_match_length;
-    add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {"1"});
+    add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_MAIN_MENU)});
 
     update_match_length_button();
     update_weather_effects_button();

@@ -1,4 +1,5 @@
 #pragma once
+// The match options: length, weather, replays, display size, sound and commentary.
 #include "core/game_mode.hpp"
 #include "screens/main_menu/settings_on_leave.hpp"
 #include "ui/menu_toolkit.hpp"

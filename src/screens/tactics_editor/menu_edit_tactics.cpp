@@ -6,6 +6,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "football/colour.hpp"
 #include "football/kit_colour.hpp"
 #include "football/price.hpp"
@@ -311,12 +312,13 @@ void t_menu_edit_tactics::bc_undo() {
     update_undo_button();
 }
 
-void t_menu_edit_tactics::bc_import() { action_queue->push(ACTION_NEW_SCREEN, 74); }
+void t_menu_edit_tactics::bc_import() { action_queue->push(ACTION_NEW_SCREEN, MODE_TACTICS_IMPORT); }
 
 void t_menu_edit_tactics::bc_save_exit() {
-    action_queue->push(ACTION_NEW_SCREEN, menu.tactics_undo.empty() ? tactics_leave_mode() : 71);
+    action_queue->push(ACTION_NEW_SCREEN, menu.tactics_undo.empty() ? tactics_leave_mode() : MODE_TACTICS_SAVE_WARNING);
 }
 
 void t_menu_edit_tactics::bc_abort() {
-    action_queue->push(ACTION_NEW_SCREEN, menu.tactics_undo.empty() ? tactics_leave_mode() : 73);
+    action_queue->push(ACTION_NEW_SCREEN,
+                       menu.tactics_undo.empty() ? tactics_leave_mode() : MODE_TACTICS_ABORT_WARNING);
 }

@@ -1,4 +1,5 @@
 #pragma once
+// The tactics editor: the board, the ball zone and each player's place.
 #include <array>
 #include <map>
 #include <memory>

@@ -3,6 +3,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "screens/tactics_editor/tactics_editing.hpp"
 #include "screens/tactics_editor/tactics_file_list.hpp"
 #include "screens/tactics_editor/tactics_screen_style.hpp"
@@ -22,7 +23,7 @@ t_menu_save_tactics::t_menu_save_tactics() {
     input_->set_entry_limit(static_cast<int>(FILE_NAME_LIMIT));
     bind_callback(*input_, "on_update", "bc_update_file_name", &t_menu_save_tactics::bc_update_file_name);
     selected_widget = add_action_button(*this, SAVE_GREEN, 422, 610, 180, 34, translate("SAVE"), "bc_save", &t_menu_save_tactics::bc_save, {""});
-    add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("ABORT"), "bc_set_menu", &t_game_mode::bc_set_menu, {"70"});
+    add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("ABORT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_EDIT_TACTICS)});
     message_ = add_message_box(*this, 202, 550, 620, 44);
 }
 

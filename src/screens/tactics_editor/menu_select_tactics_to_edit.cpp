@@ -3,6 +3,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "screens/tactics_editor/tactics_editing.hpp"
 #include "screens/tactics_editor/tactics_screen_style.hpp"
 #include "ui/menu.hpp"
@@ -27,7 +28,7 @@ void t_menu_select_tactics_to_edit::bc_edit_tactics(int n) {
     menu.edited_tactics = t_tactics();
     menu.edited_tactics.copy(tactics[static_cast<size_t>(n)]);
     menu.tactics_undo = t_tactics_stack();
-    action_queue->push(ACTION_NEW_SCREEN, 70);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_EDIT_TACTICS);
 }
 
 void t_menu_select_tactics_to_edit::bc_exit() { action_queue->push(ACTION_NEW_SCREEN, tactics_leave_mode()); }

@@ -3,6 +3,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "screens/tactics_editor/tactics_screen_style.hpp"
 #include "ui/menu.hpp"
 
@@ -19,8 +20,8 @@ t_menu_tactics_import::t_menu_tactics_import() {
                           tactics_names[static_cast<size_t>(i)], "bc_import", &t_menu_tactics_import::bc_import,
                           {std::to_string(i)}, SMALL_FONT);
     add_action_button(*this, ORCHID, 326, 500, 372, 34, translate("LOAD"), "bc_load",
-                      [] { action_queue->push(ACTION_NEW_SCREEN, 75); });
-    add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {"70"});
+                      [] { action_queue->push(ACTION_NEW_SCREEN, MODE_TACTICS_LOAD); });
+    add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_EDIT_TACTICS)});
 }
 
 void t_menu_tactics_import::bc_import(int i) {
@@ -29,5 +30,5 @@ void t_menu_tactics_import::bc_import(int i) {
     // A user slot holds its own tactics (its file name only names the preset it started from).
     if (i < PRESET_COUNT) menu.edited_tactics.load_file("tactics/preset/" + tactics_file_names[static_cast<size_t>(i)] + ".TAC");
     else menu.edited_tactics.copy(tactics[static_cast<size_t>(i)]);
-    action_queue->push(ACTION_NEW_SCREEN, 70);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_EDIT_TACTICS);
 }

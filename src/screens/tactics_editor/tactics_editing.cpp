@@ -6,6 +6,8 @@
 
 #include <unistd.h>
 
+#include "core/menu_status.hpp"
+#include "core/screen_modes.hpp"
 #include "core/text.hpp"
 #include "football/ball_zone.hpp"
 #include "football/safe_save.hpp"
@@ -151,4 +153,4 @@ std::string save_tactics_safely(const t_tactics& tac, const std::string& path) {
     return save_replacing_reporting(path, [&tac](t_stream& out) { tac.write(out); });
 }
 
-int tactics_leave_mode() { return menu.status != 0 ? 15 : 1; }
+int tactics_leave_mode() { return menu.status != STATUS_NONE ? MODE_SET_TEAM : MODE_MAIN_MENU; }
