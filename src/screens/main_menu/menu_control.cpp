@@ -4,7 +4,6 @@
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
 #include "core/screen_modes.hpp"
-#include "screens/main_menu/menu_building.hpp"
 #include "ui/menu_toolkit.hpp"
 #include "ui/key_button.hpp"
 
