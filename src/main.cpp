@@ -2,6 +2,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -64,7 +65,7 @@ bool holds_data(const std::string& dir) {
 
 // The binary's own path, so an installed game finds its data wherever its prefix was moved.
 std::string own_binary_path() {
-    char path[4096];
+    char path[PATH_MAX];
     const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
     return n > 0 ? std::string(path, static_cast<size_t>(n)) : std::string();
 }
