@@ -23,6 +23,7 @@ test:
 	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD)
 	@cd $(BUILD) && $(CURDIR)/tools/run_ctest.sh --output-on-failure -j2
+	@$(MAKE) --no-print-directory test-package
 	@$(MAKE) --no-print-directory test-asan
 
 # The unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer, then a
@@ -36,3 +37,17 @@ test-asan:
 # Every file reader under libFuzzer for FUZZ_SECONDS each (clang; not part of `test`).
 fuzz:
 	@tests/fuzz/run_fuzzers.sh $(FUZZ_SECONDS)
+
+# ---- The Linux installation: `make deb` builds the Debian package with CPack; `test-package`
+# unpacks it and runs the installed game from there (part of `test`, reusing the built game).
+# `make play` reads assets/ and writes only the player's folder (~/.local/share/quilbo-rovudo).
+.PHONY: deb test-package
+
+deb:
+	@tools/setup.sh
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) --target quilbo
+	@cd $(BUILD) && cpack -G DEB
+
+test-package:
+	@bash tests/package/check_package.sh $(BUILD)

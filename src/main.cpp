@@ -1,6 +1,8 @@
 // Quilbo Rovudo: program entry and command-line options.
+#include <pwd.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,14 +14,19 @@
 #include "app/match_command_line.hpp"
 #include "match/replay/replay_watch.hpp"
 #include "platform/fatal.hpp"
+#include "platform/file_places.hpp"
 #include "platform/files.hpp"
 #include "platform/graphics.hpp"
 
 namespace {
 const char* const HELP =
     "Usage: quilbo [options]\n"
-    "  --data DIR            data folder (default: the working directory when it holds the\n"
-    "                        game's data folders, else the assets/ folder of the source tree)\n"
+    "  --data DIR            one data folder, read and written (tests); with --user-dir it is only\n"
+    "                        read. Default: read-only data from the installed share/quilbo-rovudo,\n"
+    "                        else the working directory when it holds the game's data folders,\n"
+    "                        else the assets/ folder of the source tree\n"
+    "  --user-dir DIR        the player's folder, where everything the game writes goes (default:\n"
+    "                        $XDG_DATA_HOME/quilbo-rovudo, else ~/.local/share/quilbo-rovudo)\n"
     "  --seed N              fixed random seed instead of the clock\n"
     "  --frames N            quit after N frames\n"
     "  --screenshot N:FILE   write the frame presented at frame N as PNG (repeatable)\n"
@@ -56,6 +63,27 @@ bool holds_data(const std::string& dir) {
     return true;
 }
 
+// The binary's own path, so an installed game finds its data wherever its prefix was moved.
+std::string own_binary_path() {
+    char path[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    return n > 0 ? std::string(path, static_cast<size_t>(n)) : std::string();
+}
+
+std::string home_folder() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != 0) return home;
+    const passwd* entry = getpwuid(getuid());
+    return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
+}
+
+// Shipped data is only read: the installed copy first, then the working directory, then the source tree.
+std::string default_data_folder() {
+    const std::string installed = installed_data_folder(own_binary_path(), QUILBO_DATA_FROM_BINARY);
+    if (holds_data(installed)) return installed;
+    return holds_data(".") ? "." : QUILBO_SOURCE_ASSETS;
+}
+
 long parse_number(const char* text, const char* option) {
     char* end = nullptr;
     const long v = std::strtol(text, &end, 10);
@@ -70,6 +98,7 @@ long parse_number(const char* text, const char* option) {
 int main(int argc, char** argv) {
     t_game_options options;
     std::string data_dir;
+    std::string user_dir;
     long headless_matches = 1;
     bool headless_summary = false;
     std::string digest_path;
@@ -91,6 +120,8 @@ int main(int argc, char** argv) {
             return 0;
         } else if (arg == "--data") {
             data_dir = value();
+        } else if (arg == "--user-dir") {
+            user_dir = value();
         } else if (arg == "--seed") {
             options.seeded = true;
             options.seed = parse_number(value(), "--seed");
@@ -188,6 +219,7 @@ int main(int argc, char** argv) {
     options.input_script = absolute(options.input_script);
     digest_path = absolute(digest_path);
     watch_path = absolute(watch_path);
+    user_dir = absolute(user_dir);
     if (options.headless) {
         if (options.match.home.empty()) {
             std::fprintf(stderr, "quilbo: --headless needs --match\n");
@@ -197,8 +229,13 @@ int main(int argc, char** argv) {
         options.unpaced = true;
     }
 
-    if (data_dir.empty()) data_dir = holds_data(".") ? "." : QUILBO_SOURCE_ASSETS;
+    // --data alone is one folder, read and written, as the tests want it.
+    if (data_dir.empty()) {
+        data_dir = default_data_folder();
+        if (user_dir.empty()) user_dir = default_player_folder(std::getenv("XDG_DATA_HOME"), home_folder().c_str());
+    }
     if (chdir(data_dir.c_str()) != 0) runtime_error("Folder not found: " + data_dir);
+    set_player_folder(user_dir);
 
     action_queue = std::make_unique<t_game_action_queue>();
     {

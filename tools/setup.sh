@@ -7,6 +7,8 @@ packages=(build-essential cmake ninja-build pkg-config libsdl2-dev libpng-dev zl
           libogg-dev libvorbis-dev libgl-dev libgl1-mesa-dri libgtest-dev googletest)
 if [ "${1:-}" = test ]; then
   packages+=(xvfb xauth)
+  # The package check of `make test`: unpacking and validating the installed files.
+  packages+=(dpkg desktop-file-utils appstream)
 fi
 missing=()
 for p in "${packages[@]}"; do

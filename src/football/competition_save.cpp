@@ -12,6 +12,7 @@
 #include "football/tactics.hpp"
 #include "football/team_file.hpp"
 #include "platform/fatal.hpp"
+#include "platform/file_places.hpp"
 #include "platform/files.hpp"
 #include "platform/stream.hpp"
 
@@ -429,7 +430,7 @@ void save_competition_in_progress() {
     }
     print_line("Cannot save the competition to " + competition_save_path);
     if (competition->in_save_file || file_type(competition_save_path) != 1) return;
-    if (std::remove(competition_save_path.c_str()) == 0)
+    if (std::remove(writable_path(competition_save_path).c_str()) == 0)
         print_line("Removed " + competition_save_path + ": it held the competition this one replaced");
 }
 

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/file_places.hpp"
+
 namespace {
 std::string failure(const std::string& path, int error) { return path + ": " + std::strerror(error); }
 
@@ -109,7 +111,9 @@ std::vector<uint8_t> written_bytes(const std::function<void(t_stream&)>& write) 
 }
 
 std::string write_file_atomically(const std::string& path, const std::vector<uint8_t>& bytes) {
-    const std::string target = strip_stream_prefix(path);
+    const std::string wanted = strip_stream_prefix(path);
+    if (std::string error = make_room_for(wanted); !error.empty()) return error;
+    const std::string target = writable_path(wanted);
     if (const int error = read_only_error(target); error != 0) return failure(target, error);
     t_temporary_file temporary(temporary_path(target));
     if (!temporary.opened()) return failure(target, errno);

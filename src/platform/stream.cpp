@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/fatal.hpp"
+#include "platform/file_places.hpp"
 
 std::unique_ptr<t_stream> t_stream::for_reading(std::vector<uint8_t> bytes) {
     std::unique_ptr<t_stream> s(new t_stream());
@@ -119,7 +120,7 @@ std::string strip_stream_prefix(const std::string& path) {
 }
 
 bool load_file_bytes(const std::string& path, std::vector<uint8_t>& out) {
-    std::FILE* f = std::fopen(strip_stream_prefix(path).c_str(), "rb");
+    std::FILE* f = std::fopen(readable_path(strip_stream_prefix(path)).c_str(), "rb");
     if (f == nullptr) return false;
     out.clear();
     uint8_t buf[65536];
@@ -137,7 +138,9 @@ t_stream_ref read_file(const std::string& path) {
 }
 
 t_stream_ref write_file(const std::string& path) {
-    std::FILE* f = std::fopen(strip_stream_prefix(path).c_str(), "wb");
+    const std::string wanted = strip_stream_prefix(path);
+    if (!make_room_for(wanted).empty()) return nullptr;
+    std::FILE* f = std::fopen(writable_path(wanted).c_str(), "wb");
     if (f == nullptr) return nullptr;
     return t_stream::for_writing(f);
 }

@@ -25,7 +25,8 @@ trap cleanup EXIT
 fail() { echo "$1"; exit 1; }
 . "$(dirname "$0")/lib/screenshots.sh"
 
-# The working directory is a folder of links to the data, so the saved highlights land there.
+# The working directory is a folder of links to the data and the one folder the game reads and writes
+# (--data), so the saved highlights land there.
 mkdir -p "$out/game"
 for entry in "$data"/*; do
   case $(basename "$entry") in quilbo_soccer.ini | replays) ;; *) ln -s "$entry" "$out/game/$(basename "$entry")" ;; esac
@@ -84,7 +85,7 @@ printf '%s\n' "${events[@]}" | sort -n -s -k1,1 > "$out/script.txt"
 
 # The game runs in the background so that it can be closed once the end screen has been walked through.
 (cd "$out/game" && exec xvfb-run -a -s "-screen 0 1280x1024x24" sh -c 'echo $$ > "$0"; exec "$@"' "$out/pid" \
-  "$game" --no-sound --seed 3 --fast --match eng:1 esp:1 --home-control player --away-control computer \
+  "$game" --data "$out/game" --no-sound --seed 3 --fast --match eng:1 esp:1 --home-control player --away-control computer \
   --length 0 --pitch normal --weather clear --time day --input "$out/script.txt" --frames $((LAST + 200)) \
   "${shots[@]}" >"$out/stdout" 2>"$out/stderr") &
 runner=$!
@@ -143,7 +144,7 @@ for f in "$highlight" "$end_screen"; do [ -s "$f" ] || fail "missing screenshot 
 watch_shots=()
 for f in 7 40; do watch_shots+=(--screenshot "$f:$out/watch_$f.png"); done
 set +e
-(cd "$out/game" && xvfb-run -a -s "-screen 0 1280x1024x24" "$game" --no-sound --fast --watch "$saved" --frames 60 \
+(cd "$out/game" && xvfb-run -a -s "-screen 0 1280x1024x24" "$game" --data "$out/game" --no-sound --fast --watch "$saved" --frames 60 \
   "${watch_shots[@]}" >"$out/watch_stdout" 2>"$out/watch_stderr")
 rc=$?
 set -e
@@ -152,7 +153,7 @@ grep -q "^Watching .*$(basename "$saved"): Thornpool Albion v Racing Vanencia, "
 size=$(stat -c %s "$out/game/$saved")
 head -c $((size - 143)) "$out/game/$saved" > "$out/game/damaged.qhl"
 set +e
-(cd "$out/game" && xvfb-run -a -s "-screen 0 1280x1024x24" "$game" --no-sound --fast --watch damaged.qhl --frames 60 \
+(cd "$out/game" && xvfb-run -a -s "-screen 0 1280x1024x24" "$game" --data "$out/game" --no-sound --fast --watch damaged.qhl --frames 60 \
   >"$out/damaged_stdout" 2>"$out/damaged_stderr")
 rc=$?
 set -e

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <ctime>
-#include <filesystem>
 
 #include "core/globals.hpp"
 #include "football/colour.hpp"
@@ -13,6 +12,7 @@
 #include "football/team.hpp"
 #include "match/replay/highlights.hpp"
 #include "match/core/match_state.hpp"
+#include "platform/file_places.hpp"
 #include "platform/files.hpp"
 
 namespace {
@@ -191,12 +191,8 @@ std::string save_match_highlights(const std::string& folder, std::string& error)
         error = "no highlights recorded";
         return "";
     }
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (ec) {
-        error = folder + ": " + ec.message();
-        return "";
-    }
+    error = create_writable_folder(folder);
+    if (!error.empty()) return "";
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -206,5 +202,5 @@ std::string save_match_highlights(const std::string& folder, std::string& error)
     for (int n = 2; file_type(path) != 0; ++n) path = base + "-" + std::to_string(n) + ".qhl";
     const t_highlight_file file = current_match_highlights(stamp(local, "%Y-%m-%d %H:%M:%S"));
     error = write_file_atomically(path, encode_highlight_file(file));
-    return error.empty() ? path : "";
+    return error.empty() ? writable_path(path) : "";
 }

@@ -12,6 +12,7 @@
 #include "football/ball_zone.hpp"
 #include "football/safe_save.hpp"
 #include "platform/fatal.hpp"
+#include "platform/file_places.hpp"
 #include "platform/files.hpp"
 #include "platform/stream.hpp"
 #include "ui/menu.hpp"
@@ -149,7 +150,8 @@ std::string save_tactics_safely(const t_tactics& tac, const std::string& path) {
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
     if (file_type(folder) != 2) return folder + ": " + std::strerror(ENOENT);
-    if (::access(folder.c_str(), W_OK) != 0) return folder + ": " + std::strerror(errno);
+    if (std::string error = make_room_for(path); !error.empty()) return error;
+    if (::access(writable_path(folder).c_str(), W_OK) != 0) return folder + ": " + std::strerror(errno);
     return save_replacing_reporting(path, [&tac](t_stream& out) { tac.write(out); });
 }
 
