@@ -71,7 +71,8 @@ std::string quoted(const std::string& s) {
 std::string stats_json(const t_stats& s) {
     std::ostringstream o;
     o << "{\"goal\":" << s.goal << ",\"poss\":" << s.poss << ",\"shot\":" << s.shot << ",\"cent\":" << s.cent
-      << ",\"corn\":" << s.corn << ",\"foul\":" << s.foul << ",\"yell\":" << s.yell << ",\"reds\":" << s.reds << "}";
+      << ",\"corn\":" << s.corn << ",\"foul\":" << s.foul << ",\"yell\":" << s.yell << ",\"reds\":" << s.reds
+      << ",\"tackles\":" << s.tackles << ",\"quick_retakes\":" << s.quick_retakes << "}";
     return o.str();
 }
 
@@ -168,6 +169,7 @@ t_headless_result play_headless_match(t_game& app, const t_match_request& reques
     build_headless_match();
     r.home = match_teams[0]->name;
     r.away = match_teams[1]->name;
+    r.gameplay = match_settings.gameplay;
 
     const int length_index = std::clamp(settings.length, 0, 3);
     const long open_play_updates = long{match_lengths[static_cast<size_t>(length_index)]} * UPDATES_PER_MATCH_MINUTE;
@@ -214,6 +216,7 @@ t_headless_result play_headless_match(t_game& app, const t_match_request& reques
 std::string headless_result_json(const t_headless_result& r) {
     std::ostringstream o;
     o << "{\"home\":" << quoted(r.home) << ",\"away\":" << quoted(r.away) << ",\"seed\":" << r.seed
+      << ",\"gameplay\":" << quoted(gameplay_key(r.gameplay))
       << ",\"score\":[" << r.score[0] << "," << r.score[1] << "],\"scorers\":[";
     for (size_t k = 0; k < r.scorers.size(); ++k) {
         const t_headless_scorer& s = r.scorers[k];

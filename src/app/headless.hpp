@@ -24,6 +24,7 @@ public:
     std::string home;
     std::string away;
     int64_t seed = 0;
+    t_gameplay gameplay = t_gameplay::classic;
     std::array<int, 2> score{};
     std::vector<t_headless_scorer> scorers;
     std::array<t_stats, 2> stats{};

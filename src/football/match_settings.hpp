@@ -1,4 +1,5 @@
 #pragma once
+#include "football/gameplay.hpp"
 
 // Conditions of the next match, filled from the settings or the competition.
 class t_match_settings {
@@ -13,6 +14,7 @@ public:
     int weather_intensity = 0;
     int substitutions = 0;
     int bench_size = 0;
+    t_gameplay gameplay = t_gameplay::classic;
 };
 
 extern t_match_settings match_settings;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/game.hpp"
 #include "core/globals.hpp"
 #include "core/settings.hpp"
 #include "football/competition.hpp"
@@ -91,6 +92,7 @@ void build_match_objects() {
     match_settings.sound_vol = settings.sound_vol;
     match_settings.commentary = settings.commentary;
     match_settings.auto_replay = settings.auto_replay;
+    match_settings.gameplay = game ? game->extra_options.gameplay : t_gameplay::classic;
 
     choose_pitch_and_weather();
 

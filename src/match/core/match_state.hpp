@@ -120,6 +120,9 @@ public:
     int32_t foul = 0;
     int32_t yell = 0;
     int32_t reds = 0;
+    int32_t tackles = 0;
+    // Balls a player won back within a moment of losing them to a tackle.
+    int32_t quick_retakes = 0;
 };
 
 class t_goal {

@@ -2,6 +2,7 @@
 
 #include "core/backgrounds.hpp"
 #include "core/dictionary.hpp"
+#include "core/game.hpp"
 #include "core/globals.hpp"
 #include "screens/main_menu/option_values.hpp"
 
@@ -10,7 +11,7 @@ constexpr t_colours TITLE_COLOURS{0x6101D7, 0x7D1DFF, 0x3A0181};
 constexpr t_colours CAPTION_COLOURS{0x76683C, 0xA99757, 0x463E24};
 constexpr t_colours VALUE_A{0xB32D95, 0xD555B8, 0x6E1C5C};
 constexpr t_colours VALUE_B{0x2B4A61, 0x3F6A8B, 0x1E3242};
-constexpr int ROW_Y[] = {170, 230, 290, 350, 410, 470};
+constexpr int ROW_Y[] = {170, 230, 290, 350, 410, 470, 530};
 constexpr int LENGTHS = 4;
 constexpr int WEATHER_LEVELS = 3;
 } // namespace
@@ -22,17 +23,18 @@ MenuMatchOptions::MenuMatchOptions() {
     define_int_method("bc_resolution", [this](int s) { bc_resolution(s); });
     define_int_method("bc_sound_effects", [this](int s) { bc_sound_effects(s); });
     define_void_method("bc_commentary", [this] { bc_commentary(); });
+    define_void_method("bc_gameplay", [this] { bc_gameplay(); });
 
     img_background = backgrounds->get("menu_match_options.jpg");
     add_title(widgets, TITLE_COLOURS, translate("MATCH OPTIONS"));
 
-    const char* const captions[] = {"FRIENDLY/DIY GAME LENGTH", "WEATHER EFFECTS", "AUTO REPLAYS",
-                                    "RESOLUTION",               "SOUND EFFECTS",   "COMMENTARY"};
-    t_button_ref* const fields[] = {&w_match_length, &w_weather_effects, &w_auto_replays,
-                                    &w_resolution,   &w_sound_effects,   &w_commentary};
-    const char* const methods[] = {"bc_match_length", "bc_weather_effects", "bc_auto_replays",
-                                   "bc_resolution",   "bc_sound_effects",   "bc_commentary"};
-    const bool stepped[] = {true, true, false, true, true, false};
+    const char* const captions[] = {"FRIENDLY/DIY GAME LENGTH", "WEATHER EFFECTS", "AUTO REPLAYS", "RESOLUTION",
+                                    "SOUND EFFECTS",            "COMMENTARY",      "GAMEPLAY"};
+    t_button_ref* const fields[] = {&w_match_length,  &w_weather_effects, &w_auto_replays, &w_resolution,
+                                    &w_sound_effects, &w_commentary,      &w_gameplay};
+    const char* const methods[] = {"bc_match_length",  "bc_weather_effects", "bc_auto_replays", "bc_resolution",
+                                   "bc_sound_effects", "bc_commentary",      "bc_gameplay"};
+    const bool stepped[] = {true, true, false, true, true, false, false};
     for (size_t row = 0; row < std::size(ROW_Y); ++row) {
         add_caption(widgets, CAPTION_COLOURS, 110, ROW_Y[row], 460, 34, translate(captions[row]));
         t_button_ref v = add_button(widgets, row % 2 == 0 ? VALUE_A : VALUE_B, 632, ROW_Y[row], 240, 34, "");
@@ -49,6 +51,7 @@ MenuMatchOptions::MenuMatchOptions() {
     update_resolution_button();
     update_sound_effects_button();
     update_commentary_button();
+    update_gameplay_button();
 }
 
 void MenuMatchOptions::bc_match_length(int step) {
@@ -81,6 +84,13 @@ void MenuMatchOptions::bc_commentary() {
     update_commentary_button();
 }
 
+void MenuMatchOptions::bc_gameplay() {
+    if (!game) return; // a screen built without the game has no options file
+    t_gameplay& gameplay = game->extra_options.gameplay;
+    gameplay = gameplay == t_gameplay::classic ? t_gameplay::enhanced : t_gameplay::classic;
+    update_gameplay_button();
+}
+
 void MenuMatchOptions::update_match_length_button() { w_match_length->text = match_length_caption(settings.length); }
 
 void MenuMatchOptions::update_weather_effects_button() {
@@ -100,3 +110,7 @@ void MenuMatchOptions::update_sound_effects_button() {
 }
 
 void MenuMatchOptions::update_commentary_button() { w_commentary->text = on_when_one(settings.commentary); }
+
+void MenuMatchOptions::update_gameplay_button() {
+    w_gameplay->text = translate(gameplay_caption(game ? game->extra_options.gameplay : t_gameplay::classic));
+}
