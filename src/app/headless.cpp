@@ -9,6 +9,7 @@
 
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/match_settings.hpp"
 #include "football/team.hpp"
 #include "core/loaders.hpp"
@@ -23,7 +24,6 @@
 #include "ui/input.hpp"
 
 namespace {
-constexpr long FRAME_MS = 25;
 constexpr long UPDATES_PER_MATCH_MINUTE = 2400;
 // A match that has not ended after this many times its open-play updates is stuck.
 constexpr long STUCK_FACTOR = 4;
@@ -90,7 +90,7 @@ void take_result(t_headless_result& r) {
     }
 }
 
-bool match_phase(int mode) { return mode >= phase_mode::INTRO && mode <= phase_mode::SHOW_HIGHLIGHT; }
+bool match_phase(int mode) { return mode >= MODE_MATCH_INTRO && mode <= MODE_MATCH_SHOW_HIGHLIGHT; }
 
 // Drops whatever the ended match queued (the after-match screen) without opening it.
 void drop_pending(t_game& app) {
@@ -101,15 +101,14 @@ void drop_pending(t_game& app) {
 
 // What MatchLoading builds, less everything only drawing and sound need: no display, no pictures.
 void build_headless_match() {
-    const t_display_mode& mode = display_modes.at(static_cast<size_t>(std::clamp(settings.gr_mode, 0, 7)));
-    screen_w = mode.width;
-    screen_h = mode.height;
+    screen_w = HEADLESS_SCREEN_W;
+    screen_h = HEADLESS_SCREEN_H;
     build_match_objects();
     for (const auto& squad : match_players)
         for (const t_player_ref& p : squad)
             if (p) init_player_brain(*p);
     keeper_cd = load_pixmap_from("images", "keeper_cd.png");
-    action_queue->push(ACTION_NEW_SCREEN, phase_mode::INTRO);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_MATCH_INTRO);
 }
 
 long& script_frame() {
@@ -178,29 +177,25 @@ t_headless_result play_headless_match(t_game& app, const t_match_request& reques
     long in_phase = 0;
     bool started_match = false;
     while (r.updates < limit) {
-        advance_virtual_clock(FRAME_MS);
-        apply_script_events(++script_frame());
-        const bool may_update = app.run_current_action();
-        if (may_update && app.fg_mode) app.fg_mode->update();
+        app.update_frame(++script_frame());
         ++r.updates;
         ++in_phase;
-        if (mode != phase_mode::MAIN && in_phase > r.longest_phase_updates) {
+        if (mode != MODE_MATCH_MAIN && in_phase > r.longest_phase_updates) {
             r.longest_phase = mode;
             r.longest_phase_updates = in_phase;
         }
         r.periods = std::max(r.periods, static_cast<int>(match_status.period));
         if (started_match && match_players[0].empty()) break; // quit_match released the match
         if (r.updates % DIGEST_EVERY == 0 && started_match) r.digests.emplace_back(r.updates, match_state_digest());
-        if (!app.current_action && !action_queue->empty()) {
-            app.pop_action();
+        if (app.start_next_action()) {
             const t_game_action_ref& a = app.current_action;
             if (a && (a->typ == ACTION_NEW_SCREEN || a->typ == ACTION_HOLD_AND_OPEN)) {
                 if (!match_phase(a->mode)) break; // the match has been left
                 mode = a->mode;
                 in_phase = 0;
                 ++r.phases_opened[mode];
-                if (mode == phase_mode::INTRO) started_match = true;
-                if (mode == phase_mode::END) {
+                if (mode == MODE_MATCH_INTRO) started_match = true;
+                if (mode == MODE_MATCH_END) {
                     r.reached_end = true;
                     take_result(r);
                 }
@@ -226,13 +221,13 @@ std::string headless_result_json(const t_headless_result& r) {
     o << "],\"stats\":[" << stats_json(r.stats[0]) << "," << stats_json(r.stats[1]) << "],\"periods\":" << r.periods
       << ",\"updates\":" << r.updates << ",\"seconds\":" << r.seconds
       << ",\"reached_end\":" << (r.reached_end ? "true" : "false") << ",\"set_pieces\":{\"corners\":"
-      << (r.phases_opened.count(phase_mode::CORNER_STOP) ? r.phases_opened.at(phase_mode::CORNER_STOP) : 0)
+      << (r.phases_opened.count(MODE_MATCH_CORNER_STOP) ? r.phases_opened.at(MODE_MATCH_CORNER_STOP) : 0)
       << ",\"goal_kicks\":"
-      << (r.phases_opened.count(phase_mode::GOAL_KICK_STOP) ? r.phases_opened.at(phase_mode::GOAL_KICK_STOP) : 0)
+      << (r.phases_opened.count(MODE_MATCH_GOAL_KICK_STOP) ? r.phases_opened.at(MODE_MATCH_GOAL_KICK_STOP) : 0)
       << ",\"throw_ins\":"
-      << (r.phases_opened.count(phase_mode::THROW_IN_STOP) ? r.phases_opened.at(phase_mode::THROW_IN_STOP) : 0)
+      << (r.phases_opened.count(MODE_MATCH_THROW_IN_STOP) ? r.phases_opened.at(MODE_MATCH_THROW_IN_STOP) : 0)
       << ",\"keeper_balls\":"
-      << (r.phases_opened.count(phase_mode::KEEPER_STOP) ? r.phases_opened.at(phase_mode::KEEPER_STOP) : 0)
+      << (r.phases_opened.count(MODE_MATCH_KEEPER_STOP) ? r.phases_opened.at(MODE_MATCH_KEEPER_STOP) : 0)
       << "},\"longest_stop\":{\"mode\":" << r.longest_phase << ",\"updates\":" << r.longest_phase_updates << "}}";
     return o.str();
 }

@@ -42,6 +42,10 @@ public:
 };
 
 constexpr long DIGEST_EVERY = 40;
+// A headless match is played as on the 800 x 600 display of fresh settings, whatever the settings file says:
+// what is off the screen decides whom a side controls, so the display size would change the results.
+constexpr int HEADLESS_SCREEN_W = 800;
+constexpr int HEADLESS_SCREEN_H = 600;
 
 // Plays one match of the request (both sides forced to the computer) from the seed.
 t_headless_result play_headless_match(t_game& app, const t_match_request& request, int64_t seed);

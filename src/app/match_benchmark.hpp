@@ -1,4 +1,5 @@
 #pragma once
+// The match benchmark: timing of match loading and updates, and its report.
 
 // CPU time of open-play updates and of the frames between them, for --benchmark.
 void enable_match_benchmark();

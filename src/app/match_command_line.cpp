@@ -6,6 +6,8 @@
 
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/menu_status.hpp"
+#include "core/screen_modes.hpp"
 #include "football/match_settings.hpp"
 #include "football/team.hpp"
 #include "football/team_file.hpp"
@@ -16,8 +18,6 @@
 #include "ui/menu.hpp"
 
 namespace {
-constexpr int MODE_MATCH_LOADING = 31;
-constexpr int MENU_FRIENDLY = 1;
 constexpr int KEY_SET_0 = 1;
 constexpr int KEY_SET_1 = 2;
 
@@ -117,7 +117,7 @@ void start_command_line_match(const t_match_request& request) {
     // The visitors wear their second kit, as in a friendly between two clubs.
     match_teams[0]->kit = 0;
     match_teams[1]->kit = match_teams[1]->kits.size() > 1 ? 1 : 0;
-    menu.status = MENU_FRIENDLY;
+    menu.status = STATUS_FRIENDLY;
     if (request.display_mode >= 0) settings.gr_mode = request.display_mode;
     if (request.length >= 0) settings.length = std::min(request.length, 3);
     if (request.gameplay && game) game->extra_options.gameplay = *request.gameplay;

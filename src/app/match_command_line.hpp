@@ -1,4 +1,5 @@
 #pragma once
+// Matches started from the command line: reading the --match options and starting the match.
 #include <string>
 
 #include "core/game.hpp"

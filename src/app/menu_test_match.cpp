@@ -5,14 +5,14 @@
 
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/menu_status.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "football/team.hpp"
 #include "football/team_file.hpp"
 #include "ui/menu.hpp"
 
 namespace {
-constexpr int MENU_FRIENDLY = 1;
-constexpr int MODE_MATCH_PRESENTATION = 18;
 constexpr int HOME_NUMBER = 338;
 constexpr int AWAY_NUMBER = 317;
 constexpr int HOME_DEVICE = 1;
@@ -32,7 +32,7 @@ t_team_ref custom_team(int number, int control, int dev) {
 MenuTestMatch::MenuTestMatch() {
     match_teams[0] = custom_team(HOME_NUMBER, CONTROL_PLAYER, HOME_DEVICE);
     match_teams[1] = custom_team(AWAY_NUMBER, CONTROL_COMPUTER, NO_DEVICE);
-    menu.status = MENU_FRIENDLY;
+    menu.status = STATUS_FRIENDLY;
     settings.music_vol = 0;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+// The menu background pictures, loaded once and looked up by file name.
 #include <map>
 #include <string>
 #include <vector>

@@ -1,4 +1,5 @@
 #pragma once
+// The language dictionary: the translation of every displayed text and the language files.
 #include <map>
 #include <string>
 #include <vector>

@@ -1,5 +1,7 @@
 #include "core/fonts.hpp"
 
+#include <cmath>
+
 #include "core/globals.hpp"
 #include "core/text.hpp"
 #include "platform/fatal.hpp"
@@ -58,8 +60,10 @@ void place_line(const std::vector<uint32_t>& line, float x, float y, int align, 
 void draw_places(const std::vector<t_glyph_place>& places, const t_image_ref& image, int size) {
     const float cell_w = size == 10 ? 12 : 16, cell_h = size == 10 ? 16 : 22;
     const uint32_t pitch_x = size == 10 ? 13 : 16, pitch_y = size == 10 ? 17 : 23;
+    // Whole pixels: a glyph between two is sampled half from each, and the alpha test drops its thin strokes.
     for (const t_glyph_place& g : places)
-        draw_image_rect(image, g.x, g.y, cell_w, cell_h, static_cast<float>((g.code % 64) * pitch_x),
+        draw_image_rect(image, std::floor(g.x), std::floor(g.y), cell_w, cell_h,
+                        static_cast<float>((g.code % 64) * pitch_x),
                         static_cast<float>((g.code / 64) * pitch_y), cell_w, cell_h);
 }
 } // namespace

@@ -1,4 +1,5 @@
 #pragma once
+// The bitmap fonts: glyph width tables, text layout, width, height and wrapping.
 #include <array>
 #include <cstdint>
 #include <string>

@@ -8,8 +8,10 @@
 #include "core/fonts.hpp"
 #include "core/keycodes.hpp"
 #include "core/loaders.hpp"
+#include "core/menu_display.hpp"
 #include "core/mouse.hpp"
 #include "core/quit_keys.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition_save.hpp"
 #include "football/football_startup.hpp"
 #include "platform/fatal.hpp"
@@ -87,15 +89,10 @@ t_game::t_game(const t_game_options& options) : options_(options) {
 
     start_menu_music();
 
-    game_timer = std::make_unique<t_timer>(40);
+    game_timer = std::make_unique<t_timer>(FRAMES_PER_SECOND);
 
     if (settings.full_screen == 1 && display_modes[3].available == 0) settings.full_screen = 0;
-    if (!open_graphics(1024, 768, settings.full_screen == 1 ? 32 : 0, 60)) runtime_error("Cannot open the display");
-    hide_mouse();
-
-    font_10 = load_image_from("images", "ucode_10.png", -1, 0x0000FF);
-    font_14 = load_image_from("images", "ucode_14.png", -1, 0x0000FF);
-    arrow_image = load_image_from("images", "arrow.png", -1, 0x0000FF);
+    open_menu_display();
 
     fade_level = 0;
 }
@@ -120,8 +117,8 @@ t_game::~t_game() {
 }
 
 std::unique_ptr<t_game_mode> t_game::new_mode(int32_t mode) {
-    if (mode < 1 || mode > 76) runtime_error("invalid game mode");
-    if (mode == 76) return nullptr;
+    if (!is_screen_mode(mode)) runtime_error("invalid game mode");
+    if (mode == MODE_QUIT) return nullptr;
     return make_mode(mode);
 }
 
@@ -177,6 +174,19 @@ bool t_game::run_current_action() {
     return may_update;
 }
 
+void t_game::update_frame(long frame) {
+    advance_virtual_clock(FRAME_MS);
+    apply_script_events(frame);
+    const bool may_update = run_current_action();
+    if (may_update && fg_mode) fg_mode->update();
+}
+
+bool t_game::start_next_action() {
+    if (current_action || action_queue->empty()) return false;
+    pop_action();
+    return true;
+}
+
 void t_game::finish_frame(long frame) {
     for (const t_screenshot_request& shot : options_.screenshots)
         if (shot.frame == frame && !save_png(grab_frame(), shot.path))
@@ -192,7 +202,7 @@ void t_game::open_first_screen() {
         return;
     }
     if (!options_.first_screen.empty()) runtime_error("Unknown screen: " + options_.first_screen);
-    action_queue->push(ACTION_NEW_SCREEN, 33);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_INTRO);
     action_queue->push(ACTION_FADE_IN, 0);
 }
 
@@ -202,14 +212,9 @@ void t_game::loop() {
     paced_start_ms_ = millisecs();
     while (!quit) {
         game_timer->wait();
-        advance_virtual_clock(25);
-        ++frame;
-        apply_script_events(frame);
         const double cpu_start = process_cpu_ms();
-
-        const bool may_update = run_current_action();
-        if (may_update && fg_mode) fg_mode->update();
-        if (!current_action && !action_queue->empty()) pop_action();
+        update_frame(++frame);
+        start_next_action();
 
         const bool alt_f1 = quit_keys_pressed();
         const bool closed = app_terminate();

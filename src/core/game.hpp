@@ -13,6 +13,9 @@
 #include "core/globals.hpp"
 #include "platform/timer.hpp"
 
+constexpr int FRAMES_PER_SECOND = 40;
+constexpr long FRAME_MS = 1000 / FRAMES_PER_SECOND;
+
 struct t_screenshot_request {
     long frame;
     std::string path;
@@ -61,10 +64,15 @@ public:
     void open_first_screen();
     void pop_action();
     void loop();
-    // Null for mode 76 (quit); fatal "invalid game mode" for numbers not in the table.
+    // Null for the quit mode; fatal "invalid game mode" for numbers not in the table.
     std::unique_ptr<t_game_mode> new_mode(int32_t mode);
     // Applies one frame's step 2 and 3 of the loop; true when the front screen may update.
     bool run_current_action();
+    // The frame's work before anything is drawn: the clock and the input script move on one frame, the
+    // running action steps and, unless a fade holds it, the front screen updates.
+    void update_frame(long frame);
+    // Starts the next queued action when none is running; true when one was started.
+    bool start_next_action();
 
     std::unique_ptr<t_game_mode> fg_mode;
     std::unique_ptr<t_game_mode> hold_mode;

@@ -1,4 +1,5 @@
 #pragma once
+// Screen actions (new screen, fades, hold and restore) and the queue that carries them out.
 #include <cstdint>
 #include <deque>
 #include <memory>

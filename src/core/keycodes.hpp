@@ -1,4 +1,5 @@
 #pragma once
+// Key names by key code, read from the key-name files.
 #include <array>
 #include <cstdint>
 #include <string>

@@ -1,4 +1,5 @@
 #pragma once
+// Loading pictures, pixmaps and sounds from the data folders, and the small drawing helpers around them.
 #include <array>
 #include <cstdint>
 #include <string>

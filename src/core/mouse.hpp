@@ -1,4 +1,5 @@
 #pragma once
+// The mouse as the menus see it: this frame's and the previous frame's pointer and buttons.
 #include <cstdint>
 
 // This frame's pointer and buttons in x0, y0, button10, button20; the previous frame's in x, y, button1, button2.

@@ -1,4 +1,5 @@
 #pragma once
+// The persistent settings and key sets, their file, and the stepping of option values.
 #include <array>
 #include <cmath>
 #include <cstdint>

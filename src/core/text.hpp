@@ -1,4 +1,5 @@
 #pragma once
+// Text helpers: lengths, trimming, case and the conversions between 8-bit, UTF-8 and 16-bit text.
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/settings.hpp"
 #include "platform/maths.hpp"
 
 namespace {
-// std::round rounds half away from zero, as the game does everywhere.
-int rounded(double v) { return static_cast<int>(std::round(v)); }
+int rounded(double v) { return static_cast<int>(round_half_away(v)); }
 } // namespace
 
 int zone_column(double x) { return std::clamp(rounded(x / ZONE_WIDTH), -2, 2); }

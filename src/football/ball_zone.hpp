@@ -1,4 +1,5 @@
 #pragma once
+// The 5 x 7 ball-zone grid: a zone from a ball position, mirrored zones and neighbours.
 
 // The ball's zone on the 5 x 7 tactics grid; (0, 0) is the centre zone.
 constexpr double ZONE_WIDTH = 206.0;

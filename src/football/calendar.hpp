@@ -1,4 +1,5 @@
 #pragma once
+// The fixture lists of calendars.bin: reading them and finding the one for a number of teams.
 #include <array>
 #include <cstdint>
 #include <string>

@@ -1,4 +1,5 @@
 #pragma once
+// The team catalogue: one entry per team file, read from the data table of a language.
 #include <array>
 #include <cstdint>
 #include <string>

@@ -1,4 +1,5 @@
 #pragma once
+// Recolouring sprites from their template shades: replacement lists and PNG palettes.
 #include <array>
 #include <cstdint>
 #include <string>

@@ -1,4 +1,5 @@
 #pragma once
+// The base of leagues and cups: teams, fixtures, pitch, weather and the competition in progress.
 #include <array>
 #include <memory>
 #include <string>

@@ -1,4 +1,5 @@
 #pragma once
+// Saving and restoring the competition in progress.
 #include <memory>
 #include <string>
 

@@ -164,6 +164,13 @@ void t_cup::set_result(int goals_home, int goals_away, int kind) {
     }
 }
 
+t_score two_leg_aggregate(const t_match& second_leg) {
+    const t_score second = second_leg.result.value_or(t_score{0, 0});
+    // The first leg was played the other way round.
+    const t_score first = second_leg.old_result.value_or(t_score{0, 0});
+    return {second[0] + first[1], second[1] + first[0]};
+}
+
 t_team_ref t_cup::away_goals_winner(const t_match& match) const {
     const bool counts = away_goals == 1 || (away_goals == 2 && match.includes_extra_time == 1);
     if (!counts || !match.result || !match.old_result) return nullptr;
@@ -184,9 +191,7 @@ t_team_ref t_cup::get_qualified(const t_match& match) const {
     const t_score r = *match.result;
     if (is_first_leg() && this_round().legs == 2) return nullptr;
     if (is_second_leg()) {
-        const t_score o = match.old_result.value_or(t_score{0, 0});
-        const int home = r[0] + o[1];
-        const int away = r[1] + o[0];
+        const auto [home, away] = two_leg_aggregate(match);
         if (home != away) return match.teams[home > away ? 0 : 1];
         return away_goals_winner(match);
     }
@@ -202,8 +207,8 @@ int t_cup::play_extra_time() const {
     const t_round& rd = this_round();
     if (is_first_leg()) return rd.legs == 1 && r[0] == r[1] && rd.extra_time == 1 ? 1 : 0;
     if (is_second_leg()) {
-        const t_score o = m.old_result.value_or(t_score{0, 0});
-        const bool level = r[0] + o[1] == r[1] + o[0];
+        const t_score total = two_leg_aggregate(m);
+        const bool level = total[0] == total[1];
         return level && away_goals_winner(m) == nullptr && rd.extra_time == 1 ? 1 : 0;
     }
     return r[0] == r[1] && (rd.extra_time == 1 || rd.extra_time == 2) ? 1 : 0;
@@ -217,8 +222,8 @@ int t_cup::play_penalties() const {
     const t_round& rd = this_round();
     if (is_first_leg()) return rd.legs == 1 && r[0] == r[1] && rd.penalties == 1 ? 1 : 0;
     if (is_second_leg()) {
-        const t_score o = m.old_result.value_or(t_score{0, 0});
-        const bool level = r[0] + o[1] == r[1] + o[0];
+        const t_score total = two_leg_aggregate(m);
+        const bool level = total[0] == total[1];
         return level && away_goals_winner(m) == nullptr && rd.penalties == 1 ? 1 : 0;
     }
     if (r[0] != r[1]) return 0;
@@ -251,9 +256,7 @@ std::string t_cup::get_match_status(const t_match& match) const {
         return s;
     }
     if (match.qualified && is_second_leg()) {
-        const t_score o = match.old_result.value_or(t_score{0, 0});
-        const int home = r[0] + o[1];
-        const int away = r[1] + o[0];
+        const auto [home, away] = two_leg_aggregate(match);
         if (home != away) {
             join(s, winner);
             join(s, translate("WIN"));

@@ -1,4 +1,5 @@
 #pragma once
+// Knock-out cups: rounds, legs, extra time, penalties, away goals and who goes through.
 #include <array>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ public:
     int extra_time = 1; // 0 none, 1 yes, 2 only in replays
     int penalties = 0;  // 0 none, 1 yes, 2 only in replays
 };
+
+// Both legs' goals of a tie in the second leg's team order: home, away. A leg not yet played counts 0-0.
+t_score two_leg_aggregate(const t_match& second_leg);
 
 class t_cup : public t_competition {
 public:

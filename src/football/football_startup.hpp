@@ -1,4 +1,5 @@
 #pragma once
+// The football data the game loads at start-up: catalogue, team files, tactics, tables, calendars.
 #include <string>
 
 // Start-up steps of the football data, called in this order.

@@ -1,4 +1,5 @@
 #pragma once
+// A team's kit: style and colours.
 
 // One strip of a team; colours are rows of the kit colour table (0..22).
 class t_kit {

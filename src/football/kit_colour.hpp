@@ -1,4 +1,5 @@
 #pragma once
+// Player, hair and kit pictures recoloured for a team: skin, hair and kit colour lists.
 #include <string>
 
 #include "football/colour.hpp"

@@ -1,4 +1,5 @@
 #pragma once
+// Leagues: the fixture list, results, the table and its order.
 #include <vector>
 
 #include "football/competition.hpp"

@@ -1,4 +1,5 @@
 #pragma once
+// One fixture of a competition: its teams, results, first leg and status.
 #include <array>
 #include <optional>
 #include <string>

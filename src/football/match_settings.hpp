@@ -1,4 +1,5 @@
 #pragma once
+// The settings of the next match: pitch, weather, time of day, substitutes and bench.
 #include "football/gameplay.hpp"
 
 // Conditions of the next match, filled from the settings or the competition.

@@ -1,4 +1,5 @@
 #pragma once
+// Penalty shoot-outs of simulated results.
 #include "football/match_record.hpp"
 #include "football/team.hpp"
 

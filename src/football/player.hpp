@@ -1,4 +1,5 @@
 #pragma once
+// A player: personal data, skills, role, and his sprite and state in a match.
 #include <array>
 #include <memory>
 #include <string>

@@ -1,4 +1,5 @@
 #pragma once
+// The price table of players.
 #include <array>
 #include <string>
 

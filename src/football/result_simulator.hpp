@@ -1,4 +1,5 @@
 #pragma once
+// Results of matches that are not played: team strength and goals drawn by chance.
 #include <array>
 
 #include "football/team.hpp"

@@ -1,4 +1,5 @@
 #pragma once
+// Saving files safely: write a temporary file, then replace the old one.
 #include <cstdint>
 #include <functional>
 #include <string>

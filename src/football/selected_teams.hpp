@@ -1,4 +1,5 @@
 #pragma once
+// The teams chosen on the selection screens and the control each is given.
 #include <string>
 #include <vector>
 

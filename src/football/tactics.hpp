@@ -1,4 +1,5 @@
 #pragma once
+// Tactics: where each outfield player stands for each ball zone, their files and the undo stack.
 #include <array>
 #include <deque>
 #include <memory>

@@ -1,4 +1,5 @@
 #pragma once
+// A team: players, kits, tactics, statistics and its place in the team file.
 #include <array>
 #include <memory>
 #include <string>

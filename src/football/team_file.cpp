@@ -1,6 +1,7 @@
 #include "football/team_file.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -16,6 +17,54 @@
 namespace {
 constexpr size_t VALUE_COLUMN = 10; // values start in column 11
 constexpr int MAX_SHIRT_NUMBER = 99;
+
+// One fixed column: where it starts (0-based), how wide it is written and how much of it is read back.
+struct t_column {
+    size_t first;
+    size_t width;
+    size_t read;
+};
+
+// The values of the lines above the kits: the whole rest of the line, the country its first three letters.
+constexpr t_column VALUE_TEXT{VALUE_COLUMN, std::string::npos, std::string::npos};
+constexpr t_column COUNTRY_COLUMN{VALUE_COLUMN, 3, 3};
+
+// The kit numbers (style, shirt 1, shirt 2, shorts, socks) stand in columns of this shape side by side.
+constexpr t_column KIT_COLUMN{VALUE_COLUMN, 7, 2};
+// A kit line counts when its first two fields hold anything.
+constexpr size_t KIT_PRESENCE_WIDTH = 2 * KIT_COLUMN.width;
+constexpr t_column kit_column(size_t field) {
+    return {KIT_COLUMN.first + field * KIT_COLUMN.width, KIT_COLUMN.width, KIT_COLUMN.read};
+}
+
+// The player line, in the order the columns stand, then the seven skills.
+enum t_player_field : size_t { NR, NAME, SURNAME, NAT, ROLE, HAIR_TYPE, HAIR_COLOUR, SKIN, PRICE, PLAYER_FIELDS };
+constexpr std::array<t_column, PLAYER_FIELDS> PLAYER_COLUMNS = {{
+    {VALUE_COLUMN, 8, 8}, // NR
+    {18, 14, 14},         // NAME
+    {32, 14, 14},         // SURNAME
+    {46, 6, 3},           // NAT
+    {52, 6, 2},           // ROLE
+    {58, 6, 3},           // HAIR_TYPE
+    {64, 6, 2},           // HAIR_COLOUR
+    {70, 6, 2},           // SKIN
+    {76, 6, 2},           // PRICE
+}};
+constexpr size_t SKILL_FIELDS = 7;
+// A skill is its digit and "*" or a blank, then two blanks.
+constexpr t_column SKILL_COLUMN{82, 4, 2};
+constexpr t_column skill_column(size_t skill) {
+    return {SKILL_COLUMN.first + skill * SKILL_COLUMN.width, SKILL_COLUMN.width, SKILL_COLUMN.read};
+}
+
+// Each column begins where the one before it ends, so what the writer puts down the reader finds.
+constexpr bool player_columns_adjoin() {
+    for (size_t i = 1; i < PLAYER_COLUMNS.size(); ++i)
+        if (PLAYER_COLUMNS[i].first != PLAYER_COLUMNS[i - 1].first + PLAYER_COLUMNS[i - 1].width) return false;
+    return PLAYER_COLUMNS.back().first + PLAYER_COLUMNS.back().width == SKILL_COLUMN.first;
+}
+static_assert(player_columns_adjoin());
+
 const char* const KIT_LABELS[MAX_KITS] = {"Home      ", "Away      ", "Third     ", "Change1   ", "Change2   "};
 const char* const KITS_HEADER = "KITS______Type___First__Second_Shorts_Socks";
 const char* const PLAYERS_HEADER =
@@ -27,14 +76,22 @@ std::string columns(const std::string& line, size_t first, size_t count) {
     return line.substr(first, count);
 }
 
-std::string value_text(const std::string& line) { return latin1_to_utf8(trim(columns(line, VALUE_COLUMN, std::string::npos))); }
+std::string columns(const std::string& line, const t_column& column) {
+    return columns(line, column.first, column.read);
+}
 
-int column_int(const std::string& line, size_t first, size_t count) { return parse_leading_int(columns(line, first, count)); }
+int column_int(const std::string& line, const t_column& column) { return parse_leading_int(columns(line, column)); }
 
 // A number outside its range would index past the game's tables later on.
-int column_int(const std::string& line, size_t first, size_t count, int low, int high) {
-    return std::clamp(column_int(line, first, count), low, high);
+int column_int(const std::string& line, const t_column& column, int low, int high) {
+    return std::clamp(column_int(line, column), low, high);
 }
+
+std::string column_text(const std::string& line, const t_column& column) {
+    return latin1_to_utf8(trim(columns(line, column)));
+}
+
+std::string value_text(const std::string& line) { return column_text(line, VALUE_TEXT); }
 
 int header_number(const std::string& rest_of_line) {
     // The "#" has been consumed, so columns 11-13 are characters 9..11 here.
@@ -52,15 +109,15 @@ std::string latin1_field(const std::string& utf8, size_t width) { return padded(
 std::string skill_text(int skill) {
     std::string s(1, static_cast<char>('0' + (skill & SKILL_VALUE_MASK)));
     s += (skill & SKILL_STAR) != 0 ? "*" : " ";
-    return s + "  ";
+    return padded(s, SKILL_COLUMN.width);
 }
 
 void read_block(t_stream& in, t_team& team) {
-    team.country = latin1_to_utf8(columns(in.read_line(), VALUE_COLUMN, 3));
+    team.country = latin1_to_utf8(columns(in.read_line(), COUNTRY_COLUMN));
     team.national = is_confederation_code(team.country) ? 1 : 0;
     team.name = value_text(in.read_line());
-    team.tactics = column_int(in.read_line(), VALUE_COLUMN, std::string::npos, 0, TACTICS_SLOTS - 1);
-    team.division = parse_leading_int(columns(in.read_line(), VALUE_COLUMN, std::string::npos));
+    team.tactics = column_int(in.read_line(), VALUE_TEXT, 0, TACTICS_SLOTS - 1);
+    team.division = column_int(in.read_line(), VALUE_TEXT);
     team.coach_name = value_text(in.read_line());
     in.read_line();
     team.city = value_text(in.read_line());
@@ -71,14 +128,14 @@ void read_block(t_stream& in, t_team& team) {
     team.kits.clear();
     for (int k = 0; k < MAX_KITS; ++k) {
         const std::string line = in.read_line();
-        if (trim(columns(line, VALUE_COLUMN, 14)).empty()) continue;
+        if (trim(columns(line, VALUE_COLUMN, KIT_PRESENCE_WIDTH)).empty()) continue;
         t_kit* kit = team.new_kit();
         if (kit == nullptr) continue;
-        kit->style = column_int(line, 10, 2, 0, KIT_STYLE_COUNT - 1);
-        kit->shirt1 = column_int(line, 17, 2, 0, KIT_COLOUR_COUNT - 1);
-        kit->shirt2 = column_int(line, 24, 2, 0, KIT_COLOUR_COUNT - 1);
-        kit->shorts = column_int(line, 31, 2, 0, KIT_COLOUR_COUNT - 1);
-        kit->socks = column_int(line, 38, 2, 0, KIT_COLOUR_COUNT - 1);
+        kit->style = column_int(line, kit_column(0), 0, KIT_STYLE_COUNT - 1);
+        kit->shirt1 = column_int(line, kit_column(1), 0, KIT_COLOUR_COUNT - 1);
+        kit->shirt2 = column_int(line, kit_column(2), 0, KIT_COLOUR_COUNT - 1);
+        kit->shorts = column_int(line, kit_column(3), 0, KIT_COLOUR_COUNT - 1);
+        kit->socks = column_int(line, kit_column(4), 0, KIT_COLOUR_COUNT - 1);
     }
     for (int i = 0; i < 4; ++i) in.read_line();
 
@@ -89,19 +146,18 @@ void read_block(t_stream& in, t_team& team) {
         if (line.empty()) break;
         auto p = team.new_player();
         if (!p) continue; // a squad over the limit: the extra lines are dropped
-        p->nr = column_int(line, 10, 8, 0, MAX_SHIRT_NUMBER);
-        p->name = latin1_to_utf8(trim(columns(line, 18, 14)));
-        p->surname = latin1_to_utf8(trim(columns(line, 32, 14)));
-        p->nat = latin1_to_utf8(trim(columns(line, 46, 3)));
-        p->pt = column_int(line, 52, 2, 0, ROLE_COUNT - 1);
-        p->ht = hair_type_index(column_int(line, 58, 3));
-        p->hc = column_int(line, 64, 2, 0, HAIR_COLOUR_COUNT - 1);
-        p->sk = column_int(line, 70, 2, 0, SKIN_COLOUR_COUNT - 1);
-        p->price = column_int(line, 76, 2, 0, PRICE_COUNT - 1);
-        int* skills[7] = {&p->pa, &p->sh, &p->he, &p->ta, &p->bc, &p->sp, &p->fi};
-        for (size_t s = 0; s < 7; ++s) {
-            const size_t col = 82 + 4 * s;
-            const std::string cell = columns(line, col, 2);
+        p->nr = column_int(line, PLAYER_COLUMNS[NR], 0, MAX_SHIRT_NUMBER);
+        p->name = column_text(line, PLAYER_COLUMNS[NAME]);
+        p->surname = column_text(line, PLAYER_COLUMNS[SURNAME]);
+        p->nat = column_text(line, PLAYER_COLUMNS[NAT]);
+        p->pt = column_int(line, PLAYER_COLUMNS[ROLE], 0, ROLE_COUNT - 1);
+        p->ht = hair_type_index(column_int(line, PLAYER_COLUMNS[HAIR_TYPE]));
+        p->hc = column_int(line, PLAYER_COLUMNS[HAIR_COLOUR], 0, HAIR_COLOUR_COUNT - 1);
+        p->sk = column_int(line, PLAYER_COLUMNS[SKIN], 0, SKIN_COLOUR_COUNT - 1);
+        p->price = column_int(line, PLAYER_COLUMNS[PRICE], 0, PRICE_COUNT - 1);
+        const std::array<int*, SKILL_FIELDS> skills = {&p->pa, &p->sh, &p->he, &p->ta, &p->bc, &p->sp, &p->fi};
+        for (size_t s = 0; s < SKILL_FIELDS; ++s) {
+            const std::string cell = columns(line, skill_column(s));
             const int value = std::clamp(parse_leading_int(cell.substr(0, 1)), 0, SKILL_VALUE_MASK);
             *skills[s] = value + (cell.size() > 1 && cell[1] == '*' ? SKILL_STAR : 0);
         }
@@ -113,7 +169,7 @@ void read_block(t_stream& in, t_team& team) {
 }
 
 void write_block(t_stream& out, t_team& team) {
-    out.write_line("Country  :" + utf8_to_latin1(team.country).substr(0, 3));
+    out.write_line("Country  :" + utf8_to_latin1(team.country).substr(0, COUNTRY_COLUMN.width));
     out.write_line("Name     :" + utf8_to_latin1(team.name));
     out.write_line("Tactics  :" + std::to_string(team.tactics));
     out.write_line("Division :" + std::to_string(team.division));
@@ -129,7 +185,8 @@ void write_block(t_stream& out, t_team& team) {
         const bool present = k < team.kits.size() && (k < 3 || static_cast<int>(k) < team.kit_count);
         if (present) {
             const t_kit& kit = team.kits[k];
-            for (const int v : {kit.style, kit.shirt1, kit.shirt2, kit.shorts, kit.socks}) line += padded(std::to_string(v), 7);
+            for (const int v : {kit.style, kit.shirt1, kit.shirt2, kit.shorts, kit.socks})
+                line += padded(std::to_string(v), KIT_COLUMN.width);
         }
         out.write_line(line);
     }
@@ -143,15 +200,15 @@ void write_block(t_stream& out, t_team& team) {
         char head[32];
         std::snprintf(head, sizeof head, "%02d:       ", ++count);
         std::string line = head;
-        line += padded(std::to_string(p->nr), 8);
-        line += latin1_field(p->name, 14);
-        line += latin1_field(p->surname, 14);
-        line += latin1_field(p->nat, 6);
-        line += padded(std::to_string(p->pt), 6);
-        line += padded(std::to_string(hair_type_codes.at(static_cast<size_t>(p->ht))), 6);
-        line += padded(std::to_string(p->hc), 6);
-        line += padded(std::to_string(p->sk), 6);
-        line += padded(std::to_string(p->price), 6);
+        line += padded(std::to_string(p->nr), PLAYER_COLUMNS[NR].width);
+        line += latin1_field(p->name, PLAYER_COLUMNS[NAME].width);
+        line += latin1_field(p->surname, PLAYER_COLUMNS[SURNAME].width);
+        line += latin1_field(p->nat, PLAYER_COLUMNS[NAT].width);
+        line += padded(std::to_string(p->pt), PLAYER_COLUMNS[ROLE].width);
+        line += padded(std::to_string(hair_type_codes.at(static_cast<size_t>(p->ht))), PLAYER_COLUMNS[HAIR_TYPE].width);
+        line += padded(std::to_string(p->hc), PLAYER_COLUMNS[HAIR_COLOUR].width);
+        line += padded(std::to_string(p->sk), PLAYER_COLUMNS[SKIN].width);
+        line += padded(std::to_string(p->price), PLAYER_COLUMNS[PRICE].width);
         for (const int s : {p->pa, p->sh, p->he, p->ta, p->bc, p->sp, p->fi}) line += skill_text(s);
         out.write_line(line);
     }

@@ -1,4 +1,5 @@
 #pragma once
+// Team files: loading a team from its file, saving it back, and their paths.
 #include <string>
 
 #include "football/team.hpp"

@@ -1,4 +1,5 @@
 #pragma once
+// A block of bytes read and written by offset (the highlights bank).
 #include <cstdint>
 #include <memory>
 #include <vector>

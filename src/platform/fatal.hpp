@@ -1,4 +1,5 @@
 #pragma once
+// Diagnostic lines and fatal errors.
 #include <string>
 
 // Stops the program: the message goes to standard error and, when a display

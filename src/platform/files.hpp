@@ -1,4 +1,5 @@
 #pragma once
+// Files and folders: their type, folder listings and copies.
 #include <string>
 #include <vector>
 

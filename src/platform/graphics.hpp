@@ -1,4 +1,5 @@
 #pragma once
+// The display and all drawing: window, modes, colours, images, shapes and frames.
 #include <string>
 
 #include "platform/image.hpp"

@@ -1,4 +1,5 @@
 #pragma once
+// Images: pixels kept in memory, their frames on the GPU, and loading them.
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -1,4 +1,5 @@
 #pragma once
+// Keyboard, mouse and joystick state, and the scripted input of test runs.
 #include <string>
 
 // Key codes are the game's own 0..255 numbering (cursor keys 37..40, letters

@@ -1,4 +1,5 @@
 #pragma once
+// Trigonometry in degrees.
 #include <cmath>
 #include <numbers>
 

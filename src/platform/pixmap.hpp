@@ -1,4 +1,5 @@
 #pragma once
+// A picture in memory, read and written pixel by pixel.
 #include <cstdint>
 #include <memory>
 #include <string>

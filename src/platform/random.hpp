@@ -1,4 +1,5 @@
 #pragma once
+// The game's random numbers.
 #include <cstdint>
 
 // The game's own generator, so that a seed replays the same match everywhere.

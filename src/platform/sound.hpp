@@ -1,4 +1,5 @@
 #pragma once
+// Sounds, channels and the mixer.
 #include <cstdint>
 #include <memory>
 #include <string>

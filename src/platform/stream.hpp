@@ -1,4 +1,5 @@
 #pragma once
+// Byte streams over files: reading and writing bytes, numbers and lines.
 #include <cstdint>
 #include <cstdio>
 #include <memory>

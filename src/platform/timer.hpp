@@ -1,4 +1,5 @@
 #pragma once
+// Time: the millisecond clock, the frame timer and the virtual clock of test runs.
 #include <vector>
 
 // With the virtual clock (unpaced runs) time moves only when the game says a frame has passed,

@@ -2,6 +2,7 @@
 
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "platform/graphics.hpp"
 #include "platform/input.hpp"
 #include "screens/notice/notice_text.hpp"
@@ -15,7 +16,7 @@ void t_not_built_screen::update() {
         wait_input_release();
         while (get_char() != 0) {
         }
-        action_queue->push(ACTION_NEW_SCREEN, 33);
+        action_queue->push(ACTION_NEW_SCREEN, MODE_INTRO);
     }
 }
 

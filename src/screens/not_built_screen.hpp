@@ -1,4 +1,5 @@
 #pragma once
+// A stand-in for a screen not in the game yet.
 #include <string>
 
 #include "core/game_mode.hpp"

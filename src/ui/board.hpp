@@ -1,4 +1,5 @@
 #pragma once
+// The tactics board widget: players' names, numbers and places for a ball zone.
 #include <string>
 #include <vector>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The button widget: bevelled box, caption, picture and animated border.
 #include <string>
 
 #include "ui/widget.hpp"

@@ -1,4 +1,5 @@
 #pragma once
+// A button showing a player's face.
 #include <memory>
 
 #include "football/player.hpp"

@@ -1,4 +1,5 @@
 #pragma once
+// A translucent rectangle laid over part of a screen.
 #include "ui/widget.hpp"
 
 // A translucent rectangle laid over part of a screen; ignores the global fade.

@@ -1,4 +1,5 @@
 #pragma once
+// A button showing a country's flag.
 #include <memory>
 #include <string>
 #include <vector>

@@ -1,4 +1,5 @@
 #pragma once
+// The two controllers of a match: stick and fire read from key sets and joysticks.
 #include <array>
 #include <cstdint>
 

@@ -1,4 +1,5 @@
 #pragma once
+// A button that takes typed text.
 #include <cstdint>
 #include <string>
 

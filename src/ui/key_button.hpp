@@ -1,4 +1,5 @@
 #pragma once
+// A button that takes a key for a key set.
 #include <bitset>
 #include <cstdint>
 #include <string>

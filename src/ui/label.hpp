@@ -1,4 +1,5 @@
 #pragma once
+// A text label widget.
 #include "ui/widget.hpp"
 
 // A caption without body or border; never selected.

@@ -1,4 +1,5 @@
 #pragma once
+// The state the menu screens hand on to each other.
 #include <cstdint>
 #include <string>
 

@@ -1,4 +1,5 @@
 #pragma once
+// Menu input: directions and fire buttons from key sets, joysticks and mouse, and moving the selection.
 #include <bitset>
 #include <cstdint>
 #include <vector>

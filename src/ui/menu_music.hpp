@@ -1,4 +1,5 @@
 #pragma once
+// The menu music player: track list, mode and volume.
 #include <string>
 #include <vector>
 

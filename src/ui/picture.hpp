@@ -1,4 +1,5 @@
 #pragma once
+// A widget showing a picture.
 #include "ui/widget.hpp"
 
 // One cell of an image sheet, drawn at the widget's corner.

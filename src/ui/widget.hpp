@@ -1,4 +1,5 @@
 #pragma once
+// The base of every widget: place, size, colours, text and bindings to screen methods.
 #include <memory>
 #include <string>
 #include <vector>

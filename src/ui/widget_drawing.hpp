@@ -1,4 +1,5 @@
 #pragma once
+// Drawing shared by the widgets: colours, bevels, animated borders, blinking and text anchors.
 #include <string>
 
 class t_widget;

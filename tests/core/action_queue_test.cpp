@@ -3,6 +3,7 @@
 #include "core/game.hpp"
 #include "core/game_action.hpp"
 #include "core/game_mode.hpp"
+#include "core/screen_modes.hpp"
 
 TEST(ActionQueue, KeepsOrderAndDescribesItself) {
     t_game_action_queue q;
@@ -78,6 +79,19 @@ TEST(MethodBinding, CallsByNameWithParsedArguments) {
 TEST(ModeTable, RejectsNumbersOutsideTheTable) {
     EXPECT_EXIT(make_mode(0), testing::ExitedWithCode(1), "invalid game mode");
     EXPECT_EXIT(make_mode(77), testing::ExitedWithCode(1), "invalid game mode");
-    EXPECT_NE(make_mode(33), nullptr);
-    EXPECT_NE(make_mode(75), nullptr);
+    // Quitting is a number of the table but no screen: only the game object turns it into the end.
+    EXPECT_EXIT(make_mode(MODE_QUIT), testing::ExitedWithCode(1), "invalid game mode");
+    EXPECT_NE(make_mode(MODE_INTRO), nullptr);
+    EXPECT_NE(make_mode(MODE_TACTICS_LOAD), nullptr);
+}
+
+TEST(ScreenNames, LookUpTheClassAtBothEndsOfTheTable) {
+    EXPECT_FALSE(is_screen_mode(0));
+    EXPECT_TRUE(is_screen_mode(MODE_MAIN_MENU));
+    EXPECT_TRUE(is_screen_mode(MODE_QUIT));
+    EXPECT_FALSE(is_screen_mode(MODE_QUIT + 1));
+    EXPECT_EQ(screen_class_name(MODE_MAIN_MENU), "MenuMain");
+    EXPECT_EQ(screen_class_name(MODE_MATCH_LOADING), "MatchLoading");
+    EXPECT_EQ(screen_class_name(MODE_TACTICS_LOAD), "t_menu_tactics_load");
+    EXPECT_EQ(screen_class_name(MODE_QUIT), "");
 }

@@ -187,6 +187,19 @@ TEST(CompetitionCup, SecondLegGoesToExtraTimeOrAwayGoals) {
     }
 }
 
+TEST(CompetitionCup, AggregateTurnsTheFirstLegRoundAndCountsAMissingOneAsNil) {
+    t_match second_leg;
+    second_leg.result = t_score{2, 1};
+    // The first leg was 3-0 to today's away side, at home.
+    second_leg.old_result = t_score{3, 0};
+    EXPECT_EQ(two_leg_aggregate(second_leg), (t_score{2, 4}));
+    second_leg.old_result.reset();
+    EXPECT_EQ(two_leg_aggregate(second_leg), (t_score{2, 1}));
+    second_leg.result.reset();
+    second_leg.old_result = t_score{0, 1};
+    EXPECT_EQ(two_leg_aggregate(second_leg), (t_score{1, 0}));
+}
+
 TEST(CompetitionCup, LevelMatchIsReplayedThenDecidedOnPenalties) {
     identity_dictionary words({"WIN", "ON PENALTIES", "AFTER EXTRA TIME", "90 MINUTES", "REPLAY", "FINAL"});
     seed_rnd(5);

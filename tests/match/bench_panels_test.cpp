@@ -1,6 +1,7 @@
 // The bench panels as a player works through them: substitutions, position swaps, tactics.
 #include <gtest/gtest.h>
 
+#include "core/screen_modes.hpp"
 #include "football/tactics.hpp"
 #include "match/bench/bench_enter.hpp"
 #include "match/bench/bench_formation.hpp"
@@ -13,10 +14,10 @@
 using namespace bench_test;
 
 namespace {
-const std::vector<t_queued> TO_FORMATION{new_screen(bench_mode::FORMATION)};
-const std::vector<t_queued> TO_SUBSTITUTIONS{new_screen(bench_mode::SUBSTITUTIONS)};
-const std::vector<t_queued> TO_TACTICS{new_screen(bench_mode::TACTICS)};
-const std::vector<t_queued> TO_EXIT{new_screen(bench_mode::EXIT)};
+const std::vector<t_queued> TO_FORMATION{new_screen(MODE_MATCH_BENCH_FORMATION)};
+const std::vector<t_queued> TO_SUBSTITUTIONS{new_screen(MODE_MATCH_BENCH_SUBSTITUTIONS)};
+const std::vector<t_queued> TO_TACTICS{new_screen(MODE_MATCH_BENCH_TACTICS)};
+const std::vector<t_queued> TO_EXIT{new_screen(MODE_MATCH_BENCH_EXIT)};
 
 // Substitute on bench row `row` chosen in the substitutions panel; the formation panel opened.
 void choose_substitute(int row) {
@@ -28,17 +29,17 @@ void choose_substitute(int row) {
 }
 
 void give_roles(int t, std::initializer_list<std::pair<int, int>> slot_roles) {
-    for (const auto& [s, role] : slot_roles) slot(t, s).pt = role;
+    for (const auto& [s, role] : slot_roles) squad_player(t, s).pt = role;
 }
 } // namespace
 
 TEST(BenchSubstitutions, NoSubstitutionLeftKeepsTheCursorOnTheTitleAndFireOpensTheFormation) {
     set_up_bench(2);
-    team(0).subs_count = 2;
+    team_at(0).subs_count = 2;
     t_match_bench_substitutions subs;
     move_cursor(subs, 2);
     EXPECT_EQ(bench_status.selected_pos, 0);
-    EXPECT_DOUBLE_EQ(slot(0, 13).x, BENCH_SEATED_X) << "nobody stands up";
+    EXPECT_DOUBLE_EQ(squad_player(0, 13).x, BENCH_SEATED_X) << "nobody stands up";
     tap(subs, KEY_FIRE_1);
     EXPECT_EQ(drain(), TO_FORMATION);
     EXPECT_EQ(bench_status.for_subs, 0);
@@ -50,13 +51,13 @@ TEST(BenchSubstitutions, CursorWrapsAndStandsTheChosenPlayerUpWhileTheCoachPoint
     EXPECT_EQ(subs.bench_size, 5);
     move_cursor(subs, -1);
     EXPECT_EQ(bench_status.selected_pos, 5) << "up from the title wraps to the last bench row";
-    EXPECT_DOUBLE_EQ(slot(0, 16).x, BENCH_STANDING_X);
+    EXPECT_DOUBLE_EQ(squad_player(0, 16).x, BENCH_STANDING_X);
     EXPECT_EQ(coaches[0].status, COACH_POINTING);
     move_cursor(subs, 2);
     EXPECT_EQ(bench_status.selected_pos, 1);
-    EXPECT_DOUBLE_EQ(slot(0, 16).x, BENCH_SEATED_X) << "the last one sat down again";
-    EXPECT_DOUBLE_EQ(slot(0, 16).tx, BENCH_SEATED_X);
-    EXPECT_DOUBLE_EQ(slot(0, 12).x, BENCH_STANDING_X);
+    EXPECT_DOUBLE_EQ(squad_player(0, 16).x, BENCH_SEATED_X) << "the last one sat down again";
+    EXPECT_DOUBLE_EQ(squad_player(0, 16).tx, BENCH_SEATED_X);
+    EXPECT_DOUBLE_EQ(squad_player(0, 12).x, BENCH_STANDING_X);
     EXPECT_TRUE(drain().empty());
 }
 
@@ -64,13 +65,13 @@ TEST(BenchSubstitutions, ChosenSubstituteWalksToTheTouchlineAndTheSuggestedPlaye
     set_up_bench();
     give_roles(0, {{2, ROLE_RIGHT_BACK}, {3, ROLE_LEFT_BACK}, {7, ROLE_ATTACK}, {14, ROLE_LEFT_BACK}});
     choose_substitute(3);
-    const t_player& sub = slot(0, 14);
+    const t_player& sub = squad_player(0, 14);
     EXPECT_EQ(bench_status.for_subs, 14);
     EXPECT_EQ(sub.status, STATUS_ON_PITCH);
     EXPECT_DOUBLE_EQ(sub.tx, -530);
     EXPECT_DOUBLE_EQ(sub.ty, -12 * bench_side) << "team 0 waits on its own side of the halfway line";
     EXPECT_EQ(bench_status.selected_pos, 3) << "the left back is suggested for the left back";
-    EXPECT_EQ(team(0).subs_count, 0) << "nothing counted until he comes on";
+    EXPECT_EQ(team_at(0).subs_count, 0) << "nothing counted until he comes on";
 }
 
 TEST(BenchSubstitutions, SideStepOrEscapeLeavesTheBench) {
@@ -95,12 +96,12 @@ TEST(BenchFormation, LeavingWithoutAPositionSendsTheSubstituteBackAndCountsNothi
         tap(formation, KEY_LEFT);
         EXPECT_EQ(drain(), TO_SUBSTITUTIONS);
     }
-    const t_player& sub = slot(0, 13);
+    const t_player& sub = squad_player(0, 13);
     EXPECT_EQ(bench_status.for_subs, 0);
     EXPECT_EQ(bench_status.selected_pos, 2) << "the cursor comes back on his bench row";
     EXPECT_DOUBLE_EQ(sub.tx, -530);
     EXPECT_DOUBLE_EQ(sub.ty, bench_seat_y(0, 2));
-    EXPECT_EQ(team(0).subs_count, 0);
+    EXPECT_EQ(team_at(0).subs_count, 0);
     EXPECT_EQ(match_players[0][13].get(), &sub) << "nobody changed places";
 
     // The title row also sends him back, on the way to the tactics.
@@ -110,8 +111,8 @@ TEST(BenchFormation, LeavingWithoutAPositionSendsTheSubstituteBackAndCountsNothi
     tap(formation, KEY_FIRE_1);
     EXPECT_EQ(drain(), TO_TACTICS);
     EXPECT_EQ(bench_status.for_subs, 0);
-    EXPECT_DOUBLE_EQ(slot(0, 12).ty, bench_seat_y(0, 1));
-    EXPECT_EQ(team(0).subs_count, 0);
+    EXPECT_DOUBLE_EQ(squad_player(0, 12).ty, bench_seat_y(0, 1));
+    EXPECT_EQ(team_at(0).subs_count, 0);
 }
 
 TEST(BenchFormation, MarkingTwiceUnmarksAndTwoPositionsExchangePlacesAndTargets) {
@@ -125,10 +126,10 @@ TEST(BenchFormation, MarkingTwiceUnmarksAndTwoPositionsExchangePlacesAndTargets)
 
     const t_player_ref four = ref(0, 4);
     const t_player_ref nine = ref(0, 9);
-    slot(0, 4).tx = 10.7;
-    slot(0, 4).ty = -20.2;
-    slot(0, 9).tx = 300;
-    slot(0, 9).ty = 40;
+    squad_player(0, 4).tx = 10.7;
+    squad_player(0, 4).ty = -20.2;
+    squad_player(0, 9).tx = 300;
+    squad_player(0, 9).ty = 40;
     tap(formation, KEY_FIRE_1);
     move_cursor(formation, 5);
     tap(formation, KEY_FIRE_1);
@@ -140,8 +141,8 @@ TEST(BenchFormation, MarkingTwiceUnmarksAndTwoPositionsExchangePlacesAndTargets)
     EXPECT_DOUBLE_EQ(nine->ty, -20);
     EXPECT_EQ(coaches[0].status, COACH_WAVING);
     EXPECT_EQ(coaches[0].timer, WAVING_SUB_STEPS - SUB_STEPS) << "the wave runs down in the sub-steps after it";
-    EXPECT_EQ(team(0).players[3], nine) << "the squad list follows, so the panel shows the new line-up";
-    EXPECT_EQ(team(0).player_at_position(8), four);
+    EXPECT_EQ(team_at(0).players[3], nine) << "the squad list follows, so the panel shows the new line-up";
+    EXPECT_EQ(team_at(0).player_at_position(8), four);
     EXPECT_TRUE(drain().empty()) << "the panel stays open";
 }
 
@@ -179,12 +180,12 @@ TEST(BenchFormation, SubstitutionBringsTheSubstituteOnAndTheOtherNeverReturns) {
     EXPECT_EQ(ref(0, 8), sub);
     EXPECT_EQ(ref(0, 13), off);
     EXPECT_EQ(off->status, STATUS_SUBSTITUTED);
-    EXPECT_EQ(team(0).subs_count, 1);
+    EXPECT_EQ(team_at(0).subs_count, 1);
     EXPECT_EQ(bench_status.for_subs, 0);
     EXPECT_DOUBLE_EQ(sub->tx, 120);
     EXPECT_DOUBLE_EQ(sub->ty, 250);
     EXPECT_EQ(coaches[0].status, COACH_WAVING_BOTH);
-    EXPECT_EQ(team(0).players[7], sub) << "the substitute counts among the eleven for the nearest players";
+    EXPECT_EQ(team_at(0).players[7], sub) << "the substitute counts among the eleven for the nearest players";
 
     // He walks off and is parked out of sight once he stands still.
     t_match_bench_substitutions subs;
@@ -231,7 +232,7 @@ TEST(BenchFormation, NewGoalkeeperTakesOverTheKeepersBehaviour) {
 
 TEST(BenchTactics, FireOnAnotherTacticsChangesItAndTheCoachWaves) {
     set_up_bench();
-    team(0).tactics = 0;
+    team_at(0).tactics = 0;
     {
         t_match_bench_tactics tac;
         EXPECT_EQ(tac.selected_tactics, 0);
@@ -239,7 +240,7 @@ TEST(BenchTactics, FireOnAnotherTacticsChangesItAndTheCoachWaves) {
         EXPECT_EQ(tac.selected_tactics, 17) << "wraps round the eighteen";
         tap(tac, KEY_LEFT);
         EXPECT_EQ(drain(), TO_SUBSTITUTIONS);
-        EXPECT_EQ(team(0).tactics, 0) << "a side step changes nothing";
+        EXPECT_EQ(team_at(0).tactics, 0) << "a side step changes nothing";
     }
     {
         t_match_bench_tactics tac;
@@ -251,6 +252,6 @@ TEST(BenchTactics, FireOnAnotherTacticsChangesItAndTheCoachWaves) {
     move_cursor(tac, 3);
     tap(tac, KEY_FIRE_1);
     EXPECT_EQ(drain(), TO_SUBSTITUTIONS);
-    EXPECT_EQ(team(0).tactics, 3);
+    EXPECT_EQ(team_at(0).tactics, 3);
     EXPECT_EQ(coaches[0].status, COACH_WAVING);
 }

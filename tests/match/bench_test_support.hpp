@@ -18,11 +18,10 @@ inline void set_up_bench(int substitutions = 3, int bench = 5) {
     set_up(bench);
     match_settings.substitutions = substitutions;
     settings.key[0] = t_key_set{KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_FIRE_1, KEY_FIRE_2};
-    t_team& home = team(0);
+    t_team& home = team_at(0);
     home.control = CONTROL_PLAYER;
     home.subs_count = 0;
     inputs[0].dev = 1;
-    bench_status = t_bench_status{};
     bench_status.team = 0;
     bench_status.target_x = static_cast<int32_t>(-650 + 0.45 * screen_w);
     bench_status.target_y = -20;
@@ -33,7 +32,7 @@ inline void set_up_bench(int substitutions = 3, int bench = 5) {
     }
     // Everybody of the line-up stands still on his place, the substitutes on their seats.
     for (int t = 0; t < 2; ++t)
-        for (int s = 1; s <= 11 + bench; ++s) slot(t, s).v = 0;
+        for (int s = 1; s <= 11 + bench; ++s) squad_player(t, s).v = 0;
     for (int i = 0; i < REPLAY_FRAMES; ++i) {
         replay_camera_x[static_cast<size_t>(i)] = static_cast<int32_t>(camera.x);
         replay_camera_y[static_cast<size_t>(i)] = 0;

@@ -2,6 +2,7 @@
 // nothing of the visit reaches the replay recording.
 #include <gtest/gtest.h>
 
+#include "core/screen_modes.hpp"
 #include "match/bench/bench_enter.hpp"
 #include "match/bench/bench_exit.hpp"
 #include "match/bench/bench_lineup.hpp"
@@ -18,12 +19,12 @@ TEST(BenchVisit, CameraReachesTheBenchWithin10BeforeTheFirstPanelAndTheCoachStan
     camera.y = 600;
     replay_camera_x[200] = 300;
     replay_camera_y[200] = 600;
-    team(0).controlled = ref(0, 7);
+    team_at(0).controlled = ref(0, 7);
     inputs[0].fire21 = 1;
     t_match_bench_enter enter;
     EXPECT_EQ(bench_status.old_target_x, 300 + 512 - 846);
     EXPECT_EQ(bench_status.old_target_y, 600 + 384 - 918);
-    EXPECT_FALSE(team(0).controlled);
+    EXPECT_FALSE(team_at(0).controlled);
     EXPECT_EQ(inputs[0].fire21, 0);
     ASSERT_GT(view_distance_to(bench_status.target_x, bench_status.target_y), 100);
     coaches[0].status = COACH_POINTING;
@@ -34,7 +35,7 @@ TEST(BenchVisit, CameraReachesTheBenchWithin10BeforeTheFirstPanelAndTheCoachStan
         step(enter);
         ++updates;
     }
-    EXPECT_EQ(drain(), std::vector{new_screen(bench_mode::SUBSTITUTIONS)});
+    EXPECT_EQ(drain(), std::vector{new_screen(MODE_MATCH_BENCH_SUBSTITUTIONS)});
     EXPECT_LT(view_distance_to(bench_status.target_x, bench_status.target_y), BENCH_REACHED);
     EXPECT_EQ(coaches[0].status, COACH_STANDING);
     EXPECT_EQ(coaches[0].x, -538);
@@ -52,7 +53,7 @@ TEST(BenchVisit, EscapeOnTheWayGoesStraightBack) {
     input_key_event(KEY_ESCAPE, true);
     step(enter);
     input_key_event(KEY_ESCAPE, false);
-    EXPECT_EQ(drain(), std::vector{new_screen(bench_mode::EXIT)});
+    EXPECT_EQ(drain(), std::vector{new_screen(MODE_MATCH_BENCH_EXIT)});
 }
 
 TEST(BenchVisit, ExitSeatsTheCoachAndResumesOnlyWithin1OfTheOldView) {

@@ -13,7 +13,7 @@ protected:
         build_match();
         // Team 0 attacks upwards (towards y = -640). Its player 10 has the ball.
         give_ball(0, 10, 0, 100);
-        slot(0, 10).a = 270;
+        squad_player(0, 10).a = 270;
     }
     t_input& in() { return inputs[0]; }
     // One update with the given stick and fire.
@@ -30,8 +30,8 @@ protected:
     void clear_mates() {
         for (int s = 1; s <= 11; ++s)
             if (s != 10) {
-                slot(0, s).x = 400;
-                slot(0, s).y = 600;
+                squad_player(0, s).x = 400;
+                squad_player(0, s).y = 600;
             }
     }
 };
@@ -72,20 +72,20 @@ TEST_F(ControlKick, PassSpeedGrowsWithReceiverDistanceAndIsCapped) {
     clear_mates();
     ball.v = 50; // a dribbled ball, so the receiver search has a course
     ball.a = 270;
-    slot(0, 9).x = 0;
-    slot(0, 9).y = 100 - 300;
+    squad_player(0, 9).x = 0;
+    squad_player(0, 9).y = 100 - 300;
     charge(3);
     update(0, -1, 0);
     EXPECT_DOUBLE_EQ(ball.v, 180 * 1.55);
     EXPECT_EQ(in().fired, -1);
-    EXPECT_EQ(team(0).controlled, nullptr);
+    EXPECT_EQ(team_at(0).controlled, nullptr);
 
     SetUp();
     clear_mates();
     ball.v = 50;
     ball.a = 270;
-    slot(0, 9).x = 0;
-    slot(0, 9).y = 100 - 200;
+    squad_player(0, 9).x = 0;
+    squad_player(0, 9).y = 100 - 200;
     charge(3);
     update(0, -1, 0);
     EXPECT_NEAR(ball.v, 252, 1e-9);
@@ -96,8 +96,8 @@ TEST_F(ControlKick, PassBendsTowardsAMateWithinTheAimLimit) {
     clear_mates();
     ball.v = 50;
     // 20 degrees right of straight up the pitch.
-    slot(0, 9).x = 200 * std::sin(20 * 3.14159265358979 / 180);
-    slot(0, 9).y = 100 - 200 * std::cos(20 * 3.14159265358979 / 180);
+    squad_player(0, 9).x = 200 * std::sin(20 * 3.14159265358979 / 180);
+    squad_player(0, 9).y = 100 - 200 * std::cos(20 * 3.14159265358979 / 180);
     charge(2);
     update(0, -1, 0);
     EXPECT_NEAR(ball.a, -90 + 20, 1.0);
@@ -105,8 +105,8 @@ TEST_F(ControlKick, PassBendsTowardsAMateWithinTheAimLimit) {
     SetUp();
     clear_mates();
     ball.v = 50;
-    slot(0, 9).x = 200 * std::sin(40 * 3.14159265358979 / 180);
-    slot(0, 9).y = 100 - 200 * std::cos(40 * 3.14159265358979 / 180);
+    squad_player(0, 9).x = 200 * std::sin(40 * 3.14159265358979 / 180);
+    squad_player(0, 9).y = 100 - 200 * std::cos(40 * 3.14159265358979 / 180);
     charge(2);
     update(0, -1, 0);
     EXPECT_EQ(ball.a, -90);
@@ -124,7 +124,7 @@ TEST_F(ControlKick, EarlyWindowGivesShotSpeedButKeepsCharging) {
     EXPECT_EQ(ball.v, SHOT_SPEED);
     EXPECT_EQ(ball.vz, SHOT_LIFT);
     EXPECT_EQ(in().fired, 1);
-    EXPECT_NE(team(0).controlled, nullptr);
+    EXPECT_NE(team_at(0).controlled, nullptr);
 }
 
 TEST_F(ControlKick, ReleasedInEarlyWindowLeavesWithShotValues) {
@@ -138,19 +138,19 @@ TEST_F(ControlKick, ReleasedInEarlyWindowLeavesWithShotValues) {
 TEST_F(ControlKick, ShotInTheZoneUsesShootingAndFinishing) {
     // 300 from halfway in the opponents' half, straight at their goal.
     give_ball(0, 10, 0, -300);
-    slot(0, 10).sh = 7 + 8; // the star bit does not count
-    slot(0, 10).fi = 0;
+    squad_player(0, 10).sh = 7 + 8; // the star bit does not count
+    squad_player(0, 10).fi = 0;
     charge(10); // the 10th update sees fire_time 9
     EXPECT_DOUBLE_EQ(ball.v, 322.5);
     EXPECT_DOUBLE_EQ(ball.vz, 170);
     EXPECT_EQ(in().fired, -1);
-    EXPECT_EQ(team(0).controlled, nullptr);
+    EXPECT_EQ(team_at(0).controlled, nullptr);
 }
 
 TEST_F(ControlKick, EarlyWindowShotInTheZone) {
     give_ball(0, 10, 0, -300);
-    slot(0, 10).sh = 5;
-    slot(0, 10).fi = 2;
+    squad_player(0, 10).sh = 5;
+    squad_player(0, 10).fi = 2;
     ball.z = 2;
     charge(7);
     EXPECT_DOUBLE_EQ(ball.v, 270 + 7.2 * 5);
@@ -158,26 +158,26 @@ TEST_F(ControlKick, EarlyWindowShotInTheZone) {
 }
 
 TEST_F(ControlKick, ShotZoneNeedsDepthSideAndAim) {
-    slot(0, 10).sh = 7;
+    squad_player(0, 10).sh = 7;
     // Too near halfway (640 - 213 = 427 from the goal line).
     give_ball(0, 10, 0, -210);
     charge(10);
     EXPECT_EQ(ball.v, SHOT_SPEED);
     // Own half.
     SetUp();
-    slot(0, 10).sh = 7;
+    squad_player(0, 10).sh = 7;
     give_ball(0, 10, 0, 300);
     charge(10);
     EXPECT_EQ(ball.v, SHOT_SPEED);
     // Diagonal is still within 45 degrees of the goal.
     SetUp();
-    slot(0, 10).sh = 7;
+    squad_player(0, 10).sh = 7;
     give_ball(0, 10, 0, -300);
     charge(10, 1, -1);
     EXPECT_DOUBLE_EQ(ball.v, 322.5);
     // Sideways is not: and sideways pushing at fire_time 9 makes no shot at all.
     SetUp();
-    slot(0, 10).sh = 7;
+    squad_player(0, 10).sh = 7;
     give_ball(0, 10, 0, -300);
     charge(10, 1, 0);
     EXPECT_EQ(in().fired, -1);

@@ -83,7 +83,7 @@ TEST_F(DrawNumber, DigitsSitWhereTheirWidthsPutThem) {
         {99, 0, 0, 30, {{-7, 9}, {1, 9}}},
         {123, 0, 0, 0, {{-7, 2}, {1, 3}}}, // only the last two digits are shown
     };
-    t_player& p = slot(0, 5);
+    t_player& p = squad_player(0, 5);
     match_teams[0]->controlled = ref(0, 5);
     for (const t_case& c : cases) {
         p.nr = c.nr;
@@ -105,8 +105,8 @@ TEST_F(DrawNumber, DigitsSitWhereTheirWidthsPutThem) {
 
 // Only a controlled player shows his number, and only while the phase shows it.
 TEST_F(DrawNumber, OnlyTheControlledPlayerShowsHisNumber) {
-    slot(0, 5).nr = 8;
-    slot(0, 5).data[0].x = 0;
+    squad_player(0, 5).nr = 8;
+    squad_player(0, 5).data[0].x = 0;
     match_teams[0]->controlled = nullptr;
     int y = -1;
     t_still_phase phase;

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 
+#include "core/dictionary.hpp"
 #include "core/globals.hpp"
 #include "core/settings.hpp"
 #include "football/match_settings.hpp"
@@ -131,6 +133,27 @@ TEST_F(FunctionKeys, TogglesShowTheirNewState) {
     EXPECT_EQ(settings.crowd_chants, 1);
 }
 
+TEST_F(FunctionKeys, MessagesTakeEachLabelWholeAndTheValueOnItsOwn) {
+    // French words each label differently from its single words ("CROWD" alone is "PUBLIC").
+    std::unique_ptr<t_dictionary> saved = std::move(dictionary);
+    dictionary = std::make_unique<t_dictionary>();
+    dictionary->read_po("language/fr.po");
+    settings.crowd_chants = 1;
+    match_settings.commentary = 0;
+    match_settings.auto_replay = 1;
+    press(KEY_F10);
+    EXPECT_EQ(hud_message, "CHANTS DU PUBLIC NON");
+    press(KEY_F8);
+    EXPECT_EQ(hud_message, "COMMENTAIRES OUI");
+    press(KEY_F12);
+    EXPECT_EQ(hud_message, "RALENTIS AUTO NON");
+    press(KEY_F6);
+    EXPECT_EQ(hud_message, "EFFETS SONORES <|||||     >") << "the bar is not looked up";
+    press(KEY_SPACE);
+    EXPECT_EQ(hud_message, "ACTION ENREGISTR\xC3\x89" "E");
+    dictionary = std::move(saved);
+}
+
 TEST_F(FunctionKeys, PauseLastsUntilEverythingIsLetGoAndPOrFireComesAgain) {
     EXPECT_TRUE(update_holding(KEY_PAUSE));
     EXPECT_TRUE(update_holding(KEY_PAUSE)) << "P still held: the first wait goes on";
@@ -189,4 +212,16 @@ TEST(HudMessage, GoesAbout1200MsAfterItWasSetWhateverTheFrameRate) {
         EXPECT_LE(last_shown - 1000, HUD_MESSAGE_MS + 2 * period) << period << " ms frames";
         EXPECT_TRUE(hud_message.empty());
     }
+}
+
+TEST(HudMessage, ANewMessageGetsItsOwn1200Ms) {
+    last_render_time = 1000;
+    show_hud_message("ACTION RECORDED");
+    for (long now = 1025; now <= 2000; now += 25) age_hud_message(now);
+    show_hud_message("COMMENTARY", " ON");
+    for (long now = 2025; now <= 3200; now += 25) age_hud_message(now);
+    EXPECT_EQ(hud_message, "COMMENTARY ON") << "1200 ms after the second message, not the first";
+    age_hud_message(3225);
+    age_hud_message(3250);
+    EXPECT_TRUE(hud_message.empty());
 }

@@ -6,11 +6,11 @@
 #include <sstream>
 #include <string>
 
-#include "core/game.hpp"
 #include "app/headless.hpp"
-#include "platform/graphics.hpp"
-#include "platform/sound.hpp"
-#include "platform/timer.hpp"
+#include "core/game.hpp"
+#include "../core/game_test_support.hpp"
+
+using namespace game_test;
 
 namespace {
 // Regenerate when the gameplay changes on purpose (see tests/data/match/README.md).
@@ -39,39 +39,6 @@ std::map<int64_t, std::string> committed_digests(const std::string& path) {
         out[seed] += line + "\n";
     }
     return out;
-}
-
-// The game object sets process-wide switches; the suites that run after these in the same process need them back.
-class t_headless_game {
-public:
-    explicit t_headless_game(const t_game_options& o) : saved_(settings) {
-        action_queue = std::make_unique<t_game_action_queue>();
-        app = std::make_unique<t_game>(o);
-    }
-    ~t_headless_game() {
-        app.reset();
-        settings = saved_;
-        set_sound_disabled(false);
-        set_headless_graphics(false);
-        set_unpaced(false);
-        set_timers_unpaced(false);
-        use_virtual_clock(false);
-    }
-    t_headless_game(const t_headless_game&) = delete;
-    t_headless_game& operator=(const t_headless_game&) = delete;
-    std::unique_ptr<t_game> app;
-
-private:
-    t_settings saved_;
-};
-
-t_game_options headless_options() {
-    t_game_options o;
-    o.headless = true;
-    o.no_sound = true;
-    o.unpaced = true;
-    o.seeded = true;
-    return o;
 }
 } // namespace
 
@@ -131,4 +98,17 @@ TEST(HeadlessDigests, ARunRepeatsItselfInTheSameProcessAndJsonCarriesEveryKey) {
     EXPECT_EQ(json.find('\n'), std::string::npos) << "one line per match";
     const std::string summary = headless_summary_json({a, b, c});
     EXPECT_EQ(summary.rfind("{\"summary\":{\"matches\":3,", 0), 0u) << summary;
+}
+
+TEST(HeadlessDigests, TheDisplaySizeOfTheSettingsOrTheCommandLineChangesNothing) {
+    const auto expected = committed_digests();
+    ASSERT_FALSE(expected.empty()) << "missing " << DIGESTS;
+    const auto& [seed, lines] = *expected.begin();
+    t_headless_game game_object(headless_options());
+    t_game& app = *game_object.app;
+    settings.gr_mode = 0; // 640 x 400 in the settings file
+    EXPECT_EQ(digest_lines(play_headless_match(app, digest_request(), seed)), lines) << "seed " << seed;
+    t_match_request on_a_large_display = digest_request();
+    on_a_large_display.display_mode = 7; // --display 1680x1050
+    EXPECT_EQ(digest_lines(play_headless_match(app, on_a_large_display, seed)), lines) << "seed " << seed;
 }

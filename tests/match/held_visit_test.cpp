@@ -18,7 +18,7 @@ void start_fade_out() { ASSERT_EQ(action_queue->pop()->typ, ACTION_FADE_OUT); }
 
 TEST(HeldVisit, TheUpdateAfterTheFadeOutAsksForNoSecondReplayOrBench) {
     set_up();
-    team(0).control = CONTROL_PLAYER;
+    team_at(0).control = CONTROL_PLAYER;
     t_match_kick_off kick_off;
     drain();
     input_key_event(KEY_R, true);

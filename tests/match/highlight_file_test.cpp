@@ -110,13 +110,13 @@ TEST(HighlightFile, SavedMatchKeepsTheShownOrderAndReadsBackTheSameSamples) {
     ball.data.assign(REPLAY_FRAMES, t_data{});
     highlights_bank = t_bank(HIGHLIGHT_SLOTS * HIGHLIGHT_SLOT_BYTES);
     highlights_count = 0;
-    team(0).name = "Home Side";
-    team(0).kits = {t_kit{1, 2, 3, 4, 5}, t_kit{6, 7, 8, 9, 10}};
-    team(0).kit = 1;
-    team(1).name = "Away Side";
-    team(1).kits = {t_kit{11, 12, 13, 14, 15}};
-    slot(0, 11).sk = 4;
-    slot(0, 11).ht = 505;
+    team_at(0).name = "Home Side";
+    team_at(0).kits = {t_kit{1, 2, 3, 4, 5}, t_kit{6, 7, 8, 9, 10}};
+    team_at(0).kit = 1;
+    team_at(1).name = "Away Side";
+    team_at(1).kits = {t_kit{11, 12, 13, 14, 15}};
+    squad_player(0, 11).sk = 4;
+    squad_player(0, 11).ht = 505;
     // 32 highlights: camera y of each tells which it was, so the file must hold 3 .. 32 in that order.
     for (int h = 1; h <= 32; ++h) {
         replay_camera_y.fill(-h);

@@ -18,7 +18,7 @@ void stamp_ring(int tag) {
         ball.data[i].fmx = f % 8;
         for (int t = 0; t < 2; ++t)
             for (int s = 1; s <= 11; ++s) {
-                t_data& d = slot(t, s).data[i];
+                t_data& d = squad_player(t, s).data[i];
                 d.x = static_cast<float>(-640 + s);
                 d.y = static_cast<float>(f % 600 - 300 + t);
                 d.z = 7;
@@ -81,19 +81,19 @@ TEST(HighlightStore, UnpackWritesEverySixthEntryAndLeavesTheOthers) {
     replay_frame = 100;
     record_highlight();
     stamp_ring(9);
-    slot(0, 12).data[2006].x = 55;
+    squad_player(0, 12).data[2006].x = 55;
     unpack_highlight(0, 2000);
     EXPECT_FLOAT_EQ(ball.data[2000].x, 100) << "sample 0 at frame0";
     EXPECT_FLOAT_EQ(ball.data[2006].x, 106);
     EXPECT_FLOAT_EQ(ball.data[2006].z, 1);
     EXPECT_EQ(replay_camera_x[2006], 107);
     EXPECT_EQ(replay_camera_y[2006], -1);
-    EXPECT_FLOAT_EQ(slot(0, 1).data[2006].x, -639) << "-640 + 1 survives the 16-bit store";
-    EXPECT_EQ(slot(1, 11).data[2006].fmy, 17);
-    EXPECT_FLOAT_EQ(slot(1, 11).data[2006].z, 0);
+    EXPECT_FLOAT_EQ(squad_player(0, 1).data[2006].x, -639) << "-640 + 1 survives the 16-bit store";
+    EXPECT_EQ(squad_player(1, 11).data[2006].fmy, 17);
+    EXPECT_FLOAT_EQ(squad_player(1, 11).data[2006].z, 0);
     EXPECT_FLOAT_EQ(ball.data[2001].x, 2001) << "in-between entries keep what they held";
     EXPECT_FLOAT_EQ(ball.data[2001].z, 9);
-    EXPECT_FLOAT_EQ(slot(0, 12).data[2006].x, 55) << "the bench is not part of a sample";
+    EXPECT_FLOAT_EQ(squad_player(0, 12).data[2006].x, 55) << "the bench is not part of a sample";
     // 2000 + 6 * 511 wraps to 1066, the last sample.
     EXPECT_FLOAT_EQ(ball.data[(2000 + 6 * 511) % REPLAY_FRAMES].x, static_cast<float>((100 + 6 * 511) % REPLAY_FRAMES));
 }

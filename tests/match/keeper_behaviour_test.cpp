@@ -21,7 +21,7 @@ protected:
         keeper().brain->set_state("state_positioning");
         ball.set_position(0, -400, 0);
     }
-    t_player& keeper() { return slot(1, 1); }
+    t_player& keeper() { return squad_player(1, 1); }
     State* active() { return keeper().brain->active_state; }
     // A shot whose predicted path crosses the keeper's line in frame `i`
     // at (x, z) and then enters the goal.
@@ -90,7 +90,7 @@ TEST_F(KeeperBehaviour, LowDoubleDiveAndItsThrust) {
 
 TEST(KeeperChoice, EverySaveByHeightSideAndTime) {
     build_match();
-    t_player& k = slot(1, 1);
+    t_player& k = squad_player(1, 1);
     const auto name = [&](double dx, double h, int t) {
         State* s = choose_save(k, dx, h, t);
         return s ? s->name : std::string("none");
@@ -172,19 +172,19 @@ TEST_F(KeeperSave, LowSinglePhasesAndSlide) {
 }
 
 TEST_F(KeeperSave, DiveTowardsMinusXInTheBottomGoalUsesOrientationThree) {
-    slot(0, 1).brain->set_state("state_diving_low_double");
-    slot(0, 1).a = 180;
-    slot(0, 1).y = 632;
-    slot(0, 1).thrust_x = 1;
-    slot(0, 1).skill_keeper = 4;
+    squad_player(0, 1).brain->set_state("state_diving_low_double");
+    squad_player(0, 1).a = 180;
+    squad_player(0, 1).y = 632;
+    squad_player(0, 1).thrust_x = 1;
+    squad_player(0, 1).skill_keeper = 4;
     ball.set_position(300, 0, 0);
     for (int i = 0; i < 48; ++i) move_players(1, 1);
-    EXPECT_EQ(slot(0, 1).fmx, 7);
-    EXPECT_EQ(slot(0, 1).fmy, 12);
-    EXPECT_EQ(slot(0, 1).v, 20 + 144);
-    const double x = slot(0, 1).x;
+    EXPECT_EQ(squad_player(0, 1).fmx, 7);
+    EXPECT_EQ(squad_player(0, 1).fmy, 12);
+    EXPECT_EQ(squad_player(0, 1).v, 20 + 144);
+    const double x = squad_player(0, 1).x;
     move_players(1, 1);
-    EXPECT_LT(slot(0, 1).x, x);
+    EXPECT_LT(squad_player(0, 1).x, x);
 }
 
 TEST_F(KeeperSave, HighDiveRisesAndFallsBack) {

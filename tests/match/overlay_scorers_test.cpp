@@ -10,7 +10,7 @@
 using namespace phase_test;
 
 namespace {
-void name(int t, int s, const std::string& surname) { slot(t, s).surname = surname; }
+void name(int t, int s, const std::string& surname) { squad_player(t, s).surname = surname; }
 
 void goal(int t, int s, int minute, int typ = 0) {
     t_goal g;
@@ -70,11 +70,11 @@ TEST_F(OverlayScorers, LongListsBreakAtTheLastCommaPast20CharactersOr17ForNation
     update_scorers_text();
     // The 21st character is the comma after 34: the line breaks there.
     EXPECT_EQ(scorers_text[0], "Cartfield 1,12,23,34,\r\n45,56");
-    team(0).national = 1;
+    team_at(0).national = 1;
     update_scorers_text();
     // The 18th character is the comma after 23.
     EXPECT_EQ(scorers_text[0], "Cartfield 1,12,23,\r\n34,45,56");
-    team(0).national = 0;
+    team_at(0).national = 0;
     goals.clear();
     for (const int m : {1, 2, 3}) goal(0, 9, m);
     update_scorers_text();

@@ -126,8 +126,8 @@ TEST_F(PhaseSounds, CornerCommentaryOnlyWhenCommentaryIsOn) {
 class PhaseGoalSounds : public PhaseSounds {
 protected:
     std::vector<std::string> goal_touched_last_by(int team_index, int s) {
-        slot(0, 1).x = 400; // the keeper is elsewhere
-        slot(0, 1).tx = 400;
+        squad_player(0, 1).x = 400; // the keeper is elsewhere
+        squad_player(0, 1).tx = 400;
         ball.set_position(0, 638, 0);
         ball.a = 90;
         ball.v = 300;

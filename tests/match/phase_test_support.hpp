@@ -16,8 +16,6 @@
 namespace phase_test {
 
 using player_test::ref;
-using player_test::slot;
-using player_test::team;
 
 constexpr int32_t THREE_MINUTES = 180000;
 
@@ -44,14 +42,10 @@ inline void set_up(int bench = 5) {
             if (p) p->data.assign(REPLAY_FRAMES, t_data{});
     match_status.length = THREE_MINUTES;
     match_status.period = t_match_status::FIRST_HALF;
-    match_stats = {};
-    goals.clear();
     screen_w = 1024;
     screen_h = 768;
-    camera = t_camera{};
     camera.x = 0.5 * (CAMERA_PICTURE_W - screen_w);
     bench_side = 1;
-    replay_frame = 0;
     release_keys();
 }
 
@@ -80,7 +74,7 @@ template <typename M> int run_until_queued(M& phase, int limit) {
 inline void everybody_on_target() {
     for (int t = 0; t < 2; ++t)
         for (int s = 1; s <= 11; ++s) {
-            t_player& p = slot(t, s);
+            t_player& p = squad_player(t, s);
             p.x = p.tx;
             p.y = p.ty;
             p.v = 0;

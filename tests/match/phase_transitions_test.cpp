@@ -25,29 +25,29 @@ TEST(PhaseIntro, LinesUpInTwoRowsAndEnds9600SubStepsAfterTheLastPlayerStopped) {
     EXPECT_EQ(match_status.event, t_match_status::PRESENTATION);
     for (int t = 0; t < 2; ++t) {
         int front = 0;
-        for (int s = 1; s <= 11; ++s) front += slot(t, s).flag == 0 ? 1 : 0;
-        EXPECT_EQ(slot(t, 1).flag, 0) << "the goalkeeper stands in front";
+        for (int s = 1; s <= 11; ++s) front += squad_player(t, s).flag == 0 ? 1 : 0;
+        EXPECT_EQ(squad_player(t, 1).flag, 0) << "the goalkeeper stands in front";
         EXPECT_EQ(front, 6) << "six in front with the goalkeeper, at most five behind";
-        EXPECT_EQ(slot(t, 12).status, STATUS_ON_BENCH);
-        EXPECT_DOUBLE_EQ(slot(t, 12).x, COACH_X);
+        EXPECT_EQ(squad_player(t, 12).status, STATUS_ON_BENCH);
+        EXPECT_DOUBLE_EQ(squad_player(t, 12).x, COACH_X);
     }
     ASSERT_GT(run_until_queued(intro, 5000), 0);
     EXPECT_EQ(drain(), std::vector{new_screen(37)});
     EXPECT_GE(intro.dly, INTRO_LINED_UP_SUB_STEPS);
     EXPECT_LT(intro.dly, INTRO_LINED_UP_SUB_STEPS + SUB_STEPS) << "tested once per update";
     EXPECT_GT(intro.dly2, intro.dly) << "the wait starts when the walk is over, not at the start";
-    EXPECT_EQ(slot(0, 1).fmy, 16) << "goalkeepers pose on their own row";
+    EXPECT_EQ(squad_player(0, 1).fmy, 16) << "goalkeepers pose on their own row";
 }
 
 TEST(PhaseKickOff, FormationGivesTheKickingRowsToTheKickingTeam) {
     set_up();
     set_kick_off_positions(1); // team 1 defends the top goal (side -1)
-    EXPECT_DOUBLE_EQ(slot(1, 11).tx, 10);
-    EXPECT_DOUBLE_EQ(slot(1, 11).ty, -10);
-    EXPECT_DOUBLE_EQ(slot(1, 1).ty, -630);
-    EXPECT_DOUBLE_EQ(slot(0, 2).tx, 240) << "the other rows, mirrored for the bottom goal";
-    EXPECT_DOUBLE_EQ(slot(0, 2).ty, 370);
-    EXPECT_DOUBLE_EQ(slot(0, 1).ty, 630);
+    EXPECT_DOUBLE_EQ(squad_player(1, 11).tx, 10);
+    EXPECT_DOUBLE_EQ(squad_player(1, 11).ty, -10);
+    EXPECT_DOUBLE_EQ(squad_player(1, 1).ty, -630);
+    EXPECT_DOUBLE_EQ(squad_player(0, 2).tx, 240) << "the other rows, mirrored for the bottom goal";
+    EXPECT_DOUBLE_EQ(squad_player(0, 2).ty, 370);
+    EXPECT_DOUBLE_EQ(squad_player(0, 1).ty, 630);
 }
 
 TEST(PhaseKickOff, LineUpEndsOnceEverybodyStandsAndKeepersArePositioning) {
@@ -55,19 +55,19 @@ TEST(PhaseKickOff, LineUpEndsOnceEverybodyStandsAndKeepersArePositioning) {
     match_status.kick_off_team = 0;
     t_match_starting_positions lineup;
     EXPECT_EQ(match_status.event, t_match_status::INTRO);
-    EXPECT_DOUBLE_EQ(slot(0, 5).speed, 120);
+    EXPECT_DOUBLE_EQ(squad_player(0, 5).speed, 120);
     ASSERT_GT(run_until_queued(lineup, 3000), 0);
     EXPECT_EQ(drain(), std::vector{new_screen(38)});
-    EXPECT_TRUE(slot(0, 1).brain->in_state("state_positioning"));
-    EXPECT_TRUE(slot(1, 7).brain->in_state("state_stand_run"));
-    EXPECT_NEAR(slot(0, 11).x, slot(0, 11).tx, 1);
+    EXPECT_TRUE(squad_player(0, 1).brain->in_state("state_positioning"));
+    EXPECT_TRUE(squad_player(1, 7).brain->in_state("state_stand_run"));
+    EXPECT_NEAR(squad_player(0, 11).x, squad_player(0, 11).tx, 1);
 }
 
 TEST(PhaseKickOff, WhoeverStandsInGoalKeepsGoalAndTheLineUpEnds) {
     set_up();
     match_status.kick_off_team = 0;
     // A right-back put in goal by the team editor, still running from when he was last steered.
-    t_player& stand_in = slot(0, 1);
+    t_player& stand_in = squad_player(0, 1);
     stand_in.pt = ROLE_RIGHT_BACK;
     stand_in.v = 120;
     stand_in.a = 90;
@@ -103,7 +103,7 @@ TEST(PhaseKickOff, ComputerKicksOffByItselfOneSecondAfterEntryInTheFacedDirectio
 
 TEST(PhaseKickOff, HumanSideWaitsAndPlayBeginsOnlyBeyondTenUnits) {
     set_up();
-    team(0).control = CONTROL_PLAYER;
+    team_at(0).control = CONTROL_PLAYER;
     match_status.kick_off_team = 0;
     t_match_kick_off kick_off;
     EXPECT_EQ(run_until_queued(kick_off, 400), -1) << "no automatic kick for a side played from a device";
@@ -129,7 +129,7 @@ TEST(PhaseGoal, TheTeamThatConcededKicksOffAfterThreeSecondsWithTheBallStill) {
     EXPECT_EQ(drain(), std::vector{new_screen(37)});
     EXPECT_DOUBLE_EQ(ball.x, 0);
     EXPECT_DOUBLE_EQ(ball.y, 0);
-    EXPECT_DOUBLE_EQ(slot(0, 9).fmx, goal.cel) << "the scorer faces his run";
+    EXPECT_DOUBLE_EQ(squad_player(0, 9).fmx, goal.cel) << "the scorer faces his run";
 }
 
 TEST(PhaseGoal, AutomaticReplayIsAskedForOnceThenTheLineUpFollows) {
@@ -154,8 +154,8 @@ TEST(PhaseGoal, OwnGoalScorerHangsHisHead) {
     goals.push_back(t_goal{ref(0, 4), 20, 1});
     t_match_goal goal;
     goal.update();
-    EXPECT_DOUBLE_EQ(slot(0, 4).fmx, 3);
-    EXPECT_DOUBLE_EQ(slot(0, 4).fmy, 14);
+    EXPECT_DOUBLE_EQ(squad_player(0, 4).fmx, 3);
+    EXPECT_DOUBLE_EQ(squad_player(0, 4).fmy, 14);
 }
 
 TEST(PhaseHalfTime, StopLasts1441SubStepsAndTheClockShowsFortyFive) {
@@ -168,7 +168,7 @@ TEST(PhaseHalfTime, StopLasts1441SubStepsAndTheClockShowsFortyFive) {
     EXPECT_EQ(match_status.timer, 90000) << "45:00 of a three-minute match";
     EXPECT_EQ(match_status.period, t_match_status::UNDEFINED);
     EXPECT_EQ(match_status.event, t_match_status::HALF_TIME);
-    EXPECT_DOUBLE_EQ(slot(1, 3).tx, 570);
+    EXPECT_DOUBLE_EQ(squad_player(1, 3).tx, 570);
     ASSERT_GT(run_until_queued(walk_off, 3000), 0);
     EXPECT_EQ(drain(), std::vector{new_screen(55)});
 }
@@ -178,8 +178,8 @@ TEST(PhaseHalfTime, BreakChangesEndsAndTheOtherTeamKicksOffTheSecondHalf) {
     match_status.coin_toss = 0;
     match_status.timer = 90000;
     t_match_half_time_wait wait;
-    EXPECT_EQ(team(0).side, -1);
-    EXPECT_EQ(team(1).side, 1);
+    EXPECT_EQ(team_at(0).side, -1);
+    EXPECT_EQ(team_at(1).side, 1);
     EXPECT_EQ(match_status.kick_off_team, 1);
     EXPECT_EQ(run_until_queued(wait, 400), 251) << "more than 3000 sub-steps";
     EXPECT_EQ(drain(), std::vector{new_screen(37)});
@@ -219,14 +219,14 @@ TEST(PhaseFullTime, ExtraTimeTossesAgainAndTheLoserKicksOffTheSecondHalf) {
     EXPECT_EQ(match_status.period, t_match_status::FIRST_EXTRA_TIME);
     EXPECT_EQ(match_status.timer, THREE_MINUTES);
     EXPECT_EQ(match_status.kick_off_team, match_status.coin_toss);
-    EXPECT_EQ(team(0).side, -team(1).side);
+    EXPECT_EQ(team_at(0).side, -team_at(1).side);
     EXPECT_DOUBLE_EQ(ball.x, 0);
-    const int side0 = team(0).side;
+    const int side0 = team_at(0).side;
 
     t_match_half_extra_time_stop half;
     ASSERT_EQ(run_until_queued(half, 500), 121);
     EXPECT_EQ(drain(), std::vector{new_screen(37)});
-    EXPECT_EQ(team(0).side, -side0);
+    EXPECT_EQ(team_at(0).side, -side0);
     EXPECT_EQ(match_status.kick_off_team, 1 - match_status.coin_toss);
     EXPECT_EQ(match_status.period, t_match_status::SECOND_EXTRA_TIME);
     EXPECT_EQ(match_status.timer, 210000);

@@ -81,7 +81,7 @@ TEST(PitchWeather, IntensityFollowsTheDrawAndTheCaps) {
 }
 
 TEST(MatchClock, MinuteIsHeldAtTheEndOfEachPeriod) {
-    match_status = t_match_status{};
+    reset_match_state();
     match_status.length = 180000;
     match_status.period = t_match_status::FIRST_HALF;
     match_status.timer = 90000;
@@ -141,8 +141,7 @@ TEST(MatchGoals, OwnGoalWhenTheLastTouchWasTheDefenders) {
     match_teams = {home, away};
     auto striker = home->new_player();
     auto defender = away->new_player();
-    goals.clear();
-    match_status = t_match_status{};
+    reset_match_state();
     match_status.length = 180000;
     match_status.period = 1;
     match_status.timer = 30000;

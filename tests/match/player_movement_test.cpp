@@ -18,12 +18,12 @@ protected:
 
 TEST_F(PlayerMovement, NobodyMovesWhenAllStandOnTheirTargets) {
     EXPECT_FALSE(move_players(1, 0));
-    slot(1, 4).tx += 30;
+    squad_player(1, 4).tx += 30;
     EXPECT_TRUE(move_players(1, 0));
 }
 
 TEST_F(PlayerMovement, PlayerOnHisTargetFacesTheBall) {
-    t_player& p = slot(0, 7);
+    t_player& p = squad_player(0, 7);
     ball.set_position(p.x, p.y - 50, 0); // straight up the screen
     p.a = 0;
     move_players(1, 0);
@@ -34,7 +34,7 @@ TEST_F(PlayerMovement, PlayerOnHisTargetFacesTheBall) {
 }
 
 TEST_F(PlayerMovement, RunsFastFarAndWalksTheLastUnits) {
-    t_player& p = slot(0, 7);
+    t_player& p = squad_player(0, 7);
     const double x0 = p.x;
     p.tx = p.x + 100;
     move_players(1, 0);
@@ -49,7 +49,7 @@ TEST_F(PlayerMovement, RunsFastFarAndWalksTheLastUnits) {
 }
 
 TEST_F(PlayerMovement, RunningCyclesTheAnimationRows) {
-    t_player& p = slot(0, 7);
+    t_player& p = squad_player(0, 7);
     p.tx = p.x;
     p.ty = p.y + 400;
     double low = 10, high = -10;
@@ -66,8 +66,8 @@ TEST_F(PlayerMovement, RunningCyclesTheAnimationRows) {
 }
 
 TEST_F(PlayerMovement, ControlledPlayerFollowsTheStick) {
-    t_player& p = slot(0, 7);
-    team(0).controlled = ref(0, 7);
+    t_player& p = squad_player(0, 7);
+    team_at(0).controlled = ref(0, 7);
     hold(0, 1, 1, 0);
     move_players(1, 0);
     EXPECT_EQ(p.v, 120);
@@ -89,7 +89,7 @@ TEST_F(PlayerMovement, ControlledPlayerFollowsTheStick) {
 
 TEST_F(PlayerMovement, BoundsAroundThePitchAndTheGoals) {
     const auto end_y = [&](double x) {
-        t_player& p = slot(0, 7);
+        t_player& p = squad_player(0, 7);
         p.x = x;
         p.y = 600;
         p.tx = x;
@@ -101,7 +101,7 @@ TEST_F(PlayerMovement, BoundsAroundThePitchAndTheGoals) {
     EXPECT_EQ(end_y(70), 640);   // at the posts
     EXPECT_EQ(end_y(20), 645);   // into the goal mouth
     EXPECT_EQ(end_y(-77.5), 640); // truncated |x| = 77 is not beyond 77
-    t_player& p = slot(0, 7);
+    t_player& p = squad_player(0, 7);
     p.x = 400;
     p.y = 0;
     p.tx = 900;
@@ -115,12 +115,12 @@ TEST_F(PlayerMovement, BoundsAroundThePitchAndTheGoals) {
 }
 
 TEST_F(PlayerMovement, SubstitutedPlayerIsParkedAndBenchSits) {
-    t_player& off = slot(0, 4);
+    t_player& off = squad_player(0, 4);
     off.status = STATUS_SUBSTITUTED;
     move_players(1, 0);
     EXPECT_EQ(off.x, PARKED_X);
     EXPECT_EQ(off.tx, PARKED_X);
-    t_player& bench = slot(0, 13);
+    t_player& bench = squad_player(0, 13);
     bench.a = 200;
     move_players(1, 0);
     EXPECT_EQ(bench.fmx, 0);
@@ -128,7 +128,7 @@ TEST_F(PlayerMovement, SubstitutedPlayerIsParkedAndBenchSits) {
 }
 
 TEST_F(PlayerMovement, KeeperLogicHandsTheKeeperToHisBrain) {
-    t_player& keeper = slot(0, 1);
+    t_player& keeper = squad_player(0, 1);
     keeper.brain->set_state("state_positioning");
     keeper.tx = keeper.x + 40;
     keeper.fmy = 8; // his brain owns the picture
@@ -143,7 +143,7 @@ TEST_F(PlayerMovement, KeeperLogicHandsTheKeeperToHisBrain) {
     // Positioning animates over three rows only.
     EXPECT_LT(keeper.fmy, 3);
     // A controlled keeper is steered, not thinking.
-    team(0).controlled = ref(0, 1);
+    team_at(0).controlled = ref(0, 1);
     hold(0, -1, 0, 0);
     move_players(1, 1);
     EXPECT_EQ(keeper.brain->active_state->timer, 1);
@@ -151,7 +151,7 @@ TEST_F(PlayerMovement, KeeperLogicHandsTheKeeperToHisBrain) {
 }
 
 TEST_F(PlayerMovement, JumpingPlayerFallsBackToTheGrass) {
-    t_player& p = slot(0, 7);
+    t_player& p = squad_player(0, 7);
     p.vz = 40;
     run(10);
     EXPECT_GT(p.z, 0);

@@ -44,14 +44,14 @@ public:
         seed_rnd(seed);
         for (int t = 0; t < 2; ++t) {
             for (int s = 1; s <= 11; ++s) {
-                t_player& p = slot(t, s);
+                t_player& p = squad_player(t, s);
                 p.speed = p.speed_running = (s % 3 == 0) ? 148 : 120;
                 p.sh = rand(0, 7);
                 p.fi = rand(0, 7);
                 p.bc = rand(0, 1);
                 p.skill_keeper = rand(0, 7);
             }
-            slot(t, 1).brain->set_state("state_positioning");
+            squad_player(t, 1).brain->set_state("state_positioning");
         }
         restart(0, 0);
     }
@@ -61,15 +61,15 @@ public:
         player_time = {};
         const auto t0 = clock::now();
         for (int i = 0; i < 2; ++i) {
-            t_input& in = inputs[static_cast<size_t>(i)];
+            t_input& in = input_of(i);
             input_shift(i);
             computer_controller(i);
             in.angle = static_cast<int>(atan2_deg(in.y1, in.x1));
         }
         player_time += clock::now() - t0;
         for (int i = 0; i < 2; ++i) {
-            const t_input& in = inputs[static_cast<size_t>(i)];
-            const auto& c = team(i).controlled;
+            const t_input& in = input_of(i);
+            const auto& c = team_at(i).controlled;
             if (team_of(ball.owner) != i || (in.x1 == 0 && in.y1 == 0) || !c) continue;
             ball.v = c->v;
             const double d = distance(c->x, c->y, ball.x, ball.y);
@@ -77,13 +77,13 @@ public:
             if (d <= 8) ball.a = in.angle;
         }
         for (int i = 0; i < 2; ++i) {
-            t_input& in = inputs[static_cast<size_t>(i)];
+            t_input& in = input_of(i);
             const int before = in.fired;
             const auto k0 = clock::now();
             update_kick(i);
             player_time += clock::now() - k0;
             if (before == 0 && in.fired == 1)
-                kick_depth[static_cast<size_t>(i)] = static_cast<int>(std::trunc(-team(i).side * ball.y));
+                kick_depth[static_cast<size_t>(i)] = static_cast<int>(std::trunc(-team_at(i).side * ball.y));
             // A kick ends struck, or early when the ball it sped up runs away from the kicker.
             if (before == 1 && in.fired != 1 && ball.v >= PASS_SPEED) {
                 ++kicks;
@@ -96,7 +96,7 @@ public:
             if (!sub_step()) break;
         const auto f0 = clock::now();
         for (int t = 0; t < 2; ++t)
-            for (int s = 1; s <= 11; ++s) slot(t, s).update_frame_distance();
+            for (int s = 1; s <= 11; ++s) squad_player(t, s).update_frame_distance();
         player_time += clock::now() - f0;
         if (ball.owner) ++owned_updates[static_cast<size_t>(team_of(ball.owner))];
     }
@@ -112,9 +112,9 @@ private:
         ball.update_zone();
         ball.update_prediction();
         for (int i = 0; i < 2; ++i) {
-            t_input& in = inputs[static_cast<size_t>(i)];
+            t_input& in = input_of(i);
             in = t_input{};
-            team(i).controlled = nullptr;
+            team_at(i).controlled = nullptr;
         }
     }
 
@@ -124,14 +124,14 @@ private:
         ball.update();
         if (ball.side.y != 0) {
             const int defending = match_teams[0]->side == ball.side.y ? 0 : 1;
-            const t_player& kp = slot(defending, 1);
+            const t_player& kp = squad_player(defending, 1);
             if (trace_goals && std::fabs(ball.y - kp.y) < 2 && std::fabs(ball.y0 - kp.y) >= 2) {
                 const int ex = static_cast<int>(round_half_away(ball.x - kp.x));
                 const int ey = static_cast<int>(round_half_away(ball.y - kp.y - ball.z + kp.z));
                 std::cout << "cross ex " << ex << " ey " << ey << " fmx " << kp.fmx << " fmy " << kp.fmy << " colour "
                           << std::hex << keeper_collision_colour(kp.fmx, kp.fmy, ex, ey) << std::dec << "\n";
             }
-            const bool caught = slot(defending, 1).keeper_collision() != 0;
+            const bool caught = squad_player(defending, 1).keeper_collision() != 0;
             if (!caught && ball.owner_last != before_last && ball.owner_last && ball.owner_last->pt == 0) ++saves;
             if (caught) {
                 ++catches;
@@ -145,7 +145,7 @@ private:
             if (static_cast<int>(ball.x) >= -71 && static_cast<int>(ball.x) <= 71 && ball.z <= 33) {
                 ++goals;
                 if (trace_goals) {
-                    const t_player& k = slot(match_teams[0]->side == ball.side.y ? 0 : 1, 1);
+                    const t_player& k = squad_player(match_teams[0]->side == ball.side.y ? 0 : 1, 1);
                     std::cout << "goal x " << ball.x << " z " << ball.z << " v " << ball.v << " owner "
                               << (ball.owner ? team_of(ball.owner) : -1) << " last keeper "
                               << (ball.owner_last && ball.owner_last->pt == 0) << " keeper " << k.x << "," << k.y
@@ -163,21 +163,21 @@ private:
             restart(sign(ball.x) * 450, ball.y);
             return false;
         }
-        const std::array<bool, 2> keeper_diving{!slot(0, 1).brain->in_state("state_positioning"),
-                                                !slot(1, 1).brain->in_state("state_positioning")};
+        const std::array<bool, 2> keeper_diving{!squad_player(0, 1).brain->in_state("state_positioning"),
+                                                !squad_player(1, 1).brain->in_state("state_positioning")};
         const auto m0 = clock::now();
         move_players(1, 1);
         player_time += clock::now() - m0;
         for (int t = 0; t < 2; ++t)
-            if (!keeper_diving[static_cast<size_t>(t)] && !slot(t, 1).brain->in_state("state_positioning")) ++dives;
+            if (!keeper_diving[static_cast<size_t>(t)] && !squad_player(t, 1).brain->in_state("state_positioning")) ++dives;
         if (ball.owner_last != before_last && ball.owner_last && ball.owner_last->pt == 0 && !ball.owner) ++saves;
         const auto n0 = clock::now();
         match_teams[0]->find_nearest();
         match_teams[1]->find_nearest();
         player_time += clock::now() - n0;
         for (int i = 0; i < 2; ++i) {
-            t_team& t = team(i);
-            const t_input& in = inputs[static_cast<size_t>(i)];
+            t_team& t = team_at(i);
+            const t_input& in = input_of(i);
             if (team_of(ball.owner) != i && in.fire11 != 0 && in.fired == 0) t.controlled = t.nearest_1;
             // Off-screen switching, with a 1024 x 768 view centred on the ball.
             if (t.controlled && (std::fabs(t.controlled->x - ball.x) > 512 || std::fabs(t.controlled->y - ball.y) > 384))

@@ -27,7 +27,7 @@ TEST(PlayerOpenPlay, LongComputerMatchStaysInBoundsAndPlaysFootball) {
         ASSERT_GE(ball.z, 0);
         for (int t = 0; t < 2; ++t)
             for (int s = 1; s <= 11; ++s) {
-                const t_player& p = slot(t, s);
+                const t_player& p = squad_player(t, s);
                 ASSERT_TRUE(finite_player(p)) << u << " " << t << " " << s;
                 ASSERT_LE(std::fabs(p.x), 560) << u;
                 ASSERT_LE(std::fabs(p.y), 690) << u;

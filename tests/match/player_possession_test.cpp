@@ -10,10 +10,10 @@ class PlayerPossession : public ::testing::Test {
 protected:
     void SetUp() override { build_match(); }
     void near_ball(int t, int s, double dx) {
-        slot(t, s).x = ball.x + dx;
-        slot(t, s).y = ball.y;
-        team(t).nearest_1 = ref(t, s);
-        team(t).controlled = ref(t, s);
+        squad_player(t, s).x = ball.x + dx;
+        squad_player(t, s).y = ball.y;
+        team_at(t).nearest_1 = ref(t, s);
+        team_at(t).controlled = ref(t, s);
     }
 };
 } // namespace
@@ -22,8 +22,8 @@ TEST_F(PlayerPossession, ContestedBallStaysWithThePlayerNearerToIt) {
     ball.set_position(10, 20, 0);
     near_ball(0, 7, -5);
     near_ball(1, 7, 6);
-    slot(0, 7).fmx = 0; // facing each other: the ball is put between them
-    slot(1, 7).fmx = 4;
+    squad_player(0, 7).fmx = 0; // facing each other: the ball is put between them
+    squad_player(1, 7).fmx = 4;
     for (int step = 0; step < 5; ++step) {
         update_possession(0);
         update_possession(1);
@@ -31,8 +31,8 @@ TEST_F(PlayerPossession, ContestedBallStaysWithThePlayerNearerToIt) {
         EXPECT_TRUE(ball.owner_last == ref(0, 7));
     }
     // Team 1 steps in between, nearer, and turns away with it: team 0 cannot take it back.
-    slot(1, 7).x = ball.x - 1;
-    slot(1, 7).fmx = 0;
+    squad_player(1, 7).x = ball.x - 1;
+    squad_player(1, 7).fmx = 0;
     update_possession(1);
     EXPECT_TRUE(ball.owner == ref(1, 7));
     for (int step = 0; step < 5; ++step) {
@@ -47,10 +47,10 @@ TEST_F(PlayerPossession, TakenBallSitsBeforeTheFeetWithHisRun) {
     ball.vz = -50;
     ball.s = 2;
     near_ball(0, 7, -6);
-    slot(0, 7).fmx = 2; // facing +y
-    slot(0, 7).v = 100;
-    slot(0, 7).a = 90;
-    slot(0, 7).bc = 0;
+    squad_player(0, 7).fmx = 2; // facing +y
+    squad_player(0, 7).v = 100;
+    squad_player(0, 7).a = 90;
+    squad_player(0, 7).bc = 0;
     update_possession(0);
     ASSERT_EQ(ball.owner, ref(0, 7));
     EXPECT_NEAR(ball.x, -6, 1e-9);
@@ -66,7 +66,7 @@ TEST_F(PlayerPossession, BallControlPutsItOnTheGrass) {
     ball.set_position(0, 0, 10);
     ball.vz = 6;
     near_ball(0, 7, -3);
-    slot(0, 7).bc = 1;
+    squad_player(0, 7).bc = 1;
     update_possession(0);
     EXPECT_EQ(ball.z, 0);
     EXPECT_EQ(ball.vz, 0);
@@ -99,7 +99,7 @@ TEST_F(PlayerPossession, OwnerLosesABallThatRunsAway) {
     near_ball(0, 7, -3);
     update_possession(0);
     ASSERT_EQ(ball.owner, ref(0, 7));
-    team(0).nearest_1 = ref(0, 8); // far away
+    team_at(0).nearest_1 = ref(0, 8); // far away
     ball.x = -3 + 10.5;
     update_possession(0);
     EXPECT_EQ(ball.owner, nullptr);
@@ -111,18 +111,18 @@ TEST_F(PlayerPossession, NoTakingDuringAKickOrWithoutAControlledPlayer) {
     update_possession(0);
     EXPECT_EQ(ball.owner, nullptr);
     inputs[0].fire_time = 0;
-    team(0).controlled = nullptr;
+    team_at(0).controlled = nullptr;
     inputs[0].fire11 = 1;
     update_possession(0);
     EXPECT_EQ(ball.owner, nullptr);
-    EXPECT_EQ(team(0).controlled, nullptr);
+    EXPECT_EQ(team_at(0).controlled, nullptr);
 }
 
 TEST_F(PlayerPossession, CloseNearestPlayerTakesControlWhenFireIsUp) {
     near_ball(0, 7, -6.5);
-    team(0).controlled = nullptr;
+    team_at(0).controlled = nullptr;
     update_possession(0);
-    EXPECT_EQ(team(0).controlled, ref(0, 7));
+    EXPECT_EQ(team_at(0).controlled, ref(0, 7));
     EXPECT_EQ(ball.owner, nullptr); // controlling is not owning yet
     update_possession(0);
     EXPECT_EQ(ball.owner, ref(0, 7));
@@ -132,33 +132,33 @@ TEST(PlayerNearest, StartsWithTheSecondOnATieAndKeepsListOrder) {
     build_match();
     ball.set_position(0, 0, 0);
     for (int s = 1; s <= 11; ++s) {
-        slot(0, s).x = 300;
-        slot(0, s).y = 300;
+        squad_player(0, s).x = 300;
+        squad_player(0, s).y = 300;
     }
-    slot(0, 2).x = slot(0, 3).x = 50; // positions 1 and 2 tie
-    slot(0, 2).y = slot(0, 3).y = 0;
-    team(0).find_nearest();
-    EXPECT_EQ(team(0).nearest_1, ref(0, 3));
-    EXPECT_EQ(team(0).nearest_2, ref(0, 2));
+    squad_player(0, 2).x = squad_player(0, 3).x = 50; // positions 1 and 2 tie
+    squad_player(0, 2).y = squad_player(0, 3).y = 0;
+    team_at(0).find_nearest();
+    EXPECT_EQ(team_at(0).nearest_1, ref(0, 3));
+    EXPECT_EQ(team_at(0).nearest_2, ref(0, 2));
 
-    slot(0, 6).x = 40; // strictly nearer: first
-    slot(0, 6).y = 0;
-    slot(0, 9).x = 50; // a tie does not replace
-    slot(0, 9).y = 0;
-    team(0).find_nearest();
-    EXPECT_EQ(team(0).nearest_1, ref(0, 6));
-    EXPECT_EQ(team(0).nearest_2, ref(0, 3));
+    squad_player(0, 6).x = 40; // strictly nearer: first
+    squad_player(0, 6).y = 0;
+    squad_player(0, 9).x = 50; // a tie does not replace
+    squad_player(0, 9).y = 0;
+    team_at(0).find_nearest();
+    EXPECT_EQ(team_at(0).nearest_1, ref(0, 6));
+    EXPECT_EQ(team_at(0).nearest_2, ref(0, 3));
 }
 
 TEST(PlayerNearest, KeeperCountsOnlyAfterHisTeamTouchedTheBall) {
     build_match();
     ball.set_position(0, 600, 0);
-    team(0).find_nearest();
-    EXPECT_NE(team(0).nearest_1, ref(0, 1));
+    team_at(0).find_nearest();
+    EXPECT_NE(team_at(0).nearest_1, ref(0, 1));
     ball.owner_last = ref(1, 9);
-    team(0).find_nearest();
-    EXPECT_NE(team(0).nearest_1, ref(0, 1));
+    team_at(0).find_nearest();
+    EXPECT_NE(team_at(0).nearest_1, ref(0, 1));
     ball.owner_last = ref(0, 4);
-    team(0).find_nearest();
-    EXPECT_EQ(team(0).nearest_1, ref(0, 1));
+    team_at(0).find_nearest();
+    EXPECT_EQ(team_at(0).nearest_1, ref(0, 1));
 }

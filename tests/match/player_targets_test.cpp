@@ -12,13 +12,13 @@ TEST(PlayerTargets, TacticsAreMirroredForEachSide) {
     ball.update_zone();
     set_tactics_targets(0);
     const t_vec2d right_back = tactics[0].target[1][17];
-    EXPECT_EQ(slot(0, 2).tx, -right_back.x);
-    EXPECT_EQ(slot(0, 2).ty, -right_back.y);
-    EXPECT_EQ(slot(1, 2).tx, right_back.x);
-    EXPECT_EQ(slot(1, 2).ty, right_back.y);
+    EXPECT_EQ(squad_player(0, 2).tx, -right_back.x);
+    EXPECT_EQ(squad_player(0, 2).ty, -right_back.y);
+    EXPECT_EQ(squad_player(1, 2).tx, right_back.x);
+    EXPECT_EQ(squad_player(1, 2).ty, right_back.y);
     // Defenders stand between the ball and their own goal.
-    EXPECT_GT(slot(0, 2).ty, 0);
-    EXPECT_LT(slot(1, 2).ty, 0);
+    EXPECT_GT(squad_player(0, 2).ty, 0);
+    EXPECT_LT(squad_player(1, 2).ty, 0);
 }
 
 TEST(PlayerTargets, BallNearOneGoalUsesMirroredZones) {
@@ -28,16 +28,16 @@ TEST(PlayerTargets, BallNearOneGoalUsesMirroredZones) {
     set_tactics_targets(0);
     const t_vec2d back_home = tactics[0].target[9][17 - 16];
     const t_vec2d forward_away = tactics[0].target[9][17 + 16];
-    EXPECT_EQ(slot(0, 10).ty, -back_home.y);
-    EXPECT_EQ(slot(1, 10).ty, forward_away.y);
-    EXPECT_EQ(slot(1, 10).tx, forward_away.x);
+    EXPECT_EQ(squad_player(0, 10).ty, -back_home.y);
+    EXPECT_EQ(squad_player(1, 10).ty, forward_away.y);
+    EXPECT_EQ(squad_player(1, 10).tx, forward_away.x);
     // Everybody moved towards the goal at y = +640.
-    EXPECT_GT(slot(0, 10).ty, 0);
-    EXPECT_GT(slot(1, 10).ty, 0);
+    EXPECT_GT(squad_player(0, 10).ty, 0);
+    EXPECT_GT(squad_player(1, 10).ty, 0);
     set_tactics_targets(1);
-    EXPECT_EQ(slot(0, 10).ty, -tactics[0].target[9][17].y);
+    EXPECT_EQ(squad_player(0, 10).ty, -tactics[0].target[9][17].y);
     // The keepers are left to their own behaviour.
-    EXPECT_EQ(slot(0, 1).tx, 0);
+    EXPECT_EQ(squad_player(0, 1).tx, 0);
 }
 
 TEST(PlayerTargets, ChaserMeetsTheBallOnItsPath) {
@@ -45,30 +45,30 @@ TEST(PlayerTargets, ChaserMeetsTheBallOnItsPath) {
     ball.set_position(0, 0, 0);
     ball.v = 200;
     ball.a = 0;
-    team(1).nearest_1 = ref(1, 7);
-    slot(1, 7).x = 100;
-    slot(1, 7).y = 30;
+    team_at(1).nearest_1 = ref(1, 7);
+    squad_player(1, 7).x = 100;
+    squad_player(1, 7).y = 30;
     set_chase_targets();
-    EXPECT_NEAR(slot(1, 7).tx, 100, 1e-9);
-    EXPECT_NEAR(slot(1, 7).ty, 0, 1e-9);
+    EXPECT_NEAR(squad_player(1, 7).tx, 100, 1e-9);
+    EXPECT_NEAR(squad_player(1, 7).ty, 0, 1e-9);
     // Standing on the path: straight at the ball.
-    slot(1, 7).y = 0.5;
+    squad_player(1, 7).y = 0.5;
     set_chase_targets();
-    EXPECT_EQ(slot(1, 7).tx, 0);
-    EXPECT_EQ(slot(1, 7).ty, 0);
+    EXPECT_EQ(squad_player(1, 7).tx, 0);
+    EXPECT_EQ(squad_player(1, 7).ty, 0);
 }
 
 TEST(PlayerTargets, TeamWithTheBallAndKeepersDoNotChase) {
     build_match();
     give_ball(0, 7, 0, 0);
-    slot(0, 7).tx = 55;
+    squad_player(0, 7).tx = 55;
     set_chase_targets();
-    EXPECT_EQ(slot(0, 7).tx, 55);
+    EXPECT_EQ(squad_player(0, 7).tx, 55);
     ball.set_owner(nullptr);
-    team(1).nearest_1 = ref(1, 1);
-    slot(1, 1).tx = 3;
+    team_at(1).nearest_1 = ref(1, 1);
+    squad_player(1, 1).tx = 3;
     set_chase_targets();
-    EXPECT_EQ(slot(1, 1).tx, 3);
+    EXPECT_EQ(squad_player(1, 1).tx, 3);
 }
 
 TEST(PlayerTargets, BestReceiverIsTheMateInTheBallsCourse) {
@@ -78,35 +78,35 @@ TEST(PlayerTargets, BestReceiverIsTheMateInTheBallsCourse) {
     ball.v = 150;
     ball.a = 0;
     for (int s = 1; s <= 11; ++s) {
-        slot(0, s).x = -300;
-        slot(0, s).y = 50.0 * s;
+        squad_player(0, s).x = -300;
+        squad_player(0, s).y = 50.0 * s;
     }
-    slot(0, 5).x = 200;
-    slot(0, 5).y = 20;
-    slot(0, 8).x = 50;
-    slot(0, 8).y = 0;
-    team(0).nearest_1 = ref(0, 8); // the kicker himself is never his own receiver
+    squad_player(0, 5).x = 200;
+    squad_player(0, 5).y = 20;
+    squad_player(0, 8).x = 50;
+    squad_player(0, 8).y = 0;
+    team_at(0).nearest_1 = ref(0, 8); // the kicker himself is never his own receiver
     EXPECT_EQ(best_receiver(0), 5);
     // The defending side's best receiver is the man in the way: he intercepts.
-    team(0).nearest_1 = ref(0, 3);
+    team_at(0).nearest_1 = ref(0, 3);
     set_chase_targets();
-    EXPECT_NEAR(slot(0, 8).ty, 0, 1e-9);
+    EXPECT_NEAR(squad_player(0, 8).ty, 0, 1e-9);
 }
 
 TEST(PlayerTargets, AimCorrectionIsSignedTowardsTheMateAhead) {
     build_match();
     for (int s = 1; s <= 11; ++s) {
-        slot(0, s).x = 0;
-        slot(0, s).y = 500; // behind
+        squad_player(0, s).x = 0;
+        squad_player(0, s).y = 500; // behind
     }
-    team(0).nearest_1 = ref(0, 7);
-    team(0).controlled = ref(0, 7);
-    slot(0, 7).x = 0;
-    slot(0, 7).y = 0;
-    slot(0, 7).a = 270;
-    slot(0, 9).x = 20;
-    slot(0, 9).y = -200;
+    team_at(0).nearest_1 = ref(0, 7);
+    team_at(0).controlled = ref(0, 7);
+    squad_player(0, 7).x = 0;
+    squad_player(0, 7).y = 0;
+    squad_player(0, 7).a = 270;
+    squad_player(0, 9).x = 20;
+    squad_player(0, 9).y = -200;
     EXPECT_EQ(aim_correction(0), 5); // -84.3 degrees is 5.7 to the right of -90
-    slot(0, 9).x = -20;
+    squad_player(0, 9).x = -20;
     EXPECT_EQ(aim_correction(0), -5);
 }

@@ -7,8 +7,10 @@
 #include "core/settings.hpp"
 #include "football/tactics.hpp"
 #include "football/team.hpp"
-#include "match/keeper/keeper_states.hpp"
+#include "match/core/match_helpers.hpp"
+#include "match/core/match_setup.hpp"
 #include "match/core/match_state.hpp"
+#include "match/keeper/keeper_states.hpp"
 #include "platform/pixmap.hpp"
 #include "ui/input.hpp"
 
@@ -16,20 +18,16 @@ namespace player_test {
 
 constexpr int SQUAD = 16;
 
-inline void reset_input(t_input& in) { in = t_input{}; }
-
 // Stick and fire as the match acts on them (after the glitch filter).
 inline void hold(int team, int x, int y, int fire) {
-    t_input& in = inputs[static_cast<size_t>(team)];
+    t_input& in = input_of(team);
     in.x1 = x;
     in.y1 = y;
     in.fire11 = fire;
     in.angle = static_cast<int>(std::trunc(std::atan2(y, x) * 180.0 / 3.14159265358979323846));
 }
 
-inline t_player& slot(int team, int s) { return *match_players[static_cast<size_t>(team)][static_cast<size_t>(s)]; }
-inline std::shared_ptr<t_player> ref(int team, int s) { return match_players[static_cast<size_t>(team)][static_cast<size_t>(s)]; }
-inline t_team& team(int t) { return *match_teams[static_cast<size_t>(t)]; }
+inline std::shared_ptr<t_player> ref(int team, int s) { return squad_of(team)[static_cast<size_t>(s)]; }
 
 // Team 0 defends the bottom goal (side +1), team 1 the top one.
 inline void build_match(int bench = 5) {
@@ -39,13 +37,14 @@ inline void build_match(int bench = 5) {
         tactics_loaded = true;
     }
     if (!keeper_cd) keeper_cd = load_pixmap("images/keeper_cd.png");
+    reset_match_state();
     for (int t = 0; t < 2; ++t) {
         auto squad = std::make_shared<t_team>();
         squad->index = t;
         squad->side = t == 0 ? 1 : -1;
         squad->control = CONTROL_COMPUTER;
         squad->tactics = 0;
-        auto& list = match_players[static_cast<size_t>(t)];
+        auto& list = squad_of(t);
         list.assign(1, nullptr);
         for (int s = 1; s <= 11 + bench; ++s) {
             auto p = squad->new_player();
@@ -58,7 +57,6 @@ inline void build_match(int bench = 5) {
         }
         squad->size = static_cast<int>(squad->players.size());
         match_teams[static_cast<size_t>(t)] = squad;
-        reset_input(inputs[static_cast<size_t>(t)]);
     }
     ball.set_position(0, 0, 0);
     ball.a = 0;
@@ -66,16 +64,14 @@ inline void build_match(int bench = 5) {
     ball.owner_last = nullptr;
     ball.prediction = {};
     ball.update_zone();
-    match_status = t_match_status{};
     match_status.event = t_match_status::IN_GAME;
     grass.friction = 0.4;
     grass.bounce = 65;
-    wind = t_wind{};
     // Players on their tactical places for the centre zone, keepers on their lines.
     for (int t = 0; t < 2; ++t) {
-        const double side = match_teams[static_cast<size_t>(t)]->side;
+        const double side = team_at(t).side;
         for (int s = 1; s <= 11 + bench; ++s) {
-            t_player& p = slot(t, s);
+            t_player& p = squad_player(t, s);
             if (s == 1) {
                 p.x = 0;
                 p.y = 632 * side;
@@ -95,13 +91,13 @@ inline void build_match(int bench = 5) {
 
 // Gives the ball to a player standing at (x, y) who becomes his team's controlled nearest player.
 inline void give_ball(int t, int s, double x, double y) {
-    t_player& p = slot(t, s);
+    t_player& p = squad_player(t, s);
     p.x = x;
     p.y = y;
     ball.set_position(x, y, 0);
     ball.set_owner(ref(t, s));
-    team(t).controlled = ref(t, s);
-    team(t).nearest_1 = ref(t, s);
+    team_at(t).controlled = ref(t, s);
+    team_at(t).nearest_1 = ref(t, s);
 }
 
 } // namespace player_test

@@ -33,7 +33,7 @@ void set_up_replay() {
     settings.key[1].button_1 = 'C';
     settings.key[1].button_2 = 'V';
     // Team 0 is played on key set 0, team 1 by the computer.
-    team(0).control = CONTROL_PLAYER;
+    team_at(0).control = CONTROL_PLAYER;
     inputs[0].dev = 1;
     inputs[1].dev = 0;
 }
@@ -221,7 +221,7 @@ TEST(HighlightPlayback, SlowMotionAndEscape) {
 
 TEST(InstantReplay, ACoachWithADeviceSteersWithItsOwnStick) {
     set_up_replay();
-    team(1).control = CONTROL_COACH;
+    team_at(1).control = CONTROL_COACH;
     inputs[1].dev = 2;
     settings.key[1].key_left = 'A';
     t_match_replay replay;

@@ -5,6 +5,7 @@
 
 #include "match/core/match_helpers.hpp"
 #include "match/phases/phase_common.hpp"
+#include "match/set_pieces/restart_tuning.hpp"
 #include "match/set_pieces/set_piece_aim.hpp"
 #include "match/set_pieces/set_piece_corner.hpp"
 #include "match/set_pieces/set_piece_goal_kick.hpp"
@@ -28,15 +29,15 @@ t_input stick(int x, int y) {
 
 // Team t played from key set 0 with keys 1..6.
 void human(int t) {
-    team(t).control = CONTROL_PLAYER;
-    inputs[static_cast<size_t>(t)].dev = 1;
+    team_at(t).control = CONTROL_PLAYER;
+    input_of(t).dev = 1;
     settings.key[0] = t_key_set{UP, DOWN, LEFT, RIGHT, FIRE, FIRE2};
 }
 
 // A device nobody holds: the side waits for ever.
 void idle_human(int t) {
-    team(t).control = CONTROL_PLAYER;
-    inputs[static_cast<size_t>(t)].dev = 0;
+    team_at(t).control = CONTROL_PLAYER;
+    input_of(t).dev = 0;
 }
 } // namespace
 
@@ -136,7 +137,7 @@ TEST(SetPieceCorner, AttackersGetTheCornerAndItEndsBeyond22FromTheFlagPoint) {
 
     idle_human(1);
     t_match_corner_kick kick;
-    EXPECT_EQ(team(1).controlled, ball.owner);
+    EXPECT_EQ(team_at(1).controlled, ball.owner);
     EXPECT_DOUBLE_EQ(ball.owner->fmx, 5) << "diagonally into the pitch";
     kick.update();
     EXPECT_TRUE(action_queue->empty()) << "17 from the flag point at the start";
@@ -209,7 +210,7 @@ TEST(SetPieceKeeper, StopCountsAShotAndTheKeeperWaitsWhileAnOpponentStandsInTheA
     EXPECT_EQ(match_stats[1].shot, 1) << "the save counts as a shot of the attackers";
     EXPECT_EQ(match_status.event, t_match_status::GOALIE);
     EXPECT_EQ(ball.owner, ref(0, 1));
-    t_player& intruder = slot(1, 9);
+    t_player& intruder = squad_player(1, 9);
     for (int i = 0; i < 100; ++i) {
         intruder.x = intruder.tx = 50;
         intruder.y = intruder.ty = 560;
@@ -217,7 +218,7 @@ TEST(SetPieceKeeper, StopCountsAShotAndTheKeeperWaitsWhileAnOpponentStandsInTheA
         stop.update();
     }
     EXPECT_TRUE(action_queue->empty());
-    for (int s = 1; s <= 11; ++s) slot(1, s).x = slot(1, s).tx = 400; // everybody out wide
+    for (int s = 1; s <= 11; ++s) squad_player(1, s).x = squad_player(1, s).tx = 400; // everybody out wide
     ASSERT_GT(run_until_queued(stop, 50), 0);
     EXPECT_EQ(drain(), std::vector{new_screen(48)});
 
@@ -244,7 +245,7 @@ TEST(SetPieceKeeper, WithoutAKickPlayResumesAfter720SubStepsWithTheKeeperHolding
     EXPECT_EQ(run_until_queued(kick, 100), 61);
     EXPECT_EQ(drain(), std::vector{new_screen(39)});
     EXPECT_EQ(ball.owner, ref(1, 1));
-    EXPECT_EQ(team(1).controlled, ref(1, 1));
+    EXPECT_EQ(team_at(1).controlled, ref(1, 1));
     EXPECT_EQ(match_status.event, t_match_status::IN_GAME) << "waiting to kick counts as play";
 }
 

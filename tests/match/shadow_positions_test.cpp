@@ -80,7 +80,7 @@ protected:
         for (const auto& squad : match_players)
             for (const auto& p : squad)
                 if (p) p->data[0].x = 5000;
-        t_data& d = match_players[static_cast<size_t>(team_index)][static_cast<size_t>(s)]->data[0];
+        t_data& d = squad_of(team_index)[static_cast<size_t>(s)]->data[0];
         d.x = static_cast<float>(x);
         d.y = static_cast<float>(y);
         d.z = static_cast<float>(z);
@@ -155,5 +155,28 @@ TEST_F(ShadowPositions, BallShadowsFollowTheHeight) {
             expected.insert({CENTRE_X + 30 - 1 + 13, CENTRE_Y + pixel_of(-50 - 7 - 9.2)});
         }
         EXPECT_EQ(at, expected) << (time == TIME_NIGHT ? "night" : "day");
+    }
+}
+
+// The jumpers behind both goals stand there wherever the ball is, behind or in front of them.
+TEST_F(ShadowPositions, JumpersOfBothGoalsStayWhereverTheBallIs) {
+    constexpr int JUMPER_W = 10, JUMPER_H = 42;
+    match_images.jumper = create_image(JUMPER_W, JUMPER_H, 1, 0);
+    for (int y = 0; y < JUMPER_H; ++y)
+        for (int x = 0; x < JUMPER_W; ++x) lock_image(match_images.jumper).write_pixel(x, y, 0xFFFFFFFFu);
+    // Each pair's top edge (world y) brought to the centre of the screen in turn.
+    for (const int pair_top : {-724, 644}) {
+        replay_camera_y[0] = PITCH_ORIGIN_Y + pair_top - CENTRE_Y;
+        for (const float ball_y : {0.0f, -690.0f, -750.0f, 650.0f, 690.0f, 750.0f}) {
+            ball.data[0].y = ball_y;
+            cls();
+            t_still_phase phase;
+            phase.render();
+            std::set<std::pair<int, int>> at;
+            for (const auto& [x, y, sheet] : lit_spots()) at.insert({x, y});
+            for (const int jumper_x : {-92, 92})
+                EXPECT_EQ(at.count({CENTRE_X + jumper_x + JUMPER_W / 2, CENTRE_Y + JUMPER_H / 2}), 1u)
+                    << "jumper at " << jumper_x << "," << pair_top << " with the ball at y " << ball_y;
+        }
     }
 }

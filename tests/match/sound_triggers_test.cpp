@@ -7,6 +7,7 @@
 
 #include "core/globals.hpp"
 #include "football/match_settings.hpp"
+#include "match/ball/ball.hpp"
 #include "match/sound/match_sound.hpp"
 #include "platform/random.hpp"
 
@@ -178,6 +179,44 @@ TEST_F(MatchSoundTriggers, GrassBounceFollowsTheImpact) {
     EXPECT_DOUBLE_EQ(grass_bounce_volume(240), 1.0);
     play_grass_bounce(120);
     EXPECT_FLOAT_EQ(only_play().volume, 0.5f);
+}
+
+TEST_F(MatchSoundTriggers, BallHittingAFlagOrAJumperKnocksQuietlyUnlessTheBounceStillSounds) {
+    // (x0, y0) just outside, (x, y) inside the post; z under its height.
+    const struct {
+        void (t_ball::*collide)();
+        double x0, y0, x, y, z;
+    } posts[] = {
+        {&t_ball::collision_flagposts, 500, 635, 507, 638, 10},
+        {&t_ball::collision_jumpers, 85, 684, 89, 684, 40},
+        {&t_ball::collision_jumpers, -85, -684, -89, -684, 0},
+    };
+    for (const auto& post : posts) {
+        t_ball b;
+        const auto hit = [&] {
+            b.x0 = post.x0;
+            b.y0 = post.y0;
+            b.set_position(post.x, post.y, post.z);
+            b.v = 100;
+            (b.*post.collide)();
+        };
+        mixer.finish_all();
+        mixer.events.clear();
+        hit();
+        const t_event e = only_play();
+        EXPECT_EQ(e.sound, "sfx/bounce.ogg") << post.x;
+        EXPECT_EQ(e.channel, match::channel.bounce) << post.x;
+        EXPECT_FLOAT_EQ(e.volume, 0.2f) << post.x;
+        hit();
+        EXPECT_EQ(mixer.plays().size(), 1u) << "the bounce still sounds: " << post.x;
+        mixer.finish_all();
+        mixer.events.clear();
+        b.x0 = post.x0;
+        b.y0 = post.y0;
+        b.set_position(post.x0, post.y0, post.z);
+        (b.*post.collide)();
+        EXPECT_TRUE(mixer.plays().empty()) << "a miss is silent: " << post.x;
+    }
 }
 
 TEST_F(MatchSoundTriggers, ChantInTheFirstTwoSecondsOfEverySixteen) {

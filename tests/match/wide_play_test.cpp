@@ -22,13 +22,13 @@ namespace {
 std::pair<int, int> carrier_stick(int t, double x, double y) {
     set_up();
     ball.set_position(x, y, 0);
-    slot(t, 7).x = x;
-    slot(t, 7).y = y + 4;
+    squad_player(t, 7).x = x;
+    squad_player(t, 7).y = y + 4;
     ball.set_owner(ref(t, 7));
-    team(t).nearest_1 = ref(t, 7);
-    team(t).controlled = ref(t, 7);
+    team_at(t).nearest_1 = ref(t, 7);
+    team_at(t).controlled = ref(t, 7);
     computer_controller(t);
-    const t_input& in = inputs[static_cast<size_t>(t)];
+    const t_input& in = input_of(t);
     return {in.x0, in.y0};
 }
 
@@ -36,8 +36,8 @@ std::pair<int, int> carrier_stick(int t, double x, double y) {
 void clear_the_area(double x, double y) {
     for (int t = 0; t < 2; ++t)
         for (int s = 1; s <= 11; ++s) {
-            slot(t, s).x = x > 0 ? -300 : 300;
-            slot(t, s).y = y > 0 ? -300 + 10 * s : 300 - 10 * s;
+            squad_player(t, s).x = x > 0 ? -300 : 300;
+            squad_player(t, s).y = y > 0 ? -300 + 10 * s : 300 - 10 * s;
         }
 }
 
@@ -81,10 +81,10 @@ TEST(WidePlayComputer, OnHisWayOutToTheWingHePassesInsteadOfChargingALongBall) {
         // Team 0 in its own half: at x 100 he heads out (stick 1, -1), at x 20 straight up (0, -1).
         const double x = out_wide ? 100 : 20;
         const auto [sx, sy] = carrier_stick(0, x, 300);
-        t_player& carrier = slot(0, 7);
+        t_player& carrier = squad_player(0, 7);
         carrier.a = atan2_deg(sy, sx);
-        slot(0, 9).x = carrier.x + 120 * sx; // a team-mate right ahead of him
-        slot(0, 9).y = carrier.y + 120 * sy;
+        squad_player(0, 9).x = carrier.x + 120 * sx; // a team-mate right ahead of him
+        squad_player(0, 9).y = carrier.y + 120 * sy;
         t_input& in = inputs[0];
         computer_controller(0);
         EXPECT_EQ(in.fire10, 1) << out_wide << ": a mate ahead starts the kick";
@@ -99,20 +99,20 @@ TEST(WidePlayTackle, BeatenPlayerCannotTakeTheBallStraightBack) {
     match_status.timer = 10000;
     ball.set_position(0, 0, 0);
     // Head on: team 0 dribbles towards +x, team 1 comes the other way, nearer the ball.
-    slot(0, 7).x = -4;
-    slot(0, 7).fmx = 0;
-    slot(1, 7).x = 3;
-    slot(1, 7).fmx = 4;
-    slot(0, 7).y = slot(1, 7).y = 0;
+    squad_player(0, 7).x = -4;
+    squad_player(0, 7).fmx = 0;
+    squad_player(1, 7).x = 3;
+    squad_player(1, 7).fmx = 4;
+    squad_player(0, 7).y = squad_player(1, 7).y = 0;
     ball.set_owner(ref(0, 7));
     for (int t = 0; t < 2; ++t) {
-        team(t).nearest_1 = ref(t, 7);
-        team(t).controlled = ref(t, 7);
+        team_at(t).nearest_1 = ref(t, 7);
+        team_at(t).controlled = ref(t, 7);
     }
     update_possession(0);
     update_possession(1);
     ASSERT_EQ(ball.owner, ref(1, 7)) << "the tackle";
-    ASSERT_LT(distance(slot(0, 7).x, 0, ball.x, ball.y), distance(slot(1, 7).x, 0, ball.x, ball.y))
+    ASSERT_LT(distance(squad_player(0, 7).x, 0, ball.x, ball.y), distance(squad_player(1, 7).x, 0, ball.x, ball.y))
         << "the ball now lies nearer the beaten player";
     for (int step = 0; step < 12; ++step) {
         update_possession(0);
@@ -125,7 +125,7 @@ TEST(WidePlayTackle, BeatenPlayerCannotTakeTheBallStraightBack) {
     match_status.timer += 25;
     update_possession(0);
     EXPECT_EQ(ball.owner, ref(0, 7)) << "back on his feet he may tackle again";
-    EXPECT_EQ(ball.tackled, &slot(1, 7));
+    EXPECT_EQ(ball.tackled, &squad_player(1, 7));
 }
 
 TEST(WidePlayOut, BallPlayedOverTheTouchlineIsTheOtherSidesThrowIn) {
@@ -204,15 +204,15 @@ TEST(WidePlayChase, NearestPlayerGoesToABallAtRest) {
     ball.set_position(126, 582, 0);
     ball.a = 0;
     ball.set_owner(ref(0, 1));
-    slot(1, 9).x = 60;
-    slot(1, 9).y = 500;
-    team(1).nearest_1 = ref(1, 9);
+    squad_player(1, 9).x = 60;
+    squad_player(1, 9).y = 500;
+    team_at(1).nearest_1 = ref(1, 9);
     set_chase_targets();
-    EXPECT_DOUBLE_EQ(slot(1, 9).tx, 126);
-    EXPECT_DOUBLE_EQ(slot(1, 9).ty, 582);
+    EXPECT_DOUBLE_EQ(squad_player(1, 9).tx, 126);
+    EXPECT_DOUBLE_EQ(squad_player(1, 9).ty, 582);
     // A moving ball is still met on its path.
     ball.v = 100;
     set_chase_targets();
-    EXPECT_DOUBLE_EQ(slot(1, 9).tx, 60);
-    EXPECT_DOUBLE_EQ(slot(1, 9).ty, 582);
+    EXPECT_DOUBLE_EQ(squad_player(1, 9).tx, 60);
+    EXPECT_DOUBLE_EQ(squad_player(1, 9).ty, 582);
 }

@@ -5,6 +5,7 @@
 
 #include "core/globals.hpp"
 #include "core/settings.hpp"
+#include "football/ball_zone.hpp"
 #include "football/player.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_rules.hpp"
@@ -163,13 +164,13 @@ int t_ball::collision_goal() {
 }
 
 void t_ball::update_zone() {
-    zone_x = std::clamp(static_cast<int>(round_half_away(x / 206)), -2, 2);
-    zone_y = std::clamp(static_cast<int>(round_half_away(y / 184)), -3, 3);
-    mx = std::fmod(std::fmod(x, 206) / 206 + 1.5, 1) - 0.5;
-    my = std::fmod(std::fmod(y, 184) / 184 + 1.5, 1) - 0.5;
+    zone_x = zone_column(x);
+    zone_y = zone_row(y);
+    mx = zone_offset(x, ZONE_WIDTH);
+    my = zone_offset(y, ZONE_HEIGHT);
     if (v > 0) {
-        zone_x_next = std::clamp(zone_x + static_cast<int>(round_half_away(cos_deg(a))), -2, 2);
-        zone_y_next = std::clamp(zone_y + static_cast<int>(round_half_away(sin_deg(a))), -3, 3);
+        zone_x_next = next_zone_column(zone_x, a);
+        zone_y_next = next_zone_row(zone_y, a);
     }
 }
 
@@ -185,8 +186,8 @@ void t_ball::reflect_off(double cx, double cy) {
 
 void t_ball::collision_flagposts() {
     if (sign(x) == 0) return;
-    const double fx = sign(x) * FLAG_X;
-    const double fy = sign(y) * FLAG_Y;
+    const double fx = sign(x) * TOUCHLINE_X;
+    const double fy = sign(y) * GOAL_LINE_Y;
     if (inside(x, y, fx, fy, FLAG_RADIUS) && z <= FLAG_HEIGHT) {
         reflect_off(fx, fy);
         play_flag_hit();
@@ -197,7 +198,10 @@ void t_ball::collision_jumpers() {
     if (sign(x) == 0) return;
     const double jx = sign(x) * JUMPER_X;
     const double jy = sign(y) * JUMPER_Y;
-    if (inside(x, y, jx, jy, JUMPER_RADIUS) && z <= JUMPER_HEIGHT) reflect_off(jx, jy);
+    if (inside(x, y, jx, jy, JUMPER_RADIUS) && z <= JUMPER_HEIGHT) {
+        reflect_off(jx, jy);
+        play_flag_hit();
+    }
 }
 
 void t_ball::collision_net() {

@@ -1,4 +1,5 @@
 #pragma once
+// The ball: position, flight, bounces, walls, goal frame and its predicted path.
 #include <array>
 #include <memory>
 
@@ -26,9 +27,7 @@ constexpr double CROSSBAR_HALF_WIDTH = 73;
 // Net: back profile (1.6 d)^2 + z^2 = 33^2, side nets at |x| = 71.
 constexpr double NET_DEPTH_SCALE = 1.6;
 constexpr double NET_RADIUS = 33;
-// Corner flags and the jumpers behind each goal.
-constexpr double FLAG_X = 510;
-constexpr double FLAG_Y = 640;
+// Corner flags (on the corners of the pitch) and the jumpers behind each goal.
 constexpr double FLAG_RADIUS = 5;
 constexpr double FLAG_HEIGHT = 21;
 constexpr double JUMPER_X = 92;

@@ -1,19 +1,16 @@
 #include "match/bench/bench_controls.hpp"
 
 #include "football/team.hpp"
+#include "match/core/match_helpers.hpp"
 #include "platform/input.hpp"
 #include "ui/input.hpp"
-
-namespace {
-const t_input& input_of(int team) { return inputs[static_cast<size_t>(team)]; }
-} // namespace
 
 t_bench_controls::t_bench_controls(int team)
     : team_(team), escape_before_(key_down(KEY_ESCAPE)), escape_now_(escape_before_) {}
 
 void t_bench_controls::read() {
     input_shift(team_);
-    if (match_teams[static_cast<size_t>(team_)]->control != CONTROL_COMPUTER) input_read(team_);
+    if (team_at(team_).control != CONTROL_COMPUTER) input_read(team_);
     escape_before_ = escape_now_;
     escape_now_ = key_down(KEY_ESCAPE);
 }

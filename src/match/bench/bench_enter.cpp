@@ -1,6 +1,7 @@
 #include "match/bench/bench_enter.hpp"
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "match/bench/bench_lineup.hpp"
 #include "match/bench/bench_simulation.hpp"
 #include "match/core/function_keys.hpp"
@@ -21,8 +22,8 @@ void t_match_bench_enter::update() {
         t_coach& coach = coaches[static_cast<size_t>(bench_status.team)];
         coach.status = COACH_STANDING;
         coach.x = static_cast<int>(COACH_UP_X);
-        open_phase(bench_mode::SUBSTITUTIONS);
+        open_phase(MODE_MATCH_BENCH_SUBSTITUTIONS);
         return;
     }
-    if (escape_.pressed()) open_phase(bench_mode::EXIT);
+    if (escape_.pressed()) open_phase(MODE_MATCH_BENCH_EXIT);
 }

@@ -1,15 +1,7 @@
 #pragma once
+// Going to the bench: the camera pans to the coach before the bench panels open.
 #include "match/bench/bench_controls.hpp"
 #include "match/core/match_mode.hpp"
-
-// Bench screens by mode number.
-namespace bench_mode {
-constexpr int ENTER = 60;
-constexpr int SUBSTITUTIONS = 61;
-constexpr int FORMATION = 62;
-constexpr int TACTICS = 63;
-constexpr int EXIT = 64;
-} // namespace bench_mode
 
 // The camera pans to the bench; the coach stands up when it gets there.
 class t_match_bench_enter : public t_match_mode {

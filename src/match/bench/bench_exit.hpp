@@ -1,4 +1,5 @@
 #pragma once
+// Leaving the bench: the coach sits down and the held phase goes on.
 #include "match/core/match_mode.hpp"
 
 // The coach sits down and the camera pans back; the held phase goes on once the view is back.

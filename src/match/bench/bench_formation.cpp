@@ -2,6 +2,7 @@
 
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "football/team.hpp"
 #include "match/bench/bench_enter.hpp"
@@ -9,6 +10,7 @@
 #include "match/bench/bench_panel.hpp"
 #include "match/bench/bench_simulation.hpp"
 #include "match/core/function_keys.hpp"
+#include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
 #include "platform/timer.hpp"
 
@@ -45,7 +47,7 @@ void t_match_bench_formation::update() {
         bench_status.selected_pos = 0;
         for_swap = 0;
         send_substitute_back();
-        open_phase(bench_mode::SUBSTITUTIONS);
+        open_phase(MODE_MATCH_BENCH_SUBSTITUTIONS);
     }
 }
 
@@ -54,7 +56,7 @@ void t_match_bench_formation::select_row() {
     if (row == 0) {
         for_swap = 0;
         send_substitute_back();
-        open_phase(bench_mode::TACTICS);
+        open_phase(MODE_MATCH_BENCH_TACTICS);
     } else if (row == for_swap) {
         for_swap = 0;
     } else if (for_swap == 0 && bench_status.for_subs == 0) {
@@ -70,8 +72,8 @@ void t_match_bench_formation::exchange() {
     int h = 0;
     if (bench_status.for_subs != 0) {
         coach_gesture(t, COACH_WAVING_BOTH);
-        match_players[static_cast<size_t>(t)][static_cast<size_t>(g)]->status = STATUS_SUBSTITUTED;
-        ++bench_team(t).subs_count;
+        squad_of(t)[static_cast<size_t>(g)]->status = STATUS_SUBSTITUTED;
+        ++team_at(t).subs_count;
         h = slot_of_position(b, bench_status.for_subs);
         bench_status.for_subs = 0;
     } else {
@@ -111,7 +113,7 @@ void t_match_bench_formation::draw_formation() {
     draw_panel_box(x0, list_y, PANEL_W, PANEL_ROW_H * LINE_UP_POSITIONS);
     draw_panel_text(translate("FORMATION"), x0 + PANEL_W / 2, y0 + TITLE_TEXT_DY, CENTRED);
     draw_panel_picture(picture_, 0, x0 + PICTURE_DX, y0 + PICTURE_DY);
-    const t_team& team = bench_team(t);
+    const t_team& team = team_at(t);
     for (int row = 1; row <= LINE_UP_POSITIONS; ++row)
         if (const auto p = team.player_at_position(row - 1))
             draw_player_row(*p, x0, list_y + PANEL_ROW_H * (row - 1));

@@ -1,4 +1,5 @@
 #pragma once
+// The formation panel of the bench: bringing a substitute on and swapping positions.
 #include <cstdint>
 
 #include "match/bench/bench_controls.hpp"

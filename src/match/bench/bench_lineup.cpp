@@ -7,6 +7,7 @@
 #include "football/tactics.hpp"
 #include "football/team.hpp"
 #include "match/keeper/keeper_states.hpp"
+#include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
 
 namespace {
@@ -14,16 +15,15 @@ constexpr double TOUCHLINE_WAIT_X = -530;
 constexpr double BENCH_ROW_STEP = 14;
 
 t_player* squad_slot(int team, int slot) {
-    const auto& squad = match_players[static_cast<size_t>(team)];
+    const auto& squad = squad_of(team);
     if (slot < 1 || static_cast<size_t>(slot) >= squad.size()) return nullptr;
     return squad[static_cast<size_t>(slot)].get();
 }
 } // namespace
 
-t_team& bench_team(int team) { return *match_teams[static_cast<size_t>(team)]; }
 
 int team_based_on(int team) {
-    const int slot = std::clamp(bench_team(team).tactics, 0, TACTICS_SLOTS - 1);
+    const int slot = std::clamp(team_at(team).tactics, 0, TACTICS_SLOTS - 1);
     return std::clamp(tactics[static_cast<size_t>(slot)].based_on, 0, PRESET_COUNT - 1);
 }
 
@@ -80,8 +80,8 @@ void walk_back_to_bench(int team, int slot) {
 }
 
 void exchange_players(int team, int g, int h) {
-    auto& squad = match_players[static_cast<size_t>(team)];
-    auto& list = bench_team(team).players;
+    auto& squad = squad_of(team);
+    auto& list = team_at(team).players;
     if (g == h || g < 1 || h < 1 || static_cast<size_t>(std::max(g, h)) >= squad.size()) return;
     t_player& a = *squad[static_cast<size_t>(g)];
     t_player& b = *squad[static_cast<size_t>(h)];

@@ -2,8 +2,6 @@
 // Who sits, stands and plays where while a bench is open: the moves of the bench panels
 // on the shared match squads.
 
-class t_team;
-
 // Places beside the bench, world x.
 constexpr double BENCH_SEATED_X = -546;
 constexpr double BENCH_STANDING_X = -530;
@@ -22,7 +20,6 @@ constexpr int WAVING_SUB_STEPS = 500;
 constexpr int LINE_UP_POSITIONS = 11;
 constexpr int FIRST_BENCH_SLOT = 12;
 
-t_team& bench_team(int team);
 // Preset formation of the team's current tactics.
 int team_based_on(int team);
 // Shirt slot of a tactical position (1-based) or of a bench slot under a preset formation.

@@ -7,15 +7,6 @@
 #include "match/core/match_state.hpp"
 #include "match/players/player_movement.hpp"
 
-void record_in_place(const t_camera_args& c) {
-    ball.save(replay_frame);
-    match_teams[0]->save(replay_frame);
-    match_teams[1]->save(replay_frame);
-    const auto f = static_cast<size_t>(replay_frame);
-    replay_camera_x[f] = static_cast<int32_t>(camera.updatex(c.x_mode, c.x_speed, c.x_target, c.x_limit));
-    replay_camera_y[f] = static_cast<int32_t>(camera.updatey(c.y_mode, c.y_speed, c.y_target));
-}
-
 void bench_sub_steps(const t_camera_args& camera_args, bool with_coaches) {
     for (int k = 0; k < SUB_STEPS; ++k) {
         ball.update();

@@ -5,8 +5,6 @@
 // Twelve sub-steps: ball, players kept in bounds with the goalkeepers' behaviour, the coaches'
 // gestures when asked, each recorded over the current sub-step instead of after it.
 void bench_sub_steps(const t_camera_args& camera_args, bool with_coaches);
-// Recording of the current sub-step: ball, both squads and the camera, at replay_frame.
-void record_in_place(const t_camera_args& camera_args);
 
 // Camera arguments of the bench: towards a world point, x without the touchline limit.
 t_camera_args camera_towards(int x_speed, double x, int y_speed, double y);

@@ -2,6 +2,7 @@
 
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "football/match_settings.hpp"
 #include "football/team.hpp"
@@ -10,6 +11,7 @@
 #include "match/bench/bench_panel.hpp"
 #include "match/bench/bench_simulation.hpp"
 #include "match/core/function_keys.hpp"
+#include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
 #include "platform/timer.hpp"
 
@@ -35,13 +37,13 @@ void t_match_bench_substitutions::update() {
     controls_.read();
     bench_sub_steps(camera_towards(1, bench_status.target_x, 1, bench_status.target_y), true);
     if (const int step = controls_.vertical_release(); step != 0) {
-        if (bench_team(t).subs_count < match_settings.substitutions)
+        if (team_at(t).subs_count < match_settings.substitutions)
             bench_status.selected_pos = rotate_value(bench_status.selected_pos, 0, bench_size, step);
         highlight_bench_row(t, bench_size, bench_status.selected_pos);
     }
     if (controls_.fire1_released()) {
         if (bench_status.selected_pos == 0) {
-            open_phase(bench_mode::FORMATION);
+            open_phase(MODE_MATCH_BENCH_FORMATION);
             return;
         }
         if (bench_status.for_subs == 0) {
@@ -49,20 +51,20 @@ void t_match_bench_substitutions::update() {
             return;
         }
     }
-    if (controls_.back()) open_phase(bench_mode::EXIT);
+    if (controls_.back()) open_phase(MODE_MATCH_BENCH_EXIT);
 }
 
 void t_match_bench_substitutions::choose_substitute() {
     const int slot = ON_PITCH_SLOTS + bench_status.selected_pos;
     // An empty place or a player already taken off cannot come on: the panel stays as it is.
     if (slot > last_bench_slot(t, bench_size)) return;
-    const t_player& chosen = *match_players[static_cast<size_t>(t)][static_cast<size_t>(slot)];
+    const t_player& chosen = squad_player(t, slot);
     if (chosen.status == STATUS_SUBSTITUTED) return;
     sit_down_waiting_players(t, bench_size);
     send_to_touchline(t, slot);
     bench_status.for_subs = slot;
-    bench_status.selected_pos = bench_team(t).easy_subs(chosen.pt);
-    open_phase(bench_mode::FORMATION);
+    bench_status.selected_pos = team_at(t).easy_subs(chosen.pt);
+    open_phase(MODE_MATCH_BENCH_FORMATION);
 }
 
 void t_match_bench_substitutions::render() {
@@ -88,7 +90,7 @@ void t_match_bench_substitutions::draw_bench_players() {
     draw_panel_picture(picture_, 0, x0 + PICTURE_DX, y0 + PICTURE_DY);
     const int last = last_bench_slot(t, bench_size);
     for (int slot = FIRST_BENCH_SLOT; slot <= last; ++slot) {
-        const t_player& p = *match_players[static_cast<size_t>(t)][static_cast<size_t>(slot)];
+        const t_player& p = squad_player(t, slot);
         if (p.status != STATUS_SUBSTITUTED) draw_player_row(p, x0, list_y + PANEL_ROW_H * (slot - FIRST_BENCH_SLOT));
     }
 }

@@ -1,4 +1,5 @@
 #pragma once
+// The bench panel of the substitutes: picking who warms up to come on.
 #include <cstdint>
 
 #include "match/bench/bench_controls.hpp"

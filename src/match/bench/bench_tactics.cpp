@@ -1,6 +1,7 @@
 #include "match/bench/bench_tactics.hpp"
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "football/tactics.hpp"
 #include "football/team.hpp"
@@ -9,6 +10,7 @@
 #include "match/bench/bench_panel.hpp"
 #include "match/bench/bench_simulation.hpp"
 #include "match/core/function_keys.hpp"
+#include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
 #include "platform/timer.hpp"
 
@@ -29,7 +31,7 @@ int panel_y0() { return static_cast<int>(0.5 * screen_h - 186 + 2); }
 } // namespace
 
 t_match_bench_tactics::t_match_bench_tactics()
-    : t(bench_status.team), selected_tactics(bench_team(bench_status.team).tactics), controls_(bench_status.team) {}
+    : t(bench_status.team), selected_tactics(team_at(bench_status.team).tactics), controls_(bench_status.team) {}
 
 void t_match_bench_tactics::update() {
     if (handle_function_keys()) return;
@@ -38,17 +40,17 @@ void t_match_bench_tactics::update() {
     if (const int step = controls_.vertical_release(); step != 0)
         selected_tactics = rotate_value(selected_tactics, 0, TACTICS_SLOTS - 1, step);
     if (controls_.fire1_released()) {
-        t_team& team = bench_team(t);
+        t_team& team = team_at(t);
         if (selected_tactics != team.tactics) {
             t_coach& coach = coaches[static_cast<size_t>(t)];
             coach.status = COACH_WAVING;
             coach.timer = WAVING_SUB_STEPS;
             team.tactics = selected_tactics;
         }
-        open_phase(bench_mode::SUBSTITUTIONS);
+        open_phase(MODE_MATCH_BENCH_SUBSTITUTIONS);
         return;
     }
-    if (controls_.back()) open_phase(bench_mode::SUBSTITUTIONS);
+    if (controls_.back()) open_phase(MODE_MATCH_BENCH_SUBSTITUTIONS);
 }
 
 void t_match_bench_tactics::render() {
@@ -60,7 +62,7 @@ void t_match_bench_tactics::draw_tactics_switch() {
     const int x0 = panel_x0();
     const int y0 = panel_y0();
     const long ms = millisecs();
-    const int current = bench_team(t).tactics;
+    const int current = team_at(t).tactics;
     const int row_x = x0 + LIST_DX + 2;
     const int row_w = LIST_W - 4;
     for (int i = 0; i < TACTICS_SLOTS; ++i) {

@@ -1,4 +1,5 @@
 #pragma once
+// The bench panel for changing the team's tactics.
 #include <cstdint>
 
 #include "match/bench/bench_controls.hpp"

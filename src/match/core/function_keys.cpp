@@ -46,11 +46,11 @@ bool pause_ends() {
     return true;
 }
 
-std::string on_off(int32_t value) { return value != 0 ? " ON" : " OFF"; }
+std::string on_off(int32_t value) { return " " + hud_text(value != 0 ? "ON" : "OFF"); }
 
 void toggle(int32_t& value, const std::string& label) {
     value = value != 0 ? 0 : 1;
-    show_hud_message(label + on_off(value));
+    show_hud_message(label, on_off(value));
 }
 
 void show_volume() { show_hud_message("SOUND EFFECTS", " <" + volume_bar(match_settings.sound_vol) + ">"); }

@@ -6,6 +6,7 @@
 #include "core/settings.hpp"
 #include "match/core/match_state.hpp"
 #include "match/overlays/scorers_text.hpp"
+#include "ui/input.hpp"
 
 int next_replay_frame() { return (replay_frame + 1) % REPLAY_FRAMES; }
 
@@ -56,3 +57,11 @@ int team_of(const std::shared_ptr<t_player>& player) {
         if (match_teams[i] && player->team == match_teams[i].get()) return static_cast<int>(i);
     return -1;
 }
+
+t_team& team_at(int team) { return *match_teams[static_cast<size_t>(team)]; }
+
+std::vector<std::shared_ptr<t_player>>& squad_of(int team) { return match_players[static_cast<size_t>(team)]; }
+
+t_player& squad_player(int team, int slot) { return *squad_of(team)[static_cast<size_t>(slot)]; }
+
+t_input& input_of(int team) { return inputs[static_cast<size_t>(team)]; }

@@ -1,8 +1,11 @@
 #pragma once
 // Small helpers every match phase uses.
 #include <memory>
+#include <vector>
 
+class t_input;
 class t_player;
+class t_team;
 
 // Advances replay_frame's ring index: (replay_frame + 1) mod 3072.
 int next_replay_frame();
@@ -20,3 +23,9 @@ bool between(double v, double a, double b);
 int sign(double v);
 // Team index of a player of this match, -1 for none.
 int team_of(const std::shared_ptr<t_player>& player);
+// Side 0 or 1 of the match: the team, its squad by shirt slot, its controller.
+t_team& team_at(int team);
+std::vector<std::shared_ptr<t_player>>& squad_of(int team);
+// The squad member, slots 1 .. last_slot.
+t_player& squad_player(int team, int slot);
+t_input& input_of(int team);

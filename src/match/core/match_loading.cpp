@@ -9,6 +9,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "football/colour.hpp"
 #include "football/kit_colour.hpp"
 #include "match/draw/crowd.hpp"
@@ -26,8 +27,6 @@
 #include "platform/timer.hpp"
 
 namespace {
-constexpr int MODE_MATCH_INTRO = 36;
-constexpr int MODE_MATCH_MAIN = 39;
 constexpr int PITCH_MASK = 0x00F700;
 constexpr int BALL_MASK = 0x00FF00;
 constexpr int DIGIT_MASK = 0x0000FF;
@@ -154,8 +153,8 @@ void place_props(t_match_picture_cache& pictures) {
     sprites.push_back(&top_goal[1]);
     for (size_t k = 0; k < flagposts.size(); ++k) {
         flagposts[k] = t_flagpost{};
-        flagposts[k].x = (k % 2 == 0 ? -1 : 1) * static_cast<int>(FLAG_X);
-        flagposts[k].y = (k < 2 ? -1 : 1) * static_cast<int>(FLAG_Y);
+        flagposts[k].x = (k % 2 == 0 ? -1 : 1) * static_cast<int>(TOUCHLINE_X);
+        flagposts[k].y = (k < 2 ? -1 : 1) * static_cast<int>(GOAL_LINE_Y);
         sprites.push_back(&flagposts[k]);
     }
     for (size_t i = 0; i < 2; ++i) {

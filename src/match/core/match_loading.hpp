@@ -1,4 +1,5 @@
 #pragma once
+// Loading a match: the display, the match objects and every picture the match draws.
 #include "match/core/match_mode.hpp"
 
 // Mode 31: builds every object of the match and loads its pictures while a progress bar runs.

@@ -5,6 +5,8 @@
 
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/menu_status.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "football/competition.hpp"
 #include "football/cup.hpp"
@@ -17,6 +19,7 @@
 #include "match/sound/match_sound.hpp"
 #include "match/core/match_start.hpp"
 #include "match/core/match_state.hpp"
+#include "match/phases/phase_common.hpp"
 #include "match/players/player_movement.hpp"
 #include "match/players/player_possession.hpp"
 #include "match/players/player_targets.hpp"
@@ -27,17 +30,6 @@
 #include "ui/menu.hpp"
 
 namespace {
-constexpr int MODE_GOAL = 40;
-constexpr int MODE_CORNER_STOP = 41;
-constexpr int MODE_GOAL_KICK_STOP = 44;
-constexpr int MODE_KEEPER_STOP = 47;
-constexpr int MODE_THROW_IN_STOP = 50;
-constexpr int MODE_HALF_TIME_STOP = 53;
-constexpr int MODE_FULL_TIME_STOP = 56;
-constexpr int MODE_EXTRA_TIME_STOP = 57;
-constexpr int MODE_HALF_EXTRA_TIME_STOP = 58;
-constexpr int MODE_FULL_EXTRA_TIME_STOP = 59;
-constexpr int MENU_COMPETITION = 2;
 constexpr int KEY_D = 'D';
 constexpr int KEY_R = 'R';
 constexpr double DRIBBLE_PUSH = 10;
@@ -52,16 +44,15 @@ void open(int mode) {
         action_queue->push(ACTION_NEW_SCREEN, mode);
 }
 
-t_team& team(int i) { return *match_teams[static_cast<size_t>(i)]; }
 
 void read_controllers() {
     for (int i = 0; i < 2; ++i) {
         input_shift(i);
-        if (team(i).control == CONTROL_PLAYER)
+        if (team_at(i).control == CONTROL_PLAYER)
             input_read(i);
         else
             computer_controller(i);
-        t_input& in = inputs[static_cast<size_t>(i)];
+        t_input& in = input_of(i);
         in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
     }
 }
@@ -69,8 +60,8 @@ void read_controllers() {
 // The controlled player carries the ball along while the stick is pushed.
 void dribble_carry() {
     for (int i = 0; i < 2; ++i) {
-        const t_input& in = inputs[static_cast<size_t>(i)];
-        const t_player_ref& c = team(i).controlled;
+        const t_input& in = input_of(i);
+        const t_player_ref& c = team_at(i).controlled;
         if (team_of(ball.owner) != i || (in.x1 == 0 && in.y1 == 0) || !c) continue;
         ball.v = c->v;
         const double d = distance(c->x, c->y, ball.x, ball.y);
@@ -79,25 +70,25 @@ void dribble_carry() {
     }
 }
 
-bool in_competition() { return menu.status == MENU_COMPETITION && competition != nullptr; }
+bool in_competition() { return menu.status == STATUS_COMPETITION && competition != nullptr; }
 
 // The competition takes the result at the end of normal time; a cup may ask for extra time.
 int end_of_normal_time_mode() {
-    if (!in_competition()) return MODE_FULL_TIME_STOP;
+    if (!in_competition()) return MODE_MATCH_FULL_TIME_STOP;
     const int g0 = match_stats[0].goal;
     const int g1 = match_stats[1].goal;
     if (auto* cup = dynamic_cast<t_cup*>(competition.get())) {
         cup->set_result(g0, g1, 0);
-        return cup->play_extra_time() != 0 ? MODE_EXTRA_TIME_STOP : MODE_FULL_TIME_STOP;
+        return cup->play_extra_time() != 0 ? MODE_MATCH_EXTRA_TIME_STOP : MODE_MATCH_FULL_TIME_STOP;
     }
     if (auto* league = dynamic_cast<t_league*>(competition.get())) league->set_result(g0, g1);
-    return MODE_FULL_TIME_STOP;
+    return MODE_MATCH_FULL_TIME_STOP;
 }
 
 int end_of_extra_time_mode() {
     if (in_competition())
         if (auto* cup = dynamic_cast<t_cup*>(competition.get())) cup->set_result(match_stats[0].goal, match_stats[1].goal, 1);
-    return MODE_FULL_EXTRA_TIME_STOP;
+    return MODE_MATCH_FULL_EXTRA_TIME_STOP;
 }
 } // namespace
 
@@ -168,7 +159,7 @@ bool t_match_main::sub_step() {
     if (goal_line_crossed()) return false;
     near_miss();
     if (std::fabs(ball.x) > THROW_IN_X) {
-        open(MODE_THROW_IN_STOP);
+        open(MODE_MATCH_THROW_IN_STOP);
         return false;
     }
     if (period_over()) {
@@ -185,16 +176,16 @@ bool t_match_main::sub_step() {
     set_tactics_targets(0);
     set_chase_targets();
     if (replay_frame % PREDICTION_EVERY == 0) ball.update_prediction();
-    record();
+    record_sub_step(CAMERA_SLOW);
     return true;
 }
 
 bool t_match_main::keeper_holds_ball() {
     if (ball.side.y == 0) return false;
     const int defending = match_teams[0]->side == ball.side.y ? 0 : 1;
-    const auto& squad = match_players[static_cast<size_t>(defending)];
+    const auto& squad = squad_of(defending);
     if (squad.size() <= GOALKEEPER_SLOT || squad[GOALKEEPER_SLOT]->keeper_collision() == 0) return false;
-    open(MODE_KEEPER_STOP);
+    open(MODE_MATCH_KEEPER_STOP);
     return true;
 }
 
@@ -209,13 +200,13 @@ bool t_match_main::goal_line_crossed() {
         ++s.shot;
         record_goal(attacking);
         play_goal_sounds(team_of(ball.owner_last) == attacking);
-        open(MODE_GOAL);
+        open(MODE_MATCH_GOAL);
     } else if (team_of(ball.owner_last) == defending) {
         match_status.event = t_match_status::CORNER;
-        open(MODE_CORNER_STOP);
+        open(MODE_MATCH_CORNER_STOP);
     } else {
         match_status.event = t_match_status::GOAL_KICK;
-        open(MODE_GOAL_KICK_STOP);
+        open(MODE_MATCH_GOAL_KICK_STOP);
     }
     return true;
 }
@@ -237,32 +228,22 @@ bool t_match_main::period_over() const {
 
 void t_match_main::open_period_end() {
     switch (match_status.period) {
-    case t_match_status::FIRST_HALF: open(MODE_HALF_TIME_STOP); break;
+    case t_match_status::FIRST_HALF: open(MODE_MATCH_HALF_TIME_STOP); break;
     case t_match_status::SECOND_HALF: open(end_of_normal_time_mode()); break;
-    case t_match_status::FIRST_EXTRA_TIME: open(MODE_HALF_EXTRA_TIME_STOP); break;
+    case t_match_status::FIRST_EXTRA_TIME: open(MODE_MATCH_HALF_EXTRA_TIME_STOP); break;
     default: open(end_of_extra_time_mode()); break;
     }
 }
 
 void t_match_main::switch_players() {
     for (int i = 0; i < 2; ++i) {
-        t_team& t = team(i);
-        const t_input& in = inputs[static_cast<size_t>(i)];
+        t_team& t = team_at(i);
+        const t_input& in = input_of(i);
         if (team_of(ball.owner) != i && in.fire11 != 0 && in.fired == 0) t.controlled = t.nearest_1;
         if (!t.controlled || !is_off_screen(std::trunc(t.controlled->x), std::trunc(t.controlled->y))) continue;
-        const auto& squad = match_players[static_cast<size_t>(i)];
+        const auto& squad = squad_of(i);
         const bool own_keeper = squad.size() > GOALKEEPER_SLOT && t.nearest_1 == squad[GOALKEEPER_SLOT];
         if (own_keeper && team_of(ball.owner_last) == 1 - i) continue;
         t.controlled = t.nearest_1;
     }
-}
-
-void t_match_main::record() {
-    replay_frame = next_replay_frame();
-    ball.save(replay_frame);
-    match_teams[0]->save(replay_frame);
-    match_teams[1]->save(replay_frame);
-    const auto f = static_cast<size_t>(replay_frame);
-    replay_camera_x[f] = static_cast<int32_t>(camera.updatex(CAMERA_FOLLOW_BALL, 0, 0, 1));
-    replay_camera_y[f] = static_cast<int32_t>(camera.updatey(CAMERA_FOLLOW_BALL, 0, 0));
 }

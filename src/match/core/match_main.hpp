@@ -1,4 +1,5 @@
 #pragma once
+// Open play: the match frame of twelve sub-steps and the ways it stops.
 #include <cstdint>
 
 #include "match/core/match_mode.hpp"
@@ -24,7 +25,6 @@ private:
     bool period_over() const;
     void open_period_end();
     void switch_players();
-    void record();
 
     // Sub-steps of open play so far, and the one of the last post or bar hit:
     // a ball resting on the bar hits it again every few sub-steps, which is

@@ -1,4 +1,5 @@
 #pragma once
+// The base of every match phase: drawing, replay, bench and leaving the match.
 #include <cstdint>
 
 #include "core/game_mode.hpp"

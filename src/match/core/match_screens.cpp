@@ -1,5 +1,6 @@
 #include "match/core/match_screens.hpp"
 
+#include "core/screen_modes.hpp"
 #include "match/bench/bench_screens.hpp"
 #include "match/core/match_loading.hpp"
 #include "match/core/match_main.hpp"
@@ -17,34 +18,34 @@
 
 std::unique_ptr<t_game_mode> make_match_screen(int32_t mode) {
     switch (mode) {
-    case 31: return std::make_unique<MatchLoading>();
-    case 32: return std::make_unique<MenuTestMatch>();
-    case 36: return std::make_unique<t_match_intro>();
-    case 37: return std::make_unique<t_match_starting_positions>();
-    case 38: return std::make_unique<t_match_kick_off>();
-    case 39: return std::make_unique<t_match_main>();
-    case 40: return std::make_unique<t_match_goal>();
-    case 41: return std::make_unique<t_match_corner_stop>();
-    case 42: return std::make_unique<t_match_corner_positions>();
-    case 43: return std::make_unique<t_match_corner_kick>();
-    case 44: return std::make_unique<t_match_goal_kick_stop>();
-    case 45: return std::make_unique<t_match_goal_kick_positions>();
-    case 46: return std::make_unique<t_match_goal_kick>();
-    case 47: return std::make_unique<t_match_keeper_stop>();
-    case 48: return std::make_unique<t_match_keeper_wait>();
-    case 49: return std::make_unique<t_match_keeper_kick>();
-    case 50: return std::make_unique<t_match_throw_in_stop>();
-    case 51: return std::make_unique<t_match_throw_in_positions>();
-    case 52: return std::make_unique<t_match_throw_in>();
-    case 53: return std::make_unique<t_match_half_time_stop>();
-    case 54: return std::make_unique<t_match_half_time_positions>();
-    case 55: return std::make_unique<t_match_half_time_wait>();
-    case 56: return std::make_unique<t_match_full_time_stop>();
-    case 57: return std::make_unique<t_match_extra_time_stop>();
-    case 58: return std::make_unique<t_match_half_extra_time_stop>();
-    case 59: return std::make_unique<t_match_full_extra_time_stop>();
-    case 66: return std::make_unique<t_match_end_positions>();
-    case 67: return std::make_unique<t_match_end>();
+    case MODE_MATCH_LOADING: return std::make_unique<MatchLoading>();
+    case MODE_TEST_MATCH: return std::make_unique<MenuTestMatch>();
+    case MODE_MATCH_INTRO: return std::make_unique<t_match_intro>();
+    case MODE_MATCH_STARTING_POSITIONS: return std::make_unique<t_match_starting_positions>();
+    case MODE_MATCH_KICK_OFF: return std::make_unique<t_match_kick_off>();
+    case MODE_MATCH_MAIN: return std::make_unique<t_match_main>();
+    case MODE_MATCH_GOAL: return std::make_unique<t_match_goal>();
+    case MODE_MATCH_CORNER_STOP: return std::make_unique<t_match_corner_stop>();
+    case MODE_MATCH_CORNER_POSITIONS: return std::make_unique<t_match_corner_positions>();
+    case MODE_MATCH_CORNER_KICK: return std::make_unique<t_match_corner_kick>();
+    case MODE_MATCH_GOAL_KICK_STOP: return std::make_unique<t_match_goal_kick_stop>();
+    case MODE_MATCH_GOAL_KICK_POSITIONS: return std::make_unique<t_match_goal_kick_positions>();
+    case MODE_MATCH_GOAL_KICK: return std::make_unique<t_match_goal_kick>();
+    case MODE_MATCH_KEEPER_STOP: return std::make_unique<t_match_keeper_stop>();
+    case MODE_MATCH_KEEPER_WAIT: return std::make_unique<t_match_keeper_wait>();
+    case MODE_MATCH_KEEPER_KICK: return std::make_unique<t_match_keeper_kick>();
+    case MODE_MATCH_THROW_IN_STOP: return std::make_unique<t_match_throw_in_stop>();
+    case MODE_MATCH_THROW_IN_POSITIONS: return std::make_unique<t_match_throw_in_positions>();
+    case MODE_MATCH_THROW_IN: return std::make_unique<t_match_throw_in>();
+    case MODE_MATCH_HALF_TIME_STOP: return std::make_unique<t_match_half_time_stop>();
+    case MODE_MATCH_HALF_TIME_POSITIONS: return std::make_unique<t_match_half_time_positions>();
+    case MODE_MATCH_HALF_TIME_WAIT: return std::make_unique<t_match_half_time_wait>();
+    case MODE_MATCH_FULL_TIME_STOP: return std::make_unique<t_match_full_time_stop>();
+    case MODE_MATCH_EXTRA_TIME_STOP: return std::make_unique<t_match_extra_time_stop>();
+    case MODE_MATCH_HALF_EXTRA_TIME_STOP: return std::make_unique<t_match_half_extra_time_stop>();
+    case MODE_MATCH_FULL_EXTRA_TIME_STOP: return std::make_unique<t_match_full_extra_time_stop>();
+    case MODE_MATCH_END_POSITIONS: return std::make_unique<t_match_end_positions>();
+    case MODE_MATCH_END: return std::make_unique<t_match_end>();
     default: break;
     }
     if (auto screen = make_bench_screen(mode)) return screen;

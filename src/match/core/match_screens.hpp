@@ -1,4 +1,5 @@
 #pragma once
+// The factory of the match screens: loading, phases, set pieces, bench and replays.
 #include <cstdint>
 #include <memory>
 

@@ -5,6 +5,7 @@
 
 #include "core/game.hpp"
 #include "core/globals.hpp"
+#include "core/menu_status.hpp"
 #include "core/settings.hpp"
 #include "football/competition.hpp"
 #include "football/team_file.hpp"
@@ -17,7 +18,6 @@
 #include "ui/menu.hpp"
 
 namespace {
-constexpr int MENU_COMPETITION = 2;
 
 void fill_squad(size_t i) {
     t_team& team = *match_teams[i];
@@ -39,6 +39,19 @@ void fill_squad(size_t i) {
     }
 }
 } // namespace
+
+void reset_match_state() {
+    inputs = {};
+    function_keys = t_function_key{};
+    match_status = t_match_status{};
+    bench_status = t_bench_status{};
+    match_stats = {};
+    goals.clear();
+    scorers_text = {};
+    wind = t_wind{};
+    replay_frame = 0;
+    camera = t_camera{};
+}
 
 void choose_pitch_and_weather() {
     grass.grass_type = match_settings.pitch_type == PITCH_TYPE_RANDOM ? rand(0, 8) : match_settings.pitch_type;
@@ -73,6 +86,7 @@ void build_match_objects() {
     match_teams[1]->side = -match_teams[0]->side;
     bench_side = 3 - 2 * rand(1, 2);
 
+    reset_match_state();
     sprites.clear();
     ball = t_ball();
     sprites.push_back(&ball);
@@ -83,12 +97,10 @@ void build_match_objects() {
         team.controlled = nullptr;
         team.nearest_1 = nullptr;
         team.nearest_2 = nullptr;
-        inputs[i] = t_input{};
         // A coach side has no player to steer but still uses its device for the bench.
         inputs[i].dev = team.control != CONTROL_COMPUTER ? team.dev : 0;
     }
 
-    function_keys = t_function_key{};
     match_settings.sound_vol = settings.sound_vol;
     match_settings.commentary = settings.commentary;
     match_settings.auto_replay = settings.auto_replay;
@@ -96,17 +108,15 @@ void build_match_objects() {
 
     choose_pitch_and_weather();
 
-    match_status = t_match_status{};
     match_status.length = match_lengths[static_cast<size_t>(std::clamp(settings.length, 0, 3))] * 60 * 1000;
     match_status.period = t_match_status::FIRST_HALF;
     match_status.event = t_match_status::INTRO;
     match_status.coin_toss = rand(0, 1);
     match_status.kick_off_team = match_status.coin_toss;
 
-    bench_status = t_bench_status{};
     bench_status.target_x = static_cast<int32_t>(-650 + 0.45 * screen_w);
     bench_status.target_y = -20;
-    if (menu.status == MENU_COMPETITION && competition) {
+    if (menu.status == STATUS_COMPETITION && competition) {
         match_settings.substitutions = competition->substitutions;
         match_settings.bench_size = competition->bench_size;
     } else {
@@ -116,21 +126,16 @@ void build_match_objects() {
     match_teams[0]->subs_count = 0;
     match_teams[1]->subs_count = 0;
 
-    match_stats = {};
     for (t_stats& s : match_stats) s.poss = 1;
-    goals.clear();
-    scorers_text = {};
     // Each match keeps only its own highlights.
     highlights_count = 0;
 
     const auto start_x = static_cast<int32_t>(0.5 * (CAMERA_PICTURE_W - screen_w));
     replay_camera_x.fill(start_x);
     replay_camera_y.fill(0);
-    replay_frame = 0;
     fill_squad(0);
     fill_squad(1);
 
-    camera = t_camera{};
     camera.x = 0.5 * (CAMERA_PICTURE_W - screen_w);
 
     grass = make_grass(grass.grass_type, match_settings.weather_effect, match_settings.weather_intensity);
@@ -139,7 +144,7 @@ void build_match_objects() {
 
 int compute_crowd_level() {
     if (!match_teams[0] || !match_teams[1]) return 0;
-    return match_rating(*match_teams[0], *match_teams[1]) + (menu.status == MENU_COMPETITION ? 1 : 0);
+    return match_rating(*match_teams[0], *match_teams[1]) + (menu.status == STATUS_COMPETITION ? 1 : 0);
 }
 
 void release_match_objects() {

@@ -1,4 +1,5 @@
 #pragma once
+// How a match begins when it skips the walk-on: straight to open play, or endless.
 
 // How a match started from the command line begins.
 class t_match_start {

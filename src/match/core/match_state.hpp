@@ -21,6 +21,9 @@ constexpr double TOUCHLINE_X = 510;
 constexpr double THROW_IN_X = 514;
 constexpr double GOAL_LINE_Y = 640;
 constexpr double GOAL_CROSSED_Y = 644;
+// The penalty area: |x| up to PENALTY_AREA_X, from PENALTY_AREA_FRONT out to the goal line.
+constexpr double PENALTY_AREA_X = 286;
+constexpr double PENALTY_AREA_FRONT = 466;
 constexpr int GOAL_MOUTH_X = 71;
 constexpr double GOAL_MOUTH_Z = 33;
 constexpr double NEAR_MISS_DEPTH = 20;

@@ -1,4 +1,5 @@
 #pragma once
+// The players' finite state machine: states, their actions and the machine that switches them.
 #include <memory>
 #include <string>
 #include <vector>

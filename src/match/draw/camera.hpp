@@ -1,4 +1,5 @@
 #pragma once
+// The match camera: following the ball, moving to a target and replaying recorded positions.
 
 // The camera space is the pitch picture, of which this much can be seen.
 constexpr int CAMERA_PICTURE_W = 1700;

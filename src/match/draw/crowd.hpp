@@ -1,4 +1,5 @@
 #pragma once
+// The crowd around the pitch: its layout file.
 #include <string>
 #include <vector>
 

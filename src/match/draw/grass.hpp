@@ -1,4 +1,5 @@
 #pragma once
+// The grass of each pitch type: friction and bounce under the weather, and its palettes.
 #include <array>
 #include <string>
 

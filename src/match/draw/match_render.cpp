@@ -128,14 +128,16 @@ void t_match_mode::render() {
     set_blend(MASK_BLEND);
     set_alpha(1);
 
-    // The stanchions behind the top goal hide a ball behind them; a ball in front of them hides them.
+    // The stanchions behind each goal hide a ball behind them; a ball in front of them hides them.
     const bool ball_behind_top = b.y < -JUMPER_Y;
+    const bool ball_behind_bottom = b.y < JUMPER_Y;
     if (!ball_behind_top) draw_jumper_pair(JUMPER_TOP_Y);
+    if (!ball_behind_bottom) draw_jumper_pair(JUMPER_BOTTOM_Y);
     draw_sorted_sprites(f);
     draw_image_if_visible(match_images.goal_bottom, BOTTOM_GOAL_X, BOTTOM_GOAL_Y);
     if (b.y > GOAL_LINE_Y && std::hypot(BEHIND_NET_DEPTH_SCALE * (b.y - GOAL_LINE_Y), b.z) > NET_RADIUS) ball.draw(f);
     if (ball_behind_top) draw_jumper_pair(JUMPER_TOP_Y);
-    if (b.y < JUMPER_Y) draw_jumper_pair(JUMPER_BOTTOM_Y);
+    if (ball_behind_bottom) draw_jumper_pair(JUMPER_BOTTOM_Y);
 
     draw_weather(f);
 

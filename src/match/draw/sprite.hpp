@@ -1,4 +1,5 @@
 #pragma once
+// Match sprites and the recording of their frames for replays.
 #include <cstdint>
 #include <vector>
 

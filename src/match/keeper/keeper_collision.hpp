@@ -1,4 +1,5 @@
 #pragma once
+// The goalkeeper's save map: which part of his picture the ball meets.
 #include <cstdint>
 
 // Colour (0xRRGGBB) of the save map for a keeper picture at the ball's offset

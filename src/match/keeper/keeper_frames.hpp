@@ -1,4 +1,5 @@
 #pragma once
+// The picture frames of the goalkeeper's dives and catches.
 #include <array>
 #include <vector>
 

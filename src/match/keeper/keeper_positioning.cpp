@@ -12,8 +12,6 @@ constexpr int TARGET_REFRESH = 100;
 constexpr int FACE_BALL_AFTER = 240;
 constexpr double GOAL_POST_REACH_X = 76;
 constexpr double GUARD_LINE_Y = 632;
-constexpr double PENALTY_AREA_X = 286;
-constexpr double PENALTY_AREA_Y = 466;
 constexpr double GOAL_AREA_X = 126;
 constexpr double GOAL_AREA_Y = 582;
 constexpr double SHOT_SPEED = 180;
@@ -75,7 +73,7 @@ void KeeperStatePositioning::update_target() {
 
     const double to_goal_now = distance(ball.x, ball.y, 0, GOAL_LINE_Y * s);
     const double to_goal_before = distance(ball.x0, ball.y0, 0, GOAL_LINE_Y * s);
-    if (std::fabs(ball.x) < PENALTY_AREA_X && truncated_between(ball.y, PENALTY_AREA_Y * s, GOAL_LINE_Y * s) &&
+    if (std::fabs(ball.x) < PENALTY_AREA_X && truncated_between(ball.y, PENALTY_AREA_FRONT * s, GOAL_LINE_Y * s) &&
         to_goal_before > to_goal_now) {
         if (ball.v > SHOT_SPEED) {
             if (has_prediction) target_x = predicted.x;

@@ -1,4 +1,5 @@
 #pragma once
+// The goalkeeper's positioning state and his reaction time.
 #include "match/core/state_machine.hpp"
 
 // Keeps the goalkeeper between ball and goal and decides when to dive.

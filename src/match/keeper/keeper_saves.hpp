@@ -1,4 +1,5 @@
 #pragma once
+// The goalkeeper's save states: dives, catches and parries.
 #include "match/keeper/keeper_frames.hpp"
 #include "match/core/state_machine.hpp"
 

@@ -1,7 +1,5 @@
 #include "match/overlays/hud_message.hpp"
 
-#include <sstream>
-
 #include "core/dictionary.hpp"
 #include "core/fonts.hpp"
 #include "core/globals.hpp"
@@ -11,23 +9,13 @@ std::string hud_message;
 long hud_message_time = 0;
 long last_render_time = 0;
 
-namespace {
-// A word the dictionary lacks is shown as it is rather than vanishing from the message.
-std::string translated_word(const std::string& word) {
-    const std::string t = translate(word);
-    return t.empty() ? word : t;
+std::string hud_text(const std::string& key) {
+    const std::string t = translate(key);
+    return t.empty() ? key : t;
 }
-} // namespace
 
-void show_hud_message(const std::string& words, const std::string& tail) {
-    std::istringstream in(words);
-    std::string message;
-    std::string word;
-    while (in >> word) {
-        if (!message.empty()) message += ' ';
-        message += translated_word(word);
-    }
-    hud_message = message + tail;
+void show_hud_message(const std::string& label, const std::string& tail) {
+    hud_message = hud_text(label) + tail;
     hud_message_time = last_render_time;
 }
 

@@ -25,7 +25,7 @@ void draw_caption(const t_player& p) { draw_text_10(player_caption(p), 10, 1, fo
 void draw_ball_owner() {
     const int team = team_of(ball.owner);
     if (team < 0) return;
-    const t_player_ref& controlled = match_teams[static_cast<size_t>(team)]->controlled;
+    const t_player_ref& controlled = team_at(team).controlled;
     if (controlled) draw_caption(*controlled);
 }
 

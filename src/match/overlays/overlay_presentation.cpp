@@ -5,6 +5,7 @@
 #include "core/dictionary.hpp"
 #include "core/fonts.hpp"
 #include "core/globals.hpp"
+#include "core/menu_status.hpp"
 #include "football/competition.hpp"
 #include "match/overlays/overlay_flag.hpp"
 #include "football/team.hpp"
@@ -13,7 +14,6 @@
 #include "ui/menu.hpp"
 
 namespace {
-constexpr int MENU_COMPETITION = 2;
 constexpr float PANEL_OPACITY = 0.3f;
 constexpr double LINE_STEP = 0.044;
 constexpr int RULE_HALF_WIDTH = 60;
@@ -23,7 +23,7 @@ float fl(double v) { return static_cast<float>(v); }
 void white() { set_color(fade_level, fade_level, fade_level); }
 
 std::string title() {
-    if (menu.status == MENU_COMPETITION && competition) return competition->get_menu_title();
+    if (menu.status == STATUS_COMPETITION && competition) return competition->get_menu_title();
     return translate("FRIENDLY");
 }
 

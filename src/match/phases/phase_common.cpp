@@ -29,7 +29,7 @@ const std::array<t_formation_spot, 22> kick_off_formation{{
 
 void set_kick_off_positions(int team) {
     for (int t = 0; t < 2; ++t) {
-        const double side = match_teams[static_cast<size_t>(t)]->side;
+        const double side = team_at(t).side;
         const size_t rows = t == team ? 0 : 11;
         for (int slot = 1; slot <= ON_PITCH_SLOTS; ++slot) {
             const t_formation_spot& spot = kick_off_formation[rows + static_cast<size_t>(slot - 1)];
@@ -45,13 +45,13 @@ void open_phase(int mode) { action_queue->push(ACTION_NEW_SCREEN, mode); }
 void read_set_up_controllers() {
     for (int i = 0; i < 2; ++i) {
         input_shift(i);
-        if (match_teams[static_cast<size_t>(i)]->control != CONTROL_COMPUTER) input_read(i);
+        if (team_at(i).control != CONTROL_COMPUTER) input_read(i);
     }
 }
 
 void read_taker_controller(int team) {
     input_shift(team);
-    if (match_teams[static_cast<size_t>(team)]->control == CONTROL_PLAYER)
+    if (team_at(team).control == CONTROL_PLAYER)
         input_read(team);
     else
         computer_controller(team);
@@ -72,8 +72,12 @@ void clear_controlled_players() {
     for (const t_team_ref& t : match_teams) t->controlled.reset();
 }
 
-void record_sub_step(const t_camera_args& c) {
+void record_sub_step(const t_camera_args& camera_args) {
     replay_frame = next_replay_frame();
+    record_in_place(camera_args);
+}
+
+void record_in_place(const t_camera_args& c) {
     ball.save(replay_frame);
     match_teams[0]->save(replay_frame);
     match_teams[1]->save(replay_frame);
@@ -84,13 +88,9 @@ void record_sub_step(const t_camera_args& c) {
 
 int sub_steps_since(int32_t frame0) { return replay_frames_between(replay_frame, frame0); }
 
-t_player& squad_player(int team, int slot) {
-    return *match_players[static_cast<size_t>(team)][static_cast<size_t>(slot)];
-}
-
 int team_defending(int side_y) {
     for (int t = 0; t < 2; ++t)
-        if (match_teams[static_cast<size_t>(t)]->side == side_y) return t;
+        if (team_at(t).side == side_y) return t;
     return -1;
 }
 
@@ -114,7 +114,7 @@ bool standard_exits(t_match_mode& phase, t_exits exits) {
     }
     if (exits != t_exits::escape_replay_bench) return false;
     for (int i = 0; i < 2; ++i)
-        if (inputs[static_cast<size_t>(i)].fire21 != 0) {
+        if (input_of(i).fire21 != 0) {
             phase.bench(i);
             return true;
         }

@@ -3,40 +3,10 @@
 #include <array>
 #include <cstdint>
 
+#include "match/core/match_helpers.hpp"
 #include "match/core/match_mode.hpp"
 
 class t_player;
-
-// Phase screens by mode number.
-namespace phase_mode {
-constexpr int INTRO = 36;
-constexpr int STARTING_POSITIONS = 37;
-constexpr int KICK_OFF = 38;
-constexpr int MAIN = 39;
-constexpr int GOAL = 40;
-constexpr int CORNER_STOP = 41;
-constexpr int CORNER_POSITIONS = 42;
-constexpr int CORNER_KICK = 43;
-constexpr int GOAL_KICK_STOP = 44;
-constexpr int GOAL_KICK_POSITIONS = 45;
-constexpr int GOAL_KICK = 46;
-constexpr int KEEPER_STOP = 47;
-constexpr int KEEPER_WAIT = 48;
-constexpr int KEEPER_KICK = 49;
-constexpr int THROW_IN_STOP = 50;
-constexpr int THROW_IN_POSITIONS = 51;
-constexpr int THROW_IN = 52;
-constexpr int HALF_TIME_STOP = 53;
-constexpr int HALF_TIME_POSITIONS = 54;
-constexpr int HALF_TIME_WAIT = 55;
-constexpr int FULL_TIME_STOP = 56;
-constexpr int EXTRA_TIME_STOP = 57;
-constexpr int HALF_EXTRA_TIME_STOP = 58;
-constexpr int FULL_EXTRA_TIME_STOP = 59;
-constexpr int END_POSITIONS = 66;
-constexpr int END = 67;
-constexpr int SHOW_HIGHLIGHT = 68;
-} // namespace phase_mode
 
 // Camera arguments of one recorded sub-step: updatex(a, b, c, d), updatey(e, f, g).
 struct t_camera_args {
@@ -76,10 +46,10 @@ void clear_controllers();
 void clear_controlled_players();
 // Recording step of a sub-step: ball, both squads and the camera.
 void record_sub_step(const t_camera_args& camera_args);
+// The same over the current sub-step, at replay_frame, without moving on.
+void record_in_place(const t_camera_args& camera_args);
 // Sub-steps recorded since the phase was created.
 int sub_steps_since(int32_t frame0);
-// The squad member, slots 1 .. last_slot.
-t_player& squad_player(int team, int slot);
 // Every on-pitch slot (1-11) of both teams.
 template <typename F> void for_each_on_pitch(F&& f) {
     for (int t = 0; t < 2; ++t)

@@ -2,6 +2,7 @@
 
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/replay/highlights.hpp"
 #include "match/sound/match_sound.hpp"
@@ -55,7 +56,7 @@ t_match_full_time_stop::t_match_full_time_stop() : t_match_period_stop(false, fa
     match_status.event = t_match_status::FULL_TIME;
 }
 
-void t_match_full_time_stop::leave() { open_phase(phase_mode::END_POSITIONS); }
+void t_match_full_time_stop::leave() { open_phase(MODE_MATCH_END_POSITIONS); }
 
 t_match_extra_time_stop::t_match_extra_time_stop() : t_match_period_stop(true, true) {}
 
@@ -67,7 +68,7 @@ void t_match_extra_time_stop::leave() {
     match_teams[1]->side = -match_teams[0]->side;
     match_status.period = t_match_status::FIRST_EXTRA_TIME;
     match_status.timer = match_status.length;
-    open_phase(phase_mode::STARTING_POSITIONS);
+    open_phase(MODE_MATCH_STARTING_POSITIONS);
 }
 
 t_match_half_extra_time_stop::t_match_half_extra_time_stop() : t_match_period_stop(true, true) {}
@@ -78,7 +79,7 @@ void t_match_half_extra_time_stop::leave() {
     match_status.kick_off_team = 1 - match_status.coin_toss;
     match_status.period = t_match_status::SECOND_EXTRA_TIME;
     match_status.timer = clock_at_minute(105);
-    open_phase(phase_mode::STARTING_POSITIONS);
+    open_phase(MODE_MATCH_STARTING_POSITIONS);
 }
 
 t_match_full_extra_time_stop::t_match_full_extra_time_stop() : t_match_period_stop(false, false) {
@@ -86,7 +87,7 @@ t_match_full_extra_time_stop::t_match_full_extra_time_stop() : t_match_period_st
     match_status.event = t_match_status::FULL_EXTRA_TIME;
 }
 
-void t_match_full_extra_time_stop::leave() { open_phase(phase_mode::END_POSITIONS); }
+void t_match_full_extra_time_stop::leave() { open_phase(MODE_MATCH_END_POSITIONS); }
 
 t_match_end_positions::t_match_end_positions() {
     display_statistics = 1;
@@ -103,7 +104,7 @@ void t_match_end_positions::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (!walking) {
-        open_phase(phase_mode::END);
+        open_phase(MODE_MATCH_END);
         return;
     }
     standard_exits(*this, t_exits::escape_replay);
@@ -126,7 +127,7 @@ void t_match_end::update() {
     if (key_down(KEY_H) && highlights_count > 0) {
         highlight_position = 0;
         action_queue->push(ACTION_FADE_OUT, 0);
-        action_queue->push(ACTION_NEW_SCREEN, phase_mode::SHOW_HIGHLIGHT);
+        action_queue->push(ACTION_NEW_SCREEN, MODE_MATCH_SHOW_HIGHLIGHT);
         action_queue->push(ACTION_FADE_IN, 0);
         return;
     }

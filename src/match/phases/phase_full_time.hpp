@@ -1,4 +1,5 @@
 #pragma once
+// The end of a period: full time, extra time and the end of the match.
 #include "match/core/match_mode.hpp"
 
 // The long whistle at the end of normal time or of an extra-time half, and what follows it.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/replay/highlights.hpp"
@@ -100,7 +101,7 @@ void t_match_goal::update() {
         if (scorer_) celebrate();
         const bool rolling = ball.v > 0 || ball.vz != 0;
         if (rolling || !scorer_)
-            record_sub_step({0, 0, 0, 1, 1, 0, 0});
+            record_sub_step(CAMERA_STILL);
         else
             record_sub_step({2, 1, scorer_->x, 1, 2, 1, scorer_->y});
     }
@@ -114,7 +115,7 @@ void t_match_goal::update() {
         ball.set_position(0, 0, 0);
         camera.offx = 0;
         camera.offy = 0;
-        open_phase(phase_mode::STARTING_POSITIONS);
+        open_phase(MODE_MATCH_STARTING_POSITIONS);
         return;
     }
     standard_exits(*this, t_exits::escape_replay);

@@ -1,4 +1,5 @@
 #pragma once
+// A goal: the celebration and the way back to the kick-off.
 #include <cstdint>
 #include <memory>
 

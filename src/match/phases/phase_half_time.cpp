@@ -1,5 +1,6 @@
 #include "match/phases/phase_half_time.hpp"
 
+#include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/sound/match_sound.hpp"
 #include "match/core/match_state.hpp"
@@ -8,13 +9,12 @@
 #include "platform/input.hpp"
 
 namespace {
-constexpr double OFF_PITCH_X = 510;
 constexpr double OFF_PITCH_STEP = 20;
 } // namespace
 
 void walk_off_to_halfway_line() {
     for_each_on_pitch([](int, int slot, t_player& p) {
-        p.tx = OFF_PITCH_X + OFF_PITCH_STEP * slot;
+        p.tx = TOUCHLINE_X + OFF_PITCH_STEP * slot;
         p.ty = 0;
     });
 }
@@ -35,7 +35,7 @@ void t_match_half_time_stop::update() {
         record_sub_step(CAMERA_SLOW);
     }
     if (sub_steps_since(frame0) >= PERIOD_STOP_SUB_STEPS) {
-        open_phase(phase_mode::HALF_TIME_POSITIONS);
+        open_phase(MODE_MATCH_HALF_TIME_POSITIONS);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -62,7 +62,7 @@ void t_match_half_time_positions::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (!walking) {
-        open_phase(phase_mode::HALF_TIME_WAIT);
+        open_phase(MODE_MATCH_HALF_TIME_WAIT);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -79,6 +79,6 @@ void t_match_half_time_wait::update() {
     // Escape here does not leave the match: it ends the break.
     if (fire1_on_any_device() || key_down(KEY_ESCAPE) || sub_steps_since(frame0) > HALF_TIME_WAIT_SUB_STEPS) {
         match_status.period = t_match_status::SECOND_HALF;
-        open_phase(phase_mode::STARTING_POSITIONS);
+        open_phase(MODE_MATCH_STARTING_POSITIONS);
     }
 }

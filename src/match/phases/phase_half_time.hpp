@@ -1,4 +1,5 @@
 #pragma once
+// Half time: the stop, the walk to the new halves and the wait.
 #include "match/core/match_mode.hpp"
 
 // Mode 53: the long whistle of half time; play dies down.

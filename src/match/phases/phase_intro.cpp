@@ -1,6 +1,7 @@
 #include "match/phases/phase_intro.hpp"
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_state.hpp"
 #include "match/overlays/overlay_presentation.hpp"
@@ -23,7 +24,7 @@ constexpr int KEEPER_POSE_ROW = 16;
 constexpr int FACING_DOWN = 2;
 
 void walk_out(int team) {
-    const int side = match_teams[static_cast<size_t>(team)]->side;
+    const int side = team_at(team).side;
     for (int slot = 1; slot <= last_slot(team); ++slot) {
         t_player& p = squad_player(team, slot);
         p.speed = p.speed_running = WALK_ON_SPEED;
@@ -45,7 +46,7 @@ void walk_out(int team) {
 
 // Two rows facing the camera: the goalkeeper and up to five more in front, the rest behind.
 void line_up(int team) {
-    const int side = match_teams[static_cast<size_t>(team)]->side;
+    const int side = team_at(team).side;
     int j = 0;
     int k = 0;
     for (int slot = 1; slot <= ON_PITCH_SLOTS; ++slot) {
@@ -100,7 +101,7 @@ void t_match_intro::update() {
         record_sub_step(c);
     }
     if (fire1_on_any_device() || dly >= INTRO_LINED_UP_SUB_STEPS) {
-        open_phase(phase_mode::STARTING_POSITIONS);
+        open_phase(MODE_MATCH_STARTING_POSITIONS);
         return;
     }
     standard_exits(*this, t_exits::escape_replay);

@@ -1,4 +1,5 @@
 #pragma once
+// The walk-on of both teams with the presentation panel.
 #include <cstdint>
 
 #include "match/core/match_mode.hpp"

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "match/players/control_kick.hpp"
 #include "match/core/function_keys.hpp"
@@ -20,7 +21,6 @@ constexpr double KICKER_BEHIND = 6;
 constexpr double AIM_BEHIND_X = 7;
 constexpr double AIM_BEHIND_Y = 5;
 
-t_team& team(int i) { return *match_teams[static_cast<size_t>(i)]; }
 } // namespace
 
 t_match_starting_positions::t_match_starting_positions() {
@@ -42,7 +42,7 @@ void t_match_starting_positions::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (move == 0) {
-        open_phase(phase_mode::KICK_OFF);
+        open_phase(MODE_MATCH_KICK_OFF);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -57,7 +57,7 @@ t_match_kick_off::t_match_kick_off() : t(match_status.kick_off_team), time(stati
 }
 
 void t_match_kick_off::pick_kicker() {
-    t_team& kicking = team(t);
+    t_team& kicking = team_at(t);
     kicking.find_nearest();
     kicker_ = kicking.nearest_1;
     ball.set_owner(kicker_);
@@ -70,8 +70,8 @@ void t_match_kick_off::pick_kicker() {
 
 // A human kicker turns round the ball to the direction he pushes, never towards his own goal line.
 void t_match_kick_off::aim() {
-    t_team& kicking = team(t);
-    t_input& in = inputs[static_cast<size_t>(t)];
+    t_team& kicking = team_at(t);
+    t_input& in = input_of(t);
     if (kicking.control == CONTROL_PLAYER) in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
     t_player* kicker = kicker_.get();
     if (kicker == nullptr || (in.x1 == 0 && in.y1 == 0) || in.fired != 0) return;
@@ -92,7 +92,7 @@ void t_match_kick_off::update() {
     // The kicker may have been taken off from the bench while this phase was held.
     if (kicker_ && kicker_->status == STATUS_SUBSTITUTED) pick_kicker();
     aim();
-    t_team& kicking = team(t);
+    t_team& kicking = team_at(t);
     if (kicking.control != CONTROL_PLAYER && millisecs() - time > AUTOMATIC_KICK_OFF_MS && kicker_) {
         ball.a = 45 * kicker_->fmx;
         ball.v = KICK_OFF_SPEED;
@@ -106,7 +106,7 @@ void t_match_kick_off::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (distance(ball.x, ball.y, 0, 0) > KICK_OFF_RADIUS) {
-        open_phase(phase_mode::MAIN);
+        open_phase(MODE_MATCH_MAIN);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);

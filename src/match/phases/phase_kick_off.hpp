@@ -1,4 +1,5 @@
 #pragma once
+// Starting positions and the kick-off.
 #include <cstdint>
 #include <memory>
 

@@ -69,8 +69,8 @@ void go_for_ball(const t_team& t, t_input& in, bool free_ball) {
 } // namespace
 
 void computer_controller(int team) {
-    const t_team& t = *match_teams[static_cast<size_t>(team)];
-    t_input& in = inputs[static_cast<size_t>(team)];
+    const t_team& t = team_at(team);
+    t_input& in = input_of(team);
     in.fire20 = 0;
     switch (match_status.event) {
     case t_match_status::THROW_IN:

@@ -10,17 +10,19 @@
 #include "ui/input.hpp"
 
 namespace {
-constexpr double SHOT_ZONE_FROM_HALFWAY = 213.33;
-constexpr double SHOT_CONE = 45;
-constexpr int EARLY_WINDOW_FIRST = 6;
-constexpr int EARLY_WINDOW_LAST = 8;
-constexpr int LATE_WINDOW_LAST = 10;
-constexpr double START_HEIGHT = 5;
-constexpr int TOUCH_CURL_AFTER = 8;
-constexpr int TOUCH_LENGTH = 13;
-
-t_team& team_at(int team) { return *match_teams[static_cast<size_t>(team)]; }
-t_input& input_of(int team) { return inputs[static_cast<size_t>(team)]; }
+// Stick turn from the kick's line, degrees anticlockwise on the screen.
+constexpr int TURN_AHEAD = 0;
+constexpr int TURN_AHEAD_LEFT = 45;
+constexpr int TURN_LEFT = 90;
+constexpr int TURN_BACK_LEFT = 135;
+constexpr int TURN_BACK_RIGHT = 225;
+constexpr int TURN_RIGHT = 270;
+constexpr int TURN_AHEAD_RIGHT = 315;
+constexpr int HALF_TURN = 180;
+constexpr int SKILL_MASK = 7;
+// Share of the effects volume for the kick's sound at the press and at a kick held to the end.
+constexpr double START_SOUND_SHARE = 0.05;
+constexpr double HELD_SOUND_SHARE = 0.1;
 
 // Unsigned-angle-ish offset of `target` from course `course` seen from (x, y),
 // in -180..180, truncated as the choice of receivers compares it.
@@ -47,82 +49,115 @@ void struck(t_team& t, t_input& in) {
 
 void kick_sound(double share) { play_match_sound("kick", share * match_settings.sound_vol); }
 
+// What a charged kick reads from the stick and the kicker.
+struct t_charge {
+    bool let_go;  // the stick, not fire
+    bool pushed;
+    bool aimed;   // within 45 degrees of the kick's line
+    bool across;  // square to it
+    bool back;    // pulled back against it
+    bool shot_zone;
+    int shooting;
+    int finishing;
+    double lift;  // extra rise for a ball struck off the ground
+};
+
+t_charge read_charge(const t_team& t, const t_input& in) {
+    const t_player* kicker = t.nearest_1.get();
+    const int d = stick_turn(in);
+    t_charge c{};
+    c.let_go = in.x1 == 0 && in.y1 == 0;
+    c.pushed = !c.let_go;
+    c.aimed = c.pushed && (d == TURN_AHEAD || d == TURN_AHEAD_LEFT || d == TURN_AHEAD_RIGHT);
+    c.across = c.pushed && (d == TURN_LEFT || d == TURN_RIGHT);
+    c.back = c.pushed && d >= TURN_BACK_LEFT && d <= TURN_BACK_RIGHT;
+    c.shot_zone = in_shot_zone(in, t.side);
+    c.shooting = kicker ? kicker->sh & SKILL_MASK : 0;
+    c.finishing = kicker ? kicker->fi & SKILL_MASK : 0;
+    c.lift = LIFT_PER_Z * in.fire_z;
+    return c;
+}
+
+// A shot in the shot zone: the kicker's shooting adds pace, his finishing keeps it down.
+void zone_shot(const t_charge& c, double pace_per_shooting, double dip_per_finishing) {
+    ball.v = SHOT_SPEED + pace_per_shooting * c.shooting;
+    ball.vz = SHOT_LIFT - dip_per_finishing * c.finishing;
+}
+
+// Fire let go: a pass along the stick, quicker the farther the best-placed team-mate stands.
+void release_pass(int team, t_team& t, t_input& in) {
+    const t_player* kicker = t.nearest_1.get();
+    ball.v = PASS_SPEED;
+    if (const int r = best_receiver(team); r > 0 && kicker) {
+        const t_player& mate = squad_player(team, r);
+        ball.v = PASS_SPEED *
+                 std::min(1 + PASS_DISTANCE_GAIN * distance(kicker->x, kicker->y, mate.x, mate.y), PASS_GAIN_CAP);
+    }
+    ball.vz = PASS_LIFT_PER_Z * in.fire_z;
+    ball.a = in.fire_angle;
+    if (const double aim = aim_correction(team); std::fabs(aim) < PASS_AIM_LIMIT) ball.a += aim;
+    struck(t, in);
+}
+
+// An aimed stick makes the kick a shot; it is struck only when fire is let go.
+void early_window(const t_charge& c) {
+    if (!c.aimed) return;
+    ball.v = SHOT_SPEED;
+    ball.vz = SHOT_LIFT;
+    if (c.shot_zone) zone_shot(c, EARLY_SHOT_PACE_PER_SHOOTING, EARLY_SHOT_DIP_PER_FINISHING);
+    ball.vz += c.lift;
+}
+
+// Aimed shoots, square or let go lobs; any other stick charges on.
+void late_window(const t_charge& c, t_team& t, t_input& in) {
+    if (c.aimed) {
+        ball.v = SHOT_SPEED;
+        ball.vz = SHOT_LIFT + c.lift;
+        if (c.shot_zone) zone_shot(c, LATE_SHOT_PACE_PER_SHOOTING, LATE_SHOT_DIP_PER_FINISHING);
+        struck(t, in);
+    }
+    if (c.across || c.let_go) {
+        ball.v = LOB_SPEED;
+        ball.vz = LOB_LIFT + c.lift;
+        struck(t, in);
+    }
+}
+
+// Held past the windows the kick is struck whatever the stick says: pulled back, a clearance.
+void held_kick(const t_charge& c, t_team& t, t_input& in) {
+    if (c.aimed) {
+        ball.v = SHOT_SPEED;
+        ball.vz = SHOT_LIFT + c.lift;
+        ball.a = in.fire_angle;
+        if (c.shot_zone) zone_shot(c, HELD_SHOT_PACE_PER_SHOOTING, HELD_SHOT_DIP_PER_FINISHING);
+    }
+    if (c.across || c.let_go) {
+        ball.v = LOB_SPEED;
+        ball.vz = LOB_LIFT + c.lift;
+        ball.a = in.fire_angle;
+    }
+    if (c.back) {
+        ball.v = CLEARANCE_SPEED;
+        ball.vz = CLEARANCE_LIFT + c.lift;
+        ball.a = in.fire_angle;
+    }
+    kick_sound(HELD_SOUND_SHARE);
+    struck(t, in);
+}
+
+// A pass released this update may still become a shot or a lob in the window it was let go in.
 void charge_or_release(int team) {
     t_team& t = team_at(team);
     t_input& in = input_of(team);
-    const t_player* kicker = t.nearest_1.get();
     ball.a = in.fire_angle;
-    if (in.fire11 == 0) {
-        ball.v = PASS_SPEED;
-        if (const int r = best_receiver(team); r > 0 && kicker) {
-            const t_player& mate = *match_players[static_cast<size_t>(team)][static_cast<size_t>(r)];
-            ball.v = PASS_SPEED *
-                     std::min(1 + PASS_DISTANCE_GAIN * distance(kicker->x, kicker->y, mate.x, mate.y), PASS_GAIN_CAP);
-        }
-        ball.vz = PASS_LIFT_PER_Z * in.fire_z;
-        ball.a = in.fire_angle;
-        if (const double aim = aim_correction(team); std::fabs(aim) < PASS_AIM_LIMIT) ball.a += aim;
-        struck(t, in);
-    }
-
-    const int d = stick_turn(in);
-    const bool released = in.x1 == 0 && in.y1 == 0;
-    const bool pushed = !released;
-    const bool aimed = pushed && (d == 0 || d == 45 || d == 315);
-    const bool across = pushed && (d == 90 || d == 270);
-    const bool shot_zone = in_shot_zone(in, t.side);
-    const int sh = kicker ? kicker->sh & 7 : 0;
-    const int fi = kicker ? kicker->fi & 7 : 0;
-    const double lift = LIFT_PER_Z * in.fire_z;
-
-    if (in.fire_time >= EARLY_WINDOW_FIRST && in.fire_time <= EARLY_WINDOW_LAST) {
-        if (aimed) {
-            ball.v = SHOT_SPEED;
-            ball.vz = SHOT_LIFT;
-            if (shot_zone) {
-                ball.v = SHOT_SPEED + 7.2 * sh;
-                ball.vz = SHOT_LIFT - 7.2 * fi;
-            }
-            ball.vz += lift;
-        }
-    } else if (in.fire_time <= LATE_WINDOW_LAST && in.fire_time > EARLY_WINDOW_LAST) {
-        if (aimed) {
-            ball.v = SHOT_SPEED;
-            ball.vz = SHOT_LIFT + lift;
-            if (shot_zone) {
-                ball.v = SHOT_SPEED + 7.5 * sh;
-                ball.vz = SHOT_LIFT - 7.5 * fi;
-            }
-            struck(t, in);
-        }
-        if (across || released) {
-            ball.v = LOB_SPEED;
-            ball.vz = LOB_LIFT + lift;
-            struck(t, in);
-        }
-    } else if (in.fire_time > LATE_WINDOW_LAST) {
-        if (aimed) {
-            ball.v = SHOT_SPEED;
-            ball.vz = SHOT_LIFT + lift;
-            ball.a = in.fire_angle;
-            if (shot_zone) {
-                ball.v = SHOT_SPEED + 7.5 * sh;
-                ball.vz = SHOT_LIFT - 5 * fi;
-            }
-        }
-        if (across || released) {
-            ball.v = LOB_SPEED;
-            ball.vz = LOB_LIFT + lift;
-            ball.a = in.fire_angle;
-        }
-        if (pushed && d >= 135 && d <= 225) {
-            ball.v = CLEARANCE_SPEED;
-            ball.vz = CLEARANCE_LIFT + lift;
-            ball.a = in.fire_angle;
-        }
-        kick_sound(0.1);
-        struck(t, in);
-    }
+    if (in.fire11 == 0) release_pass(team, t, in);
+    const t_charge c = read_charge(t, in);
+    if (in.fire_time >= EARLY_WINDOW_FIRST && in.fire_time <= EARLY_WINDOW_LAST)
+        early_window(c);
+    else if (in.fire_time <= LATE_WINDOW_LAST && in.fire_time > EARLY_WINDOW_LAST)
+        late_window(c, t, in);
+    else if (in.fire_time > LATE_WINDOW_LAST)
+        held_kick(c, t, in);
 }
 
 void after_touch(t_input& in) {
@@ -130,24 +165,24 @@ void after_touch(t_input& in) {
     const int d = stick_turn(in);
     const bool pushed = in.x1 != 0 || in.y1 != 0;
     switch (in.atouch) {
-    case 3:
+    case AFTER_TOUCH_PULLED_BACK:
         if (in.atouch_time > TOUCH_CURL_AFTER && pushed) {
-            if (d == 135) ball.s -= 1;
-            if (d == 225) ball.s += 1;
+            if (d == TURN_BACK_LEFT) ball.s -= 1;
+            if (d == TURN_BACK_RIGHT) ball.s += 1;
         }
         break;
-    case 2:
-        if (pushed && d >= 45 && d <= 90) ball.s -= 1;
-        if (pushed && d >= 270 && d <= 315) ball.s += 1;
-        if (d >= 135 && d <= 225) in.atouch = 3;
+    case AFTER_TOUCH_SWERVE:
+        if (pushed && d >= TURN_AHEAD_LEFT && d <= TURN_LEFT) ball.s -= 1;
+        if (pushed && d >= TURN_RIGHT && d <= TURN_AHEAD_RIGHT) ball.s += 1;
+        if (d >= TURN_BACK_LEFT && d <= TURN_BACK_RIGHT) in.atouch = AFTER_TOUCH_PULLED_BACK;
         break;
-    case 1:
-        if (pushed && (in.fire_angle - in.angle + 360) % 180 != 0) in.atouch = 2;
+    case AFTER_TOUCH_STRUCK:
+        if (pushed && (in.fire_angle - in.angle + 360) % HALF_TURN != 0) in.atouch = AFTER_TOUCH_SWERVE;
         break;
     default: break;
     }
     if (in.atouch_time > TOUCH_LENGTH) {
-        in.atouch = 0;
+        in.atouch = AFTER_TOUCH_OFF;
         in.atouch_time = 0;
     }
 }
@@ -156,15 +191,15 @@ void after_touch(t_input& in) {
 void update_kick(int team) {
     t_input& in = input_of(team);
     if (in.fired == 1) charge_or_release(team);
-    if (in.atouch >= 1) after_touch(in);
+    if (in.atouch >= AFTER_TOUCH_STRUCK) after_touch(in);
 
     const bool pushed = in.x1 != 0 || in.y1 != 0;
     if (in.fire11 && team_owns_ball(team) && ball.z < START_HEIGHT && in.fired == 0 && pushed) {
         in.fire_angle = in.angle;
         in.fire_z = static_cast<int>(std::trunc(ball.z));
         in.fired = 1;
-        kick_sound(0.05);
-        in.atouch = 1;
+        kick_sound(START_SOUND_SHARE);
+        in.atouch = AFTER_TOUCH_STRUCK;
         in.atouch_time = 0;
         ball.s = 0;
     }
@@ -179,7 +214,7 @@ void update_kick(int team) {
 int best_receiver(int team) {
     if (ball.v == 0) return 0;
     const t_team& t = team_at(team);
-    const auto& squad = match_players[static_cast<size_t>(team)];
+    const auto& squad = squad_of(team);
     if (squad.size() <= ON_PITCH_SLOTS) return 0;
     int best = squad[1] == t.nearest_1 ? 2 : 1;
     int best_off = std::abs(angle_off(ball.x, ball.y, ball.a, *squad[static_cast<size_t>(best)]));
@@ -199,7 +234,7 @@ double aim_correction(int team) {
     const t_team& t = team_at(team);
     if (!t.nearest_1) return 0;
     const t_player& from = *t.nearest_1;
-    const auto& squad = match_players[static_cast<size_t>(team)];
+    const auto& squad = squad_of(team);
     if (squad.size() <= ON_PITCH_SLOTS) return 0;
     int best = squad[1] == t.controlled ? 2 : 1;
     int best_off = angle_off(from.x, from.y, from.a, *squad[static_cast<size_t>(best)]);

@@ -1,4 +1,5 @@
 #pragma once
+// Moving the players of both teams one sub-step.
 
 // One sub-step of every player of both squads: steering, running to targets,
 // goalkeeper behaviour, integration, animation and the pitch bounds.

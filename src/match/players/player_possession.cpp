@@ -51,8 +51,8 @@ bool may_tackle(const t_player& p) {
 }
 
 void update_possession(int team) {
-    t_team& t = *match_teams[static_cast<size_t>(team)];
-    const t_input& in = inputs[static_cast<size_t>(team)];
+    t_team& t = team_at(team);
+    const t_input& in = input_of(team);
     if (team_owns_ball(team) && (to_ball(*ball.owner) > LOSE_BALL_DISTANCE || ball.z > LOSE_BALL_HEIGHT))
         ball.set_owner(nullptr);
     const auto& n1 = t.nearest_1;

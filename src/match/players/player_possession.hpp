@@ -1,5 +1,5 @@
 #pragma once
-// Losing, taking and controlling the ball in open play.
+// Possession: losing, taking and controlling the ball, and the distances that decide it.
 #include <memory>
 
 class t_player;

@@ -6,8 +6,6 @@ class t_player;
 
 // The shared handle of a player of this match; none for a stranger.
 std::shared_ptr<t_player> shared_player(const t_player& p);
-// Team index 0/1 of the player, -1 when he plays for neither side.
-int team_index(const t_player& p);
 // Whether the ball's owner plays for the team.
 bool team_owns_ball(int team);
 bool is_keeper_slot(int team, const std::shared_ptr<t_player>& p);

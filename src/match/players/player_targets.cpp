@@ -51,10 +51,10 @@ void set_tactics_targets(int neutral) {
 void set_chase_targets() {
     for (int team = 0; team < 2; ++team) {
         if (!match_teams[static_cast<size_t>(team)] || team_owns_ball(team)) continue;
-        const t_team& t = *match_teams[static_cast<size_t>(team)];
+        const t_team& t = team_at(team);
         if (t.nearest_1 && !is_keeper_slot(team, t.nearest_1)) intercept(*t.nearest_1);
         if (const int r = best_receiver(team); r > 0) {
-            t_player& mate = *match_players[static_cast<size_t>(team)][static_cast<size_t>(r)];
+            t_player& mate = squad_player(team, r);
             if (mate.pt != ROLE_GOALKEEPER) intercept(mate);
         }
     }

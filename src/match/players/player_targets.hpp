@@ -1,4 +1,5 @@
 #pragma once
+// Where the players run: their tactical places and who chases the ball.
 
 // Targets of the outfield players from their team's tactics for the ball's
 // zone; neutral = 1 uses the centre zone.

@@ -5,6 +5,7 @@
 
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "match/replay/highlights.hpp"
 #include "match/phases/phase_common.hpp"
 #include "match/draw/sprite.hpp"
@@ -45,13 +46,13 @@ void t_match_show_highlight::update() {
     }
     leaving_ = true;
     action_queue->push(ACTION_FADE_OUT, 0);
-    action_queue->push(ACTION_NEW_SCREEN, phase_mode::SHOW_HIGHLIGHT);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_MATCH_SHOW_HIGHLIGHT);
     action_queue->push(ACTION_FADE_IN, 0);
 }
 
 void t_match_show_highlight::quit() {
     leaving_ = true;
     action_queue->push(ACTION_FADE_OUT, 0);
-    action_queue->push(ACTION_NEW_SCREEN, phase_mode::END);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_MATCH_END);
     action_queue->push(ACTION_FADE_IN, 0);
 }

@@ -1,4 +1,5 @@
 #pragma once
+// Watching the stored highlights after the match.
 #include <cstdint>
 
 #include "match/core/match_mode.hpp"

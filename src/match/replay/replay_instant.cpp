@@ -8,6 +8,7 @@
 #include "core/loaders.hpp"
 #include "core/settings.hpp"
 #include "football/team.hpp"
+#include "match/core/match_helpers.hpp"
 #include "match/draw/sprite.hpp"
 #include "platform/graphics.hpp"
 #include "platform/input.hpp"
@@ -29,11 +30,11 @@ int held(int key) { return key_down(key) ? 1 : 0; }
 
 // A computer side's device belongs to nobody, so it cannot take the replay over; a human side,
 // player or coach, steers with its own stick.
-bool human(int team) { return match_teams[static_cast<size_t>(team)]->control != CONTROL_COMPUTER; }
+bool human(int team) { return team_at(team).control != CONTROL_COMPUTER; }
 
-int fire2_of(int team) { return device_fire2(inputs[static_cast<size_t>(team)].dev) != 0 ? 1 : 0; }
+int fire2_of(int team) { return device_fire2(input_of(team).dev) != 0 ? 1 : 0; }
 
-int fire1_of(int team) { return device_fire1(inputs[static_cast<size_t>(team)].dev) != 0 ? 1 : 0; }
+int fire1_of(int team) { return device_fire1(input_of(team).dev) != 0 ? 1 : 0; }
 } // namespace
 
 int replay_speed(int x1, int y1) { return 12 * x1 + 8 * std::abs(x1) * y1 - 2 * y1; }
@@ -78,7 +79,7 @@ void t_match_replay::read_speed() {
     const int team = requesting_team;
     input_shift(team);
     input_read(team);
-    const t_input& in = inputs[static_cast<size_t>(team)];
+    const t_input& in = input_of(team);
     speed = replay_speed(in.x1, in.y1);
     speedx = in.x1 + 1;
     speedy = in.y1 + 1;

@@ -1,4 +1,5 @@
 #pragma once
+// The instant replay: playing the recording back at a chosen speed.
 #include <array>
 #include <cstdint>
 

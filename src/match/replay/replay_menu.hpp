@@ -1,4 +1,5 @@
 #pragma once
+// The after-match screen of a friendly: the same match again, or back to the main menu.
 #include "core/game_mode.hpp"
 
 // Mode 19, after a friendly: the same match again, or back to the main menu.

@@ -7,6 +7,8 @@
 #include "core/game.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/menu_status.hpp"
+#include "core/screen_modes.hpp"
 #include "football/match_settings.hpp"
 #include "football/team.hpp"
 #include "match/replay/highlights.hpp"
@@ -16,7 +18,6 @@
 #include "ui/menu.hpp"
 
 namespace {
-constexpr int MENU_FRIENDLY = 1;
 constexpr int KEY_SET_0 = 1;
 constexpr int KEY_SET_1 = 2;
 
@@ -51,12 +52,12 @@ void t_watch_loading::update() {
     std::copy(file_.samples.begin(), file_.samples.end(), highlights_bank.bytes().begin());
     highlights_count = file_.count();
     highlight_position = 0;
-    action_queue->push(ACTION_NEW_SCREEN, phase_mode::SHOW_HIGHLIGHT);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_MATCH_SHOW_HIGHLIGHT);
 }
 
 void prepare_watched_match(const t_highlight_file& file) {
     for (size_t i = 0; i < 2; ++i) match_teams[i] = watched_team(file.teams[i], static_cast<int>(i));
-    menu.status = MENU_FRIENDLY;
+    menu.status = STATUS_FRIENDLY;
     match_settings.pitch_type = file.pitch_type;
     match_settings.time = file.time;
     match_settings.sky = file.sky;

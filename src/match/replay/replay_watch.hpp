@@ -1,4 +1,5 @@
 #pragma once
+// Watching highlights saved in a file: loading the match they came from.
 #include <string>
 
 #include "match/replay/highlight_file.hpp"

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "match/players/control_kick.hpp"
 #include "match/core/function_keys.hpp"
@@ -12,6 +13,7 @@
 #include "match/phases/phase_common.hpp"
 #include "match/players/player_movement.hpp"
 #include "match/players/player_targets.hpp"
+#include "match/set_pieces/restart_tuning.hpp"
 #include "match/set_pieces/set_piece_aim.hpp"
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
@@ -41,7 +43,7 @@ void t_match_corner_stop::update() {
         ball.set_position(CORNER_SPOT_X * side_x, CORNER_SPOT_Y * side_y, 0);
         ball.update_zone();
         set_tactics_targets(0);
-        open_phase(phase_mode::CORNER_POSITIONS);
+        open_phase(MODE_MATCH_CORNER_POSITIONS);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -56,7 +58,7 @@ t_match_corner_positions::t_match_corner_positions() {
     if (settings.sound_enabled != 0) play_corner_commentary();
     match_teams[0]->find_nearest();
     match_teams[1]->find_nearest();
-    const t_player_ref taker = match_teams[static_cast<size_t>(team_not_last_touching())]->nearest_1;
+    const t_player_ref taker = team_at(team_not_last_touching()).nearest_1;
     ball.set_owner(taker);
     if (taker) {
         taker->tx = ball.x + CORNER_TAKER_OUTSIDE * side_x;
@@ -73,7 +75,7 @@ void t_match_corner_positions::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (!walking) {
-        open_phase(phase_mode::CORNER_KICK);
+        open_phase(MODE_MATCH_CORNER_KICK);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -86,7 +88,7 @@ t_match_corner_kick::t_match_corner_kick() : side_x_(sign(ball.x)), side_y_(sign
     flush_joy();
     clear_controllers();
     const int team = team_of(ball.owner);
-    if (team >= 0) match_teams[static_cast<size_t>(team)]->controlled = ball.owner;
+    if (team >= 0) team_at(team).controlled = ball.owner;
     if (ball.owner) {
         const int into_pitch = static_cast<int>(atan2_deg(side_y_, side_x_) / 45);
         ball.owner->fmx = (into_pitch + 4 + 8) % 8;
@@ -100,7 +102,7 @@ void t_match_corner_kick::update() {
     for (int i = 0; i < 2; ++i) read_taker_controller(i);
     const int team = team_of(ball.owner_last);
     if (team >= 0) {
-        t_input& in = inputs[static_cast<size_t>(team)];
+        t_input& in = input_of(team);
         in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
         if ((in.x1 != 0 || in.y1 != 0) && in.fired == 0) {
             in.angle = corner_angle(in, side_x, side_y);
@@ -115,7 +117,7 @@ void t_match_corner_kick::update() {
     }
     if (distance(ball.x, ball.y, TOUCHLINE_X * side_x, GOAL_LINE_Y * side_y) > CORNER_END_DISTANCE) {
         ball.set_owner(nullptr);
-        open_phase(phase_mode::MAIN);
+        open_phase(MODE_MATCH_MAIN);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);

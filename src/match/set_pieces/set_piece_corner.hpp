@@ -1,4 +1,5 @@
 #pragma once
+// Corners: the stop, the players taking their places and the kick.
 #include <cstdint>
 
 #include "match/core/match_mode.hpp"
@@ -30,12 +31,3 @@ private:
     int side_x_ = 0;
     int side_y_ = 0;
 };
-
-constexpr double CORNER_SPOT_X = 498;
-constexpr double CORNER_SPOT_Y = 628;
-constexpr double CORNER_TAKER_OUTSIDE = 4;
-// Play resumes when the ball is farther than this from the corner point (510, 640).
-constexpr double CORNER_END_DISTANCE = 22;
-// The ball is placed once it has nearly stopped.
-constexpr double RESTART_BALL_STILL = 5;
-constexpr int RESTART_CAMERA_OFFSET = 30;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "match/players/control_kick.hpp"
 #include "match/core/function_keys.hpp"
@@ -10,8 +11,8 @@
 #include "match/core/match_state.hpp"
 #include "match/phases/phase_common.hpp"
 #include "match/players/player_movement.hpp"
+#include "match/set_pieces/restart_tuning.hpp"
 #include "match/set_pieces/set_piece_aim.hpp"
-#include "match/set_pieces/set_piece_corner.hpp"
 #include "match/core/state_machine.hpp"
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
@@ -39,7 +40,7 @@ void t_match_goal_kick_stop::update() {
         // A ball that went out right behind the middle of the goal is taken from the right.
         const int x = side_x != 0 ? side_x : 1;
         ball.set_position(GOAL_KICK_SPOT_X * x, GOAL_KICK_SPOT_Y * side_y, 0);
-        open_phase(phase_mode::GOAL_KICK_POSITIONS);
+        open_phase(MODE_MATCH_GOAL_KICK_POSITIONS);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -50,7 +51,7 @@ t_match_goal_kick_positions::t_match_goal_kick_positions() {
     camera.offx = -RESTART_CAMERA_OFFSET * sign(ball.x);
     camera.offy = -RESTART_CAMERA_OFFSET * sign(ball.y);
     match_status.kick_off_team = team_not_last_touching();
-    keeper = match_players[static_cast<size_t>(match_status.kick_off_team)][GOALKEEPER_SLOT];
+    keeper = squad_of(match_status.kick_off_team)[GOALKEEPER_SLOT];
     ball.set_owner(keeper);
     keeper->tx = ball.x;
     keeper->ty = ball.y + GOAL_KICK_BEHIND * sign(ball.y);
@@ -64,7 +65,7 @@ void t_match_goal_kick_positions::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (round_half_away(std::fabs(keeper->tx - keeper->x)) == 0 && round_half_away(std::fabs(keeper->ty - keeper->y)) == 0) {
-        open_phase(phase_mode::GOAL_KICK);
+        open_phase(MODE_MATCH_GOAL_KICK);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -76,7 +77,7 @@ t_match_goal_kick::t_match_goal_kick() : side_x_(sign(ball.x)), side_y_(sign(bal
     flush_keys();
     flush_joy();
     clear_controllers();
-    keeper = match_players[static_cast<size_t>(match_status.kick_off_team)][GOALKEEPER_SLOT];
+    keeper = squad_of(match_status.kick_off_team)[GOALKEEPER_SLOT];
     ball.set_owner(keeper);
     keeper->fmx = 2 * side_y_ + 4;
 }
@@ -85,7 +86,7 @@ void t_match_goal_kick::update() {
     if (handle_function_keys()) return;
     for (int i = 0; i < 2; ++i) read_taker_controller(i);
     const int team = match_status.kick_off_team;
-    t_input& in = inputs[static_cast<size_t>(team)];
+    t_input& in = input_of(team);
     in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
     if ((in.x1 != 0 || in.y1 != 0) && in.fired == 0) {
         in.angle = goal_kick_angle(in, side_y_);
@@ -103,7 +104,7 @@ void t_match_goal_kick::update() {
     }
     if (distance(ball.x, ball.y, GOAL_KICK_SPOT_X * side_x_, GOAL_KICK_SPOT_Y * side_y_) > GOAL_KICK_END_DISTANCE) {
         if (keeper->brain) keeper->brain->set_state("state_positioning");
-        open_phase(phase_mode::MAIN);
+        open_phase(MODE_MATCH_MAIN);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);

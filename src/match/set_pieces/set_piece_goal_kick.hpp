@@ -1,4 +1,5 @@
 #pragma once
+// Goal kicks: the stop, the players taking their places and the kick.
 #include <cstdint>
 #include <memory>
 
@@ -37,9 +38,3 @@ private:
     int side_x_ = 0;
     int side_y_ = 0;
 };
-
-constexpr double GOAL_KICK_SPOT_X = 126;
-constexpr double GOAL_KICK_SPOT_Y = 582;
-constexpr double GOAL_KICK_BEHIND = 6;
-// Play resumes when the ball is farther than this from the goal-kick spot.
-constexpr double GOAL_KICK_END_DISTANCE = 22;

@@ -3,12 +3,14 @@
 #include <cmath>
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
 #include "match/phases/phase_common.hpp"
 #include "match/players/player_movement.hpp"
 #include "match/players/player_targets.hpp"
+#include "match/set_pieces/restart_tuning.hpp"
 #include "match/set_pieces/set_piece_aim.hpp"
 #include "platform/maths.hpp"
 #include "ui/input.hpp"
@@ -26,17 +28,17 @@ int keeper_team() { return ball.side.y == match_teams[0]->side ? 0 : 1; }
 
 bool in_penalty_area(double x, double y, int side_y) {
     const auto depth = static_cast<int>(side_y * y);
-    return std::fabs(x) <= PENALTY_AREA_X && depth >= PENALTY_AREA_FRONT && depth <= PENALTY_AREA_BACK;
+    return std::fabs(x) <= PENALTY_AREA_X && depth >= PENALTY_AREA_FRONT && depth <= GOAL_LINE_Y;
 }
 
 t_match_keeper_stop::t_match_keeper_stop() : t(keeper_team()) {
     ++match_stats[static_cast<size_t>(1 - t)].shot;
     match_status.event = t_match_status::GOALIE;
-    ball.set_owner(match_players[static_cast<size_t>(t)][GOALKEEPER_SLOT]);
+    ball.set_owner(squad_of(t)[GOALKEEPER_SLOT]);
     for (int i = 0; i < 2; ++i) {
-        match_teams[static_cast<size_t>(i)]->controlled.reset();
-        inputs[static_cast<size_t>(i)].fired = 0;
-        inputs[static_cast<size_t>(i)].fire_time = 0;
+        team_at(i).controlled.reset();
+        input_of(i).fired = 0;
+        input_of(i).fire_time = 0;
     }
     ball.zone_x = ball.zone_y = 0;
     ball.zone_x_next = ball.zone_y_next = 0;
@@ -47,18 +49,18 @@ t_match_keeper_stop::t_match_keeper_stop() : t(keeper_team()) {
 
 void t_match_keeper_stop::update() {
     if (handle_function_keys()) return;
-    const t_team& opponents = *match_teams[static_cast<size_t>(1 - t)];
+    const t_team& opponents = team_at(1 - t);
     for (int k = 0; k < SUB_STEPS; ++k) {
         move_players(1, 1);
         const t_player& keeper = keeper_of(t);
         hold_ball_ahead(keeper, keeper.a);
-        match_teams[static_cast<size_t>(1 - t)]->find_nearest();
+        team_at(1 - t).find_nearest();
         record_sub_step(CAMERA_STILL);
     }
     const t_player* nearest = opponents.nearest_1.get();
     const bool area_clear = nearest == nullptr || !in_penalty_area(nearest->x, nearest->y, ball.side.y);
     if (area_clear && keeper_of(t).status == STATUS_ON_PITCH) {
-        open_phase(phase_mode::KEEPER_WAIT);
+        open_phase(MODE_MATCH_KEEPER_WAIT);
         return;
     }
     standard_exits(*this, t_exits::escape_replay);
@@ -78,7 +80,7 @@ void t_match_keeper_wait::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (sub_steps_since(frame0) > KEEPER_WAIT_SUB_STEPS) {
-        open_phase(phase_mode::KEEPER_KICK);
+        open_phase(MODE_MATCH_KEEPER_KICK);
         return;
     }
     standard_exits(*this, t_exits::escape_replay);
@@ -89,7 +91,7 @@ t_match_keeper_kick::t_match_keeper_kick() : t(keeper_team()) { frame0 = replay_
 void t_match_keeper_kick::update() {
     if (handle_function_keys()) return;
     read_taker_controller(t);
-    t_input& in = inputs[static_cast<size_t>(t)];
+    t_input& in = input_of(t);
     in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
     const bool pushed = in.x1 != 0 || in.y1 != 0;
     t_player& keeper = keeper_of(t);
@@ -108,12 +110,12 @@ void t_match_keeper_kick::update() {
         ball.v = KEEPER_KICK_SPEED;
         ball.vz = KEEPER_KICK_LIFT;
         ball.a = in.angle;
-        open_phase(phase_mode::MAIN);
+        open_phase(MODE_MATCH_MAIN);
         return;
     }
-    match_teams[static_cast<size_t>(t)]->controlled = match_players[static_cast<size_t>(t)][GOALKEEPER_SLOT];
+    team_at(t).controlled = squad_of(t)[GOALKEEPER_SLOT];
     if (sub_steps_since(frame0) > KEEPER_KICK_TIME_OUT) {
-        open_phase(phase_mode::MAIN);
+        open_phase(MODE_MATCH_MAIN);
         return;
     }
     if (standard_exits(*this, t_exits::escape_replay)) return;

@@ -1,4 +1,5 @@
 #pragma once
+// The keeper's ball: the stop, the wait for a clear area and his kick or throw.
 #include <cstdint>
 
 #include "match/core/match_mode.hpp"
@@ -29,16 +30,6 @@ public:
 
     int32_t t = 0;
 };
-
-constexpr double KEEPER_HOLDS_AHEAD = 4;
-constexpr int KEEPER_WAIT_SUB_STEPS = 240;
-constexpr int KEEPER_KICK_TIME_OUT = 720;
-constexpr double KEEPER_KICK_SPEED = 270;
-constexpr double KEEPER_KICK_LIFT = 170;
-// The penalty area as the goalkeeper's wait sees it.
-constexpr double PENALTY_AREA_X = 286;
-constexpr int PENALTY_AREA_FRONT = 466;
-constexpr int PENALTY_AREA_BACK = 640;
 
 // The goalkeeper's team at a keeper's ball: the team defending the end the ball is in.
 int keeper_team();

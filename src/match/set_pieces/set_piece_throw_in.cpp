@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/sound/match_sound.hpp"
@@ -11,6 +12,7 @@
 #include "match/phases/phase_common.hpp"
 #include "match/players/player_movement.hpp"
 #include "match/players/player_targets.hpp"
+#include "match/set_pieces/restart_tuning.hpp"
 #include "match/set_pieces/set_piece_aim.hpp"
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
@@ -24,7 +26,7 @@ constexpr int ARMS_UP_ROW = 9;
 } // namespace
 
 t_match_throw_in_stop::t_match_throw_in_stop()
-    : throw_in_x(static_cast<int32_t>(THROW_IN_SPOT_X * ball.side.x)), throw_in_y(static_cast<int32_t>(ball.y)) {
+    : throw_in_x(static_cast<int32_t>(TOUCHLINE_X * ball.side.x)), throw_in_y(static_cast<int32_t>(ball.y)) {
     match_status.event = t_match_status::THROW_IN;
     play_whistle();
     clear_controllers();
@@ -44,7 +46,7 @@ void t_match_throw_in_stop::update() {
     }
     if (!walking) {
         ball.set_position(throw_in_x, throw_in_y, 0);
-        open_phase(phase_mode::THROW_IN_POSITIONS);
+        open_phase(MODE_MATCH_THROW_IN_POSITIONS);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -54,7 +56,7 @@ t_match_throw_in_positions::t_match_throw_in_positions() {
     display_score = 1;
     match_teams[0]->find_nearest();
     match_teams[1]->find_nearest();
-    const t_player_ref thrower = match_teams[static_cast<size_t>(team_not_last_touching())]->nearest_1;
+    const t_player_ref thrower = team_at(team_not_last_touching()).nearest_1;
     ball.set_owner(thrower);
     if (thrower) {
         thrower->tx = ball.x;
@@ -71,7 +73,7 @@ void t_match_throw_in_positions::update() {
         record_sub_step(CAMERA_FOLLOW);
     }
     if (!walking) {
-        open_phase(phase_mode::THROW_IN);
+        open_phase(MODE_MATCH_THROW_IN);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);
@@ -85,7 +87,7 @@ t_match_throw_in::t_match_throw_in() : t(std::max(0, team_of(ball.owner_last))) 
     const int side_x = sign(ball.x);
     ball.x = THROW_BALL_X * side_x;
     ball.z = THROW_BALL_Z;
-    if (const t_player_ref& thrower = match_teams[static_cast<size_t>(t)]->nearest_1) {
+    if (const t_player_ref& thrower = team_at(t).nearest_1) {
         thrower->x = THROWER_X * side_x;
         thrower->fmx = 2 * side_x + 2;
         thrower->fmy = ARMS_DOWN_ROW;
@@ -96,11 +98,11 @@ t_match_throw_in::t_match_throw_in() : t(std::max(0, team_of(ball.owner_last))) 
 void t_match_throw_in::update() {
     if (handle_function_keys()) return;
     read_taker_controller(t);
-    t_input& in = inputs[static_cast<size_t>(t)];
+    t_input& in = input_of(t);
     in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
     const int side_x = sign(ball.x);
     const bool pushed = in.x1 != 0 || in.y1 != 0;
-    const t_player_ref& thrower = match_teams[static_cast<size_t>(t)]->nearest_1;
+    const t_player_ref& thrower = team_at(t).nearest_1;
     if (pushed && in.fired == 0) {
         in.angle = throw_in_angle(in, side_x);
         if (thrower) thrower->fmx = facing_of(in.angle);
@@ -113,7 +115,7 @@ void t_match_throw_in::update() {
         ball.vz = THROW_LIFT;
         ball.a = in.angle;
         ball.set_owner(nullptr);
-        open_phase(phase_mode::MAIN);
+        open_phase(MODE_MATCH_MAIN);
         return;
     }
     standard_exits(*this, t_exits::escape_replay_bench);

@@ -1,4 +1,5 @@
 #pragma once
+// Throw-ins: the stop, the players taking their places and the throw.
 #include <cstdint>
 
 #include "match/core/match_mode.hpp"
@@ -28,10 +29,3 @@ public:
 
     int32_t t = 0; // throwing team
 };
-
-constexpr double THROW_IN_SPOT_X = 510;
-constexpr double THROW_BALL_X = 513;
-constexpr double THROW_BALL_Z = 26;
-constexpr double THROWER_X = 516;
-constexpr double THROW_SPEED = 270;
-constexpr double THROW_LIFT = 170;

@@ -1,4 +1,5 @@
 #pragma once
+// Match sound: crowd, whistles, kicks, bounces, chants and commentary.
 #include <array>
 #include <cstdint>
 #include <string>

@@ -4,6 +4,7 @@
 
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "football/selected_teams.hpp"
 #include "screens/competition/competition_rules.hpp"
@@ -14,17 +15,14 @@ std::shared_ptr<t_league> designed_league;
 std::shared_ptr<t_cup> designed_cup;
 
 namespace {
-constexpr int MODE_CLUBS = 8;
-constexpr int MODE_NATIONALS = 11;
-constexpr int MODE_SELECT_TEAMS = 12;
 
 void open_family(t_team_family family) {
     selected_teams.clear();
     menu.status = STATUS_COMPETITION;
     if (family == t_team_family::clubs) {
-        action_queue->push(ACTION_NEW_SCREEN, MODE_CLUBS);
+        action_queue->push(ACTION_NEW_SCREEN, MODE_CLUBS_CONFEDERATION);
     } else if (family == t_team_family::nationals) {
-        action_queue->push(ACTION_NEW_SCREEN, MODE_NATIONALS);
+        action_queue->push(ACTION_NEW_SCREEN, MODE_NATIONALS_CONFEDERATION);
     } else {
         menu.confederation = CUSTOM_CONFEDERATION;
         menu.division = 1;

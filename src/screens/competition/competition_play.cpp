@@ -3,22 +3,16 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "screens/competition/competition_rules.hpp"
 #include "screens/competition/competition_style.hpp"
 #include "screens/friendly/team_selection.hpp"
 #include "ui/menu.hpp"
 
-namespace {
-constexpr t_colours WINNER_COLOURS{0xBA9206, 0xE9B607, 0x6A5304};
-} // namespace
-
 std::string winner_caption(const std::string& team_name) { return translate("WINNER") + ": " + team_name; }
 
 t_play_screen::t_play_screen(int own_mode) : own_mode_(own_mode) {
-    define_void_method("bc_next_match", [this] { bc_next_match(); });
-    define_void_method("bc_view_result", [this] { bc_view_result(); });
-    define_void_method("bc_play_view_match", [this] { bc_play_view_match(); });
     music_muted = 0;
     menu.status = STATUS_COMPETITION;
     use_competition_background(*this);
@@ -27,23 +21,23 @@ t_play_screen::t_play_screen(int own_mode) : own_mode_(own_mode) {
 void t_play_screen::add_buttons(const t_match* match) {
     if (match) {
         const bool shown = menu.show_result == 1;
-        w_next_match = add_button(widgets, NEXT_GREEN, 82, 700, 460, 34, translate("NEXT MATCH"));
-        w_next_match->bind("fire1_down", "bc_next_match");
-        w_next_match->bind("fire1_hold", "bc_next_match");
+        w_next_match = add_button(*this, READY_GREEN, 82, 700, 460, 34, translate("NEXT MATCH"));
+        bind_callback(*w_next_match, "fire1_down", "bc_next_match", &t_play_screen::bc_next_match);
+        bind_callback(*w_next_match, "fire1_hold", "bc_next_match", &t_play_screen::bc_next_match);
         w_next_match->visible = shown ? 1 : 0;
 
         const t_match_buttons captions = match_buttons(has_human(*match));
-        w_play_match = add_button(widgets, CHOICE_GREEN, 82, 700, 220, 34, captions.match);
-        w_play_match->bind("fire1_down", "bc_play_view_match");
-        w_view_result = add_button(widgets, CHOICE_GREEN, 322, 700, 220, 34, captions.result);
-        w_view_result->bind("fire1_down", "bc_view_result");
-        if (captions.result_repeats) w_view_result->bind("fire1_hold", "bc_view_result");
+        w_play_match = add_button(*this, CHOICE_GREEN, 82, 700, 220, 34, captions.match);
+        bind_callback(*w_play_match, "fire1_down", "bc_play_view_match", &t_play_screen::bc_play_view_match);
+        w_view_result = add_button(*this, CHOICE_GREEN, 322, 700, 220, 34, captions.result);
+        bind_callback(*w_view_result, "fire1_down", "bc_view_result", &t_play_screen::bc_view_result);
+        if (captions.result_repeats) bind_callback(*w_view_result, "fire1_hold", "bc_view_result", &t_play_screen::bc_view_result);
         w_play_match->visible = w_view_result->visible = shown ? 0 : 1;
     }
-    w_stats = add_button(widgets, COMPETITION_COLOURS, 562, 700, 180, 34, translate("STATS"));
-    w_stats->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_VIEW_STATISTICS)});
-    w_exit = add_button(widgets, EXIT_COLOURS, 762, 700, 180, 34, translate("EXIT"));
-    w_exit->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_MAIN_MENU)});
+    w_stats = add_button(*this, COMPETITION_GREEN, 562, 700, 180, 34, translate("STATS"));
+    bind_screen_change(*this, *w_stats, MODE_VIEW_STATISTICS);
+    w_exit = add_button(*this, EXIT_COLOURS, 762, 700, 180, 34, translate("EXIT"));
+    bind_screen_change(*this, *w_exit, MODE_MAIN_MENU);
 
     if (!match) selected_widget = w_stats;
     else if (menu.show_result == 1) selected_widget = w_next_match;
@@ -52,7 +46,7 @@ void t_play_screen::add_buttons(const t_match* match) {
 
 void t_play_screen::add_winner_line() {
     const t_team_ref winner = competition ? competition_winner(*competition) : nullptr;
-    if (winner) add_caption(widgets, WINNER_COLOURS, 192, 652, 640, 38, winner_caption(winner->name));
+    if (winner) add_caption(*this, GOLD, 192, 652, 640, 38, winner_caption(winner->name));
 }
 
 void t_play_screen::bc_next_match() {

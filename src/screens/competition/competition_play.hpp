@@ -4,7 +4,7 @@
 
 #include "core/game_mode.hpp"
 #include "football/match_record.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 
 class t_play_screen : public t_game_mode {
 public:

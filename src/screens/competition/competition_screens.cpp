@@ -1,5 +1,6 @@
 #include "screens/competition/competition_screens.hpp"
 
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "screens/competition/menu_competition_info.hpp"
 #include "screens/competition/menu_competition_warning.hpp"
@@ -15,26 +16,27 @@
 #include "screens/main_menu/menu_main.hpp"
 
 namespace {
-bool playing(int typ) { return competition && competition->typ == typ; }
+// The play screens need their competition; without one the main menu stands in.
+template <typename T> std::unique_ptr<t_game_mode> play_screen(int typ) {
+    if (competition && competition->typ == typ) return std::make_unique<T>();
+    return std::make_unique<MenuMain>();
+}
 } // namespace
 
 std::unique_ptr<t_game_mode> make_competition_screen(int32_t mode) {
     switch (mode) {
-    case 6: return std::make_unique<MenuDiyCompetition>();
-    case 20: return std::make_unique<MenuDesignDiyLeague>();
-    // The play screens need their competition; without one the main menu stands in.
-    case 21: return playing(COMPETITION_LEAGUE) ? std::unique_ptr<t_game_mode>(std::make_unique<MenuPlayLeague>())
-                                                : std::make_unique<MenuMain>();
-    case 22: return std::make_unique<MenuViewStatistics>();
-    case 23: return std::make_unique<MenuTopScorers>();
-    case 24: return std::make_unique<MenuLeagueInfo>();
-    case 25: return std::make_unique<MenuSelectSquadToView>();
-    case 26: return std::make_unique<MenuViewTeam>();
-    case 27: return std::make_unique<MenuCompetitionWarning>();
-    case 28: return std::make_unique<MenuDesignDiyCup>();
-    case 29: return playing(COMPETITION_CUP) ? std::unique_ptr<t_game_mode>(std::make_unique<MenuPlayCup>())
-                                             : std::make_unique<MenuMain>();
-    case 30: return std::make_unique<MenuCupInfo>();
+    case MODE_DIY_COMPETITION: return std::make_unique<MenuDiyCompetition>();
+    case MODE_DESIGN_DIY_LEAGUE: return std::make_unique<MenuDesignDiyLeague>();
+    case MODE_PLAY_LEAGUE: return play_screen<MenuPlayLeague>(COMPETITION_LEAGUE);
+    case MODE_VIEW_STATISTICS: return std::make_unique<MenuViewStatistics>();
+    case MODE_TOP_SCORERS: return std::make_unique<MenuTopScorers>();
+    case MODE_LEAGUE_INFO: return std::make_unique<MenuLeagueInfo>();
+    case MODE_SELECT_SQUAD_TO_VIEW: return std::make_unique<MenuSelectSquadToView>();
+    case MODE_VIEW_TEAM: return std::make_unique<MenuViewTeam>();
+    case MODE_COMPETITION_WARNING: return std::make_unique<MenuCompetitionWarning>();
+    case MODE_DESIGN_DIY_CUP: return std::make_unique<MenuDesignDiyCup>();
+    case MODE_PLAY_CUP: return play_screen<MenuPlayCup>(COMPETITION_CUP);
+    case MODE_CUP_INFO: return std::make_unique<MenuCupInfo>();
     default: return nullptr;
     }
 }

@@ -1,4 +1,5 @@
 #pragma once
+// The factory of the competition screens.
 #include <cstdint>
 #include <memory>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The league and cup information screens.
 #include <string>
 
 #include "core/game_mode.hpp"

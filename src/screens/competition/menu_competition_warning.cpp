@@ -3,12 +3,12 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/text.hpp"
 #include "football/competition.hpp"
 #include "screens/competition/competition_style.hpp"
 
 namespace {
-constexpr t_colours ABORT_COLOURS{0xC8000E, 0xFF1929, 0x74040C};
 constexpr size_t LINE_WIDTH = 26;
 constexpr int LINE_PITCH = 34;
 } // namespace
@@ -34,20 +34,18 @@ std::vector<std::string> wrap_words(const std::string& text, size_t width) {
 }
 
 MenuCompetitionWarning::MenuCompetitionWarning() {
-    define_void_method("bc_continue", [this] { bc_continue(); });
-
     use_competition_background(*this);
-    add_competition_title(widgets, translate("DIY COMPETITION"));
+    add_competition_title(*this, translate("DIY COMPETITION"));
     const std::vector<std::string> lines = wrap_words(translate("YOU ARE ABOUT TO LOSE YOUR CURRENT DIY COMPETITION"), LINE_WIDTH);
     const int top = 300 - LINE_PITCH * static_cast<int>(lines.size()) / 2;
     for (size_t i = 0; i < lines.size(); ++i)
-        add_label(widgets, 512, top + LINE_PITCH * static_cast<int>(i), lines[i], LARGE_FONT, ALIGN_CENTRE);
-    if (competition) add_caption(widgets, COMPETITION_COLOURS, 252, 380, 520, 34, competition->name);
+        add_label(*this, 512, top + LINE_PITCH * static_cast<int>(i), lines[i], LARGE_FONT, ALIGN_CENTRE);
+    if (competition) add_caption(*this, COMPETITION_GREEN, 252, 380, 520, 34, competition->name);
 
-    t_button_ref go_on = add_button(widgets, CHOICE_GREEN, 342, 500, 340, 40, translate("CONTINUE"));
-    go_on->bind("fire1_down", "bc_continue");
-    t_button_ref abort = add_button(widgets, ABORT_COLOURS, 412, 700, 200, 34, translate("ABORT"));
-    abort->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_MAIN_MENU)});
+    t_button_ref go_on = add_button(*this, CHOICE_GREEN, 342, 500, 340, 40, translate("CONTINUE"));
+    bind_callback(*go_on, "fire1_down", "bc_continue", &MenuCompetitionWarning::bc_continue);
+    t_button_ref abort = add_button(*this, ABORT_RED, 412, 700, 200, 34, translate("ABORT"));
+    bind_screen_change(*this, *abort, MODE_MAIN_MENU);
     selected_widget = abort;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+// The warning before a new competition replaces the one in progress.
 #include <string>
 #include <vector>
 

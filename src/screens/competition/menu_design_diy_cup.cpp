@@ -3,6 +3,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "core/settings.hpp"
 #include "screens/competition/competition_design.hpp"
 #include "screens/competition/competition_rules.hpp"
@@ -14,83 +15,65 @@ constexpr int ROW_H = 30;
 } // namespace
 
 MenuDesignDiyCup::MenuDesignDiyCup() {
-    define_void_method("bc_update_cup_name", [this] { bc_update_cup_name(); });
-    define_void_method("bc_season_pitch_type", [this] { bc_season_pitch_type(); });
-    define_int_method("bc_season_start", [this](int s) { bc_season_start(s); });
-    define_int_method("bc_season_end", [this](int s) { bc_season_end(s); });
-    define_int_method("bc_pitch_type", [this](int s) { bc_pitch_type(s); });
-    define_void_method("bc_away_goals", [this] { bc_away_goals(); });
-    define_void_method("bc_time", [this] { bc_time(); });
-    define_int_method("bc_rounds", [this](int s) { bc_rounds(s); });
-    define_int_method("bc_substitutes", [this](int s) { bc_substitutes(s); });
-    define_int_method("bc_bench_size", [this](int s) { bc_bench_size(s); });
-    define_int_method("bc_legs", [this](int i) { bc_legs(i); });
-    define_int_method("bc_extra_time", [this](int i) { bc_extra_time(i); });
-    define_int_method("bc_penalties", [this](int i) { bc_penalties(i); });
-    define_void_method("bc_club_teams", [] { start_cup_team_choice(t_team_family::clubs); });
-    define_void_method("bc_national_teams", [] { start_cup_team_choice(t_team_family::nationals); });
-    define_void_method("bc_custom_teams", [] { start_cup_team_choice(t_team_family::custom); });
-    define_void_method("bc_exit", [this] { bc_exit(); });
-
     designed_cup = std::make_shared<t_cup>();
     designed_cup->name = translate("DIY CUP");
     use_competition_background(*this);
-    add_competition_title(widgets, translate("DESIGN DIY CUP"));
+    add_competition_title(*this, translate("DESIGN DIY CUP"));
 
     w_cup_name = std::make_shared<t_input_button>();
     set_colours(*w_cup_name, VALUE_BLUE_B);
     w_cup_name->set_geometry(42, 101, 930, 34);
     w_cup_name->set_text(designed_cup->name, ALIGN_CENTRE, LARGE_FONT);
     w_cup_name->set_entry_limit(NAME_LIMIT);
-    w_cup_name->bind("on_update", "bc_update_cup_name");
+    bind_callback(*w_cup_name, "on_update", "bc_update_cup_name", &MenuDesignDiyCup::bc_update_cup_name);
     widgets.push_back(w_cup_name);
 
-    w_season_pitch_type = add_button(widgets, CAPTION_RED, 42, 144, 220, 34, "");
-    w_season_pitch_type->bind("fire1_down", "bc_season_pitch_type");
-    w_season_start = add_row_value(widgets, 272, 144, 70, 34, "");
-    bind_steps(*w_season_start, "bc_season_start");
-    w_season_separator = add_row_caption(widgets, 342, 144, 40, 34, "-");
-    w_season_end = add_row_value(widgets, 382, 144, 70, 34, "");
-    bind_steps(*w_season_end, "bc_season_end");
-    w_pitch_type = add_row_value(widgets, 272, 144, 180, 34, "");
-    bind_steps(*w_pitch_type, "bc_pitch_type");
-    w_away_goals_caption = add_row_caption(widgets, 472, 144, 218, 34, translate("AWAY GOALS"));
-    w_away_goals = add_row_value(widgets, 700, 144, 272, 34, "");
-    w_away_goals->bind("fire1_down", "bc_away_goals");
+    w_season_pitch_type = add_button(*this, CAPTION_RED, 42, 144, 220, 34, "");
+    bind_callback(*w_season_pitch_type, "fire1_down", "bc_season_pitch_type", &MenuDesignDiyCup::bc_season_pitch_type);
+    w_season_start = add_row_value(*this, 272, 144, 70, 34, "");
+    bind_steps(*this, *w_season_start, "bc_season_start", &MenuDesignDiyCup::bc_season_start);
+    w_season_separator = add_row_caption(*this, 342, 144, 40, 34, "-");
+    w_season_end = add_row_value(*this, 382, 144, 70, 34, "");
+    bind_steps(*this, *w_season_end, "bc_season_end", &MenuDesignDiyCup::bc_season_end);
+    w_pitch_type = add_row_value(*this, 272, 144, 180, 34, "");
+    bind_steps(*this, *w_pitch_type, "bc_pitch_type", &MenuDesignDiyCup::bc_pitch_type);
+    w_away_goals_caption = add_row_caption(*this, 472, 144, 218, 34, translate("AWAY GOALS"));
+    w_away_goals = add_row_value(*this, 700, 144, 272, 34, "");
+    bind_callback(*w_away_goals, "fire1_down", "bc_away_goals", &MenuDesignDiyCup::bc_away_goals);
 
-    add_row_caption(widgets, 42, 187, 230, 34, translate("TIME"));
-    w_time = add_row_value(widgets, 282, 187, 180, 34, "");
-    w_time->bind("fire1_down", "bc_time");
-    add_row_caption(widgets, 42, 230, 230, 34, translate("ROUNDS"));
-    w_rounds = add_row_value(widgets, 282, 230, 180, 34, "");
-    bind_steps(*w_rounds, "bc_rounds");
-    add_row_caption(widgets, 482, 187, 320, 34, translate("SUBSTITUTES"));
-    w_substitutes = add_row_value(widgets, 812, 187, 160, 34, "");
-    bind_steps(*w_substitutes, "bc_substitutes");
-    add_row_caption(widgets, 482, 230, 320, 34, translate("BENCH SIZE"));
-    w_bench_size = add_row_value(widgets, 812, 230, 160, 34, "");
-    bind_steps(*w_bench_size, "bc_bench_size");
+    add_row_caption(*this, 42, 187, 230, 34, translate("TIME"));
+    w_time = add_row_value(*this, 282, 187, 180, 34, "");
+    bind_callback(*w_time, "fire1_down", "bc_time", &MenuDesignDiyCup::bc_time);
+    add_row_caption(*this, 42, 230, 230, 34, translate("ROUNDS"));
+    w_rounds = add_row_value(*this, 282, 230, 180, 34, "");
+    bind_steps(*this, *w_rounds, "bc_rounds", &MenuDesignDiyCup::bc_rounds);
+    add_row_caption(*this, 482, 187, 320, 34, translate("SUBSTITUTES"));
+    w_substitutes = add_row_value(*this, 812, 187, 160, 34, "");
+    bind_steps(*this, *w_substitutes, "bc_substitutes", &MenuDesignDiyCup::bc_substitutes);
+    add_row_caption(*this, 482, 230, 320, 34, translate("BENCH SIZE"));
+    w_bench_size = add_row_value(*this, 812, 230, 160, 34, "");
+    bind_steps(*this, *w_bench_size, "bc_bench_size", &MenuDesignDiyCup::bc_bench_size);
 
-    add_label(widgets, 307, 296, translate("TEAMS"), SMALL_FONT, ALIGN_CENTRE);
-    add_label(widgets, 607, 296, translate("DESCRIPTION"), SMALL_FONT, ALIGN_CENTRE);
+    add_label(*this, 307, 296, translate("TEAMS"), SMALL_FONT, ALIGN_CENTRE);
+    add_label(*this, 607, 296, translate("DESCRIPTION"), SMALL_FONT, ALIGN_CENTRE);
     for (size_t i = 0; i < CUP_MAX_ROUNDS; ++i) {
         const int y = cup_round_row_y(static_cast<int>(i));
         const std::string index = std::to_string(i);
-        w_round_name[i] = add_caption(widgets, CAPTION_RED, 42, y, 230, ROW_H, "", SMALL_FONT);
-        w_round_teams[i] = add_caption(widgets, VALUE_BLUE_A, 282, y, 50, ROW_H, "", SMALL_FONT);
-        w_round_legs[i] = add_button(widgets, VALUE_BLUE_B, 342, y, 130, ROW_H, "", SMALL_FONT);
-        w_round_legs[i]->bind("fire1_down", "bc_legs", {index});
-        w_round_extra_time[i] = add_button(widgets, VALUE_BLUE_B, 477, y, 260, ROW_H, "", SMALL_FONT);
-        w_round_extra_time[i]->bind("fire1_down", "bc_extra_time", {index});
-        w_round_penalties[i] = add_button(widgets, VALUE_BLUE_B, 742, y, 230, ROW_H, "", SMALL_FONT);
-        w_round_penalties[i]->bind("fire1_down", "bc_penalties", {index});
+        w_round_name[i] = add_caption(*this, CAPTION_RED, 42, y, 230, ROW_H, "", SMALL_FONT);
+        w_round_teams[i] = add_caption(*this, VALUE_BLUE_A, 282, y, 50, ROW_H, "", SMALL_FONT);
+        w_round_legs[i] = add_button(*this, VALUE_BLUE_B, 342, y, 130, ROW_H, "", SMALL_FONT);
+        bind_callback(*w_round_legs[i], "fire1_down", "bc_legs", &MenuDesignDiyCup::bc_legs, {index});
+        w_round_extra_time[i] = add_button(*this, VALUE_BLUE_B, 477, y, 260, ROW_H, "", SMALL_FONT);
+        bind_callback(*w_round_extra_time[i], "fire1_down", "bc_extra_time", &MenuDesignDiyCup::bc_extra_time, {index});
+        w_round_penalties[i] = add_button(*this, VALUE_BLUE_B, 742, y, 230, ROW_H, "", SMALL_FONT);
+        bind_callback(*w_round_penalties[i], "fire1_down", "bc_penalties", &MenuDesignDiyCup::bc_penalties, {index});
     }
 
-    t_button_ref clubs = add_button(widgets, CHOICE_GREEN, 342, 525, 340, 40, translate("CLUB TEAMS"));
-    clubs->bind("fire1_down", "bc_club_teams");
-    add_button(widgets, CHOICE_GREEN, 342, 580, 340, 40, translate("NATIONAL TEAMS"))->bind("fire1_down", "bc_national_teams");
-    add_button(widgets, CHOICE_GREEN, 342, 635, 340, 40, translate("CUSTOM TEAMS"))->bind("fire1_down", "bc_custom_teams");
-    add_exit_button(widgets, "bc_exit", {}, 700);
+    t_button_ref clubs = add_button(*this, CHOICE_GREEN, 342, 525, 340, 40, translate("CLUB TEAMS"));
+    bind_callback(*clubs, "fire1_down", "bc_club_teams", [] { start_cup_team_choice(t_team_family::clubs); });
+    bind_fire(*this, *add_button(*this, CHOICE_GREEN, 342, 580, 340, 40, translate("NATIONAL TEAMS")), "bc_national_teams", [] { start_cup_team_choice(t_team_family::nationals); });
+    bind_fire(*this, *add_button(*this, CHOICE_GREEN, 342, 635, 340, 40, translate("CUSTOM TEAMS")), "bc_custom_teams", [] { start_cup_team_choice(t_team_family::custom); });
+    add_exit_button(*this, "bc_exit", &MenuDesignDiyCup::bc_exit, {}, 700);
     selected_widget = clubs;
     update_captions();
 }

@@ -1,10 +1,11 @@
 #pragma once
+// Designing a cup: name, season, pitch, away goals, rounds and the bench.
 #include <array>
 #include <memory>
 
 #include "core/game_mode.hpp"
 #include "football/cup.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 #include "ui/input_button.hpp"
 
 // The rules of a new cup: name, season or pitch, away goals, time, bench, and per round

@@ -1,8 +1,9 @@
 #pragma once
+// Designing a league: name, season, pitch, teams, matches, points and the bench.
 #include <memory>
 
 #include "core/game_mode.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 #include "ui/input_button.hpp"
 
 // The rules of a new league: name, season or pitch, time, teams, rounds, points, bench.

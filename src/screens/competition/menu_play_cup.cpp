@@ -2,6 +2,7 @@
 
 #include "core/dictionary.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition_save.hpp"
 #include "screens/competition/competition_results.hpp"
 #include "screens/competition/competition_rules.hpp"
@@ -16,15 +17,11 @@ constexpr int FONT_GREEN = 0x40FC40;
 constexpr int SCROLL_MASK = 0x182034;
 constexpr int STATUS_DROP = 26;
 constexpr int NAME_H = 26;
-constexpr t_colours CURRENT_MARK{0xBA9206, 0xE9B607, 0x6A5304};
-constexpr t_colours OTHER_MARK{0x2A3A00, 0x415600, 0x151D00};
-constexpr t_colours SCROLL_COLOURS{0, 0x8F8D8D, 0x404040};
 } // namespace
 
 t_cup& MenuPlayCup::cup() { return static_cast<t_cup&>(*competition); }
 
 MenuPlayCup::MenuPlayCup() : t_play_screen(MODE_PLAY_CUP) {
-    define_int_method("bc_scroll", [this](int s) { bc_scroll(s); });
     t_cup& c = cup();
     // A match back from the pitch may still owe extra time or a shoot-out.
     complete_cup_match(c);
@@ -39,15 +36,15 @@ MenuPlayCup::MenuPlayCup() : t_play_screen(MODE_PLAY_CUP) {
     img_ucode10g = load_image_from("images", "ucode_10.png", -1, 0x0000FF);
     replace_pixel_colour(img_ucode10g, argb(FONT_WHITE, 255), argb(FONT_GREEN, 255));
 
-    add_competition_title(widgets, c.get_menu_title());
+    add_competition_title(*this, c.get_menu_title());
     for (size_t k = 0; k < c.calendar_current.size(); ++k) add_block(c, k);
-    w_scroll_up = add_button(widgets, SCROLL_COLOURS, 966, 120, 20, 20, "");
-    w_scroll_down = add_button(widgets, SCROLL_COLOURS, 966, 120 + CUP_BLOCK_HEIGHT * CUP_BLOCKS_SHOWN - 44, 20, 20, "");
+    w_scroll_up = add_button(*this, FRAME_GREY, 966, 120, 20, 20, "");
+    w_scroll_down = add_button(*this, FRAME_GREY, 966, 120 + CUP_BLOCK_HEIGHT * CUP_BLOCKS_SHOWN - 44, 20, 20, "");
     for (const auto& [b, step, cell] : {std::tuple{w_scroll_up, "-1", 0}, std::tuple{w_scroll_down, "+1", 1}}) {
         b->image = img_scroll;
         b->set_frame(16, 16, cell, 0);
-        b->bind("fire1_down", "bc_scroll", {step});
-        b->bind("fire1_hold", "bc_scroll", {step});
+        bind_callback(*b, "fire1_down", "bc_scroll", &MenuPlayCup::bc_scroll, {step});
+        bind_callback(*b, "fire1_hold", "bc_scroll", &MenuPlayCup::bc_scroll, {step});
         b->visible = matches > CUP_BLOCKS_SHOWN ? 1 : 0;
     }
     offset = offset_showing(c.current_match, matches);
@@ -63,16 +60,16 @@ void MenuPlayCup::add_block(const t_cup& c, size_t k) {
     auto score = [&](size_t side) { return played ? std::to_string((*m.result)[side]) : std::string(); };
 
     std::array<t_widget_ref, 6> block;
-    block[0] = add_caption(widgets, control_colours(m.teams[0]->control), 72, 0, 330, NAME_H, m.teams[0]->name,
+    block[0] = add_caption(*this, control_colours(m.teams[0]->control), 72, 0, 330, NAME_H, m.teams[0]->name,
                            SMALL_FONT, ALIGN_RIGHT);
-    block[1] = add_caption(widgets, NO_COLOURS, 412, 0, 50, NAME_H, score(0), SMALL_FONT);
-    block[2] = add_caption(widgets, is_current ? CURRENT_MARK : OTHER_MARK, 472, 0, 80, NAME_H,
+    block[1] = add_caption(*this, NO_COLOURS, 412, 0, 50, NAME_H, score(0), SMALL_FONT);
+    block[2] = add_caption(*this, is_current ? GOLD : DARK_OLIVE, 472, 0, 80, NAME_H,
                            played ? "-" : translate("V // code for: VERSUS"), SMALL_FONT);
-    block[3] = add_caption(widgets, NO_COLOURS, 562, 0, 50, NAME_H, score(1), SMALL_FONT);
-    block[4] = add_caption(widgets, control_colours(m.teams[1]->control), 622, 0, 330, NAME_H, m.teams[1]->name,
+    block[3] = add_caption(*this, NO_COLOURS, 562, 0, 50, NAME_H, score(1), SMALL_FONT);
+    block[4] = add_caption(*this, control_colours(m.teams[1]->control), 622, 0, 330, NAME_H, m.teams[1]->name,
                            SMALL_FONT, ALIGN_LEFT);
     const std::string status = played || !m.result ? m.status : std::string();
-    block[5] = add_label(widgets, 512, 0, status, SMALL_FONT, ALIGN_CENTRE);
+    block[5] = add_label(*this, 512, 0, status, SMALL_FONT, ALIGN_CENTRE);
     for (const size_t green : {size_t{1}, size_t{3}, size_t{5}}) block[green]->img_ucode = img_ucode10g;
     result_widgets.push_back(block);
 }

@@ -1,4 +1,5 @@
 #pragma once
+// Playing a cup: the round's matches, results and the next match.
 #include <array>
 #include <vector>
 

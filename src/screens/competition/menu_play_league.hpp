@@ -1,4 +1,5 @@
 #pragma once
+// Playing a league: the table, the round's matches and the next match.
 #include "football/league.hpp"
 #include "screens/competition/competition_play.hpp"
 

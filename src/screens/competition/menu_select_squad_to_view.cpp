@@ -5,6 +5,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "screens/competition/competition_style.hpp"
 #include "screens/friendly/team_selection.hpp"
@@ -34,22 +35,20 @@ std::vector<t_squad_place> squad_grid(int n) {
 }
 
 MenuSelectSquadToView::MenuSelectSquadToView() {
-    define_method("bc_team", [this](const t_method_args& a) { bc_team(method_int_arg(a, 0), a.size() > 1 ? a[1] : ""); });
-
     use_competition_background(*this);
-    add_competition_title(widgets, translate("SELECT SQUAD TO VIEW"));
+    add_competition_title(*this, translate("SELECT SQUAD TO VIEW"));
     if (competition) {
         const std::vector<t_team_ref>& teams = competition->teams;
         const std::vector<t_squad_place> places = squad_grid(static_cast<int>(teams.size()));
         for (size_t i = 0; i < teams.size(); ++i) {
             const t_squad_place& p = places[i];
-            t_button_ref b = add_button(widgets, control_colours(teams[i]->control), p.x, p.y, p.w, p.h, teams[i]->name,
+            t_button_ref b = add_button(*this, control_colours(teams[i]->control), p.x, p.y, p.w, p.h, teams[i]->name,
                                         p.small ? SMALL_FONT : LARGE_FONT);
-            b->bind("fire1_down", "bc_team", {std::to_string(i), teams[i]->name});
+            bind_callback(*b, "fire1_down", "bc_team", &MenuSelectSquadToView::bc_team, {std::to_string(i), teams[i]->name});
             if (static_cast<int>(i) == competition->team_to_view || !selected_widget) selected_widget = b;
         }
     }
-    t_button_ref exit = add_exit_button(widgets, "bc_set_menu", {std::to_string(MODE_VIEW_STATISTICS)}, 700);
+    t_button_ref exit = add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_VIEW_STATISTICS)}, 700);
     if (!selected_widget) selected_widget = exit;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+// Choosing a team of the competition whose squad to view.
 #include <string>
 #include <vector>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The competition's top scorers.
 #include "core/game_mode.hpp"
 
 // The players who have scored in the competition, grouped by their goals.

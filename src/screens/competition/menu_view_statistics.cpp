@@ -3,6 +3,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "screens/competition/competition_style.hpp"
 
@@ -11,17 +12,14 @@ bool is_cup() { return competition && competition->typ == COMPETITION_CUP; }
 } // namespace
 
 MenuViewStatistics::MenuViewStatistics() {
-    define_void_method("bc_competition_info", [this] { bc_competition_info(); });
-    define_void_method("bc_exit", [this] { bc_exit(); });
-
     use_competition_background(*this);
-    add_competition_title(widgets, translate("STATISTICS"));
-    t_button_ref scorers = add_button(widgets, CHOICE_GREEN, 342, 260, 340, 40, translate("HIGHEST SCORER LIST"));
-    scorers->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_TOP_SCORERS)});
-    add_button(widgets, CHOICE_GREEN, 342, 340, 340, 40, translate("COMPETITION INFO"))->bind("fire1_down", "bc_competition_info");
-    add_button(widgets, CHOICE_GREEN, 342, 420, 340, 40, translate("VIEW SQUADS"))
-        ->bind("fire1_down", "bc_set_menu", {std::to_string(MODE_SELECT_SQUAD)});
-    add_exit_button(widgets, "bc_exit", {}, 700);
+    add_competition_title(*this, translate("STATISTICS"));
+    t_button_ref scorers = add_button(*this, CHOICE_GREEN, 342, 260, 340, 40, translate("HIGHEST SCORER LIST"));
+    bind_screen_change(*this, *scorers, MODE_TOP_SCORERS);
+    bind_fire(*this, *add_button(*this, CHOICE_GREEN, 342, 340, 340, 40, translate("COMPETITION INFO")), "bc_competition_info", &MenuViewStatistics::bc_competition_info);
+    bind_screen_change(*this, *add_button(*this, CHOICE_GREEN, 342, 420, 340, 40, translate("VIEW SQUADS")),
+                       MODE_SELECT_SQUAD_TO_VIEW);
+    add_exit_button(*this, "bc_exit", &MenuViewStatistics::bc_exit, {}, 700);
     selected_widget = scorers;
 }
 

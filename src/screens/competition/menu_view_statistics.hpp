@@ -1,4 +1,5 @@
 #pragma once
+// The statistics menu of a competition: scorers, squads and information.
 #include "core/game_mode.hpp"
 
 // The way to the scorers, the rules and the squads of the competition.

@@ -1,4 +1,5 @@
 #pragma once
+// A competition team's squad with each player's goals.
 #include <array>
 #include <memory>
 

@@ -2,7 +2,7 @@
 // Layout and colour rules the editor screens share with the team selection.
 #include <vector>
 
-#include "screens/editors/widget_factory.hpp"
+#include "ui/menu_toolkit.hpp"
 
 struct t_point {
     int x = 0;

@@ -1,4 +1,5 @@
 #pragma once
+// The factory of the team and player editor screens.
 #include <cstdint>
 #include <memory>
 

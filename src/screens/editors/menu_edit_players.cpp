@@ -4,6 +4,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "football/colour.hpp"
 #include "football/kit_colour.hpp"
 #include "football/price.hpp"
@@ -22,8 +23,6 @@ const char* const SKILL_HEADINGS[7] = {"P // 1 letter code for: PASSING",      "
 constexpr int SKILL_X[7] = {654, 694, 734, 774, 814, 854, 894};
 constexpr int PRICE_X = 934;
 constexpr int ROW_H = 17;
-constexpr t_colours BOTTOM_BUTTON{0x1769BD, 0x3A90E8, 0x10447A};
-constexpr t_colours TEAM_NAME_INPUT{0x6A5ACD, 0x8F83D7, 0x372989};
 
 int row_y(int row) { return 86 + 19 * (row - 1); }
 
@@ -49,25 +48,6 @@ void add_heading(t_game_mode& screen, int centre_x, const std::string& text) {
 } // namespace
 
 MenuEditPlayers::MenuEditPlayers() {
-    define_method("bc_hair_color", [this](const t_method_args& a) { bc_hair_color(method_int_arg(a, 0), method_int_arg(a, 1)); });
-    define_method("bc_hair_style", [this](const t_method_args& a) { bc_hair_style(method_int_arg(a, 0), method_int_arg(a, 1)); });
-    define_method("bc_skin_color", [this](const t_method_args& a) { bc_skin_color(method_int_arg(a, 0), method_int_arg(a, 1)); });
-    define_int_method("bc_select_player", [this](int r) { bc_select_player(r); });
-    define_method("bc_number", [this](const t_method_args& a) { bc_number(method_int_arg(a, 0), method_int_arg(a, 1)); });
-    define_int_method("bc_update_name", [this](int r) { bc_update_name(r); });
-    define_int_method("bc_update_surname", [this](int r) { bc_update_surname(r); });
-    define_method("bc_nationality", [this](const t_method_args& a) { bc_nationality(method_int_arg(a, 0), method_int_arg(a, 1)); });
-    define_method("bc_type", [this](const t_method_args& a) { bc_type(method_int_arg(a, 0), method_int_arg(a, 1)); });
-    for (int s = 0; s < 7; ++s)
-        define_method(SKILL_METHODS[s], [this, s](const t_method_args& a) {
-            bc_skill(method_int_arg(a, 0), s, method_int_arg(a, 1));
-        });
-    define_method("bc_price", [this](const t_method_args& a) { bc_price(method_int_arg(a, 0), method_int_arg(a, 1)); });
-    define_void_method("bc_update_team_name", [this] { bc_update_team_name(); });
-    define_void_method("bc_new_player", [this] { bc_new_player(); });
-    define_void_method("bc_delete_player", [this] { bc_delete_player(); });
-    define_void_method("bc_save", [this] { bc_save(); });
-
     edited_team = match_teams[0];
     if (!edited_team) edited_team = std::make_shared<t_team>();
     img_background = load_image_from("images/backgrounds", "menu_edit_players.jpg", 0);
@@ -82,48 +62,48 @@ MenuEditPlayers::MenuEditPlayers() {
     for (int r = 1; r <= ROWS; ++r) {
         const int y = row_y(r);
         const std::vector<std::string> row = {std::to_string(r)};
-        w_hair_color[static_cast<size_t>(r)] = add_widget(*this, NO_COLOURS, 50, y, 20, ROW_H, "", 0, 10);
-        bind_row_steps(*w_hair_color[static_cast<size_t>(r)], "bc_hair_color", row);
-        w_hair_style[static_cast<size_t>(r)] = add_widget(*this, NO_COLOURS, 74, y, 20, ROW_H, "", 0, 10);
-        bind_row_steps(*w_hair_style[static_cast<size_t>(r)], "bc_hair_style", row);
-        w_skin_color[static_cast<size_t>(r)] = add_widget(*this, NO_COLOURS, 98, y, 20, ROW_H, "", 0, 10);
-        bind_row_steps(*w_skin_color[static_cast<size_t>(r)], "bc_skin_color", row);
-        auto face = add_widget<t_face_button>(*this, NO_COLOURS, 122, y, 24, ROW_H, "", 0, 10);
-        face->bind("fire1_down", "bc_select_player", row);
+        w_hair_color[static_cast<size_t>(r)] = add_widget(*this, NO_COLOURS, 50, y, 20, ROW_H, "", 10, 0);
+        bind_steps(*this, *w_hair_color[static_cast<size_t>(r)], "bc_hair_color", &MenuEditPlayers::bc_hair_color, row);
+        w_hair_style[static_cast<size_t>(r)] = add_widget(*this, NO_COLOURS, 74, y, 20, ROW_H, "", 10, 0);
+        bind_steps(*this, *w_hair_style[static_cast<size_t>(r)], "bc_hair_style", &MenuEditPlayers::bc_hair_style, row);
+        w_skin_color[static_cast<size_t>(r)] = add_widget(*this, NO_COLOURS, 98, y, 20, ROW_H, "", 10, 0);
+        bind_steps(*this, *w_skin_color[static_cast<size_t>(r)], "bc_skin_color", &MenuEditPlayers::bc_skin_color, row);
+        auto face = add_widget<t_face_button>(*this, NO_COLOURS, 122, y, 24, ROW_H, "", 10, 0);
+        bind_callback(*face, "fire1_down", "bc_select_player", &MenuEditPlayers::bc_select_player, row);
         w_face[static_cast<size_t>(r)] = face;
-        w_number[static_cast<size_t>(r)] = add_widget(*this, NO_COLOURS, 146, y, 30, ROW_H, "", 0, 10);
-        bind_row_steps(*w_number[static_cast<size_t>(r)], "bc_number", row);
-        auto name = add_widget<t_input_button>(*this, NO_COLOURS, 176, y, 194, ROW_H, "", 1, 10);
+        w_number[static_cast<size_t>(r)] = add_widget(*this, NO_COLOURS, 146, y, 30, ROW_H, "", 10, 0);
+        bind_steps(*this, *w_number[static_cast<size_t>(r)], "bc_number", &MenuEditPlayers::bc_number, row);
+        auto name = add_widget<t_input_button>(*this, NO_COLOURS, 176, y, 194, ROW_H, "", 10, 1);
         name->set_entry_limit(14);
-        name->bind("on_update", "bc_update_name", row);
+        bind_callback(*name, "on_update", "bc_update_name", &MenuEditPlayers::bc_update_name, row);
         w_name[static_cast<size_t>(r)] = name;
-        auto surname = add_widget<t_input_button>(*this, NO_COLOURS, 374, y, 194, ROW_H, "", 1, 10);
+        auto surname = add_widget<t_input_button>(*this, NO_COLOURS, 374, y, 194, ROW_H, "", 10, 1);
         surname->set_entry_limit(14);
-        surname->bind("on_update", "bc_update_surname", row);
+        bind_callback(*surname, "on_update", "bc_update_surname", &MenuEditPlayers::bc_update_surname, row);
         w_surname[static_cast<size_t>(r)] = surname;
-        auto nat = add_widget<t_flag_button>(*this, NO_COLOURS, 568, y, 56, ROW_H, "", 0, 10);
+        auto nat = add_widget<t_flag_button>(*this, NO_COLOURS, 568, y, 56, ROW_H, "", 10, 0);
         nat->img_pflags = img_pflags;
-        bind_row_steps(*nat, "bc_nationality", row);
+        bind_steps(*this, *nat, "bc_nationality", &MenuEditPlayers::bc_nationality, row);
         w_nationality[static_cast<size_t>(r)] = nat;
-        w_type[static_cast<size_t>(r)] = add_widget(*this, NO_COLOURS, 624, y, 30, ROW_H, "", 0, 10);
-        bind_row_steps(*w_type[static_cast<size_t>(r)], "bc_type", row);
+        w_type[static_cast<size_t>(r)] = add_widget(*this, NO_COLOURS, 624, y, 30, ROW_H, "", 10, 0);
+        bind_steps(*this, *w_type[static_cast<size_t>(r)], "bc_type", &MenuEditPlayers::bc_type, row);
         for (int s = 0; s < 7; ++s) {
-            auto b = add_widget(*this, NO_COLOURS, SKILL_X[s], y, 36, ROW_H, "", -1, 10);
-            bind_row_steps(*b, SKILL_METHODS[s], row);
+            auto b = add_widget(*this, NO_COLOURS, SKILL_X[s], y, 36, ROW_H, "", 10, -1);
+            bind_steps(*this, *b, SKILL_METHODS[s], [this, s](int r_, int step) { bc_skill(r_, s, step); }, row);
             w_skill[static_cast<size_t>(s)][static_cast<size_t>(r)] = b;
         }
-        w_price[static_cast<size_t>(r)] = add_widget(*this, NO_COLOURS, PRICE_X, y, 70, ROW_H, "", -1, 10);
-        bind_row_steps(*w_price[static_cast<size_t>(r)], "bc_price", row);
+        w_price[static_cast<size_t>(r)] = add_widget(*this, NO_COLOURS, PRICE_X, y, 70, ROW_H, "", 10, -1);
+        bind_steps(*this, *w_price[static_cast<size_t>(r)], "bc_price", &MenuEditPlayers::bc_price, row);
     }
 
-    w_team_name = add_widget<t_input_button>(*this, TEAM_NAME_INPUT, 20, 710, 270, 36, edited_team->name, 1, 14);
+    w_team_name = add_widget<t_input_button>(*this, HOME_NAME, 20, 710, 270, 36, edited_team->name, 14, 1);
     w_team_name->set_entry_limit(16);
-    w_team_name->bind("on_update", "bc_update_team_name");
-    add_button(*this, BOTTOM_BUTTON, 300, 710, 110, 36, translate("TEAM"), "bc_set_menu", {"17"});
-    w_new_player = add_button(*this, BOTTOM_BUTTON, 420, 710, 180, 36, translate("NEW PLAYER"), "bc_new_player");
-    w_delete_player = add_button(*this, BOTTOM_BUTTON, 610, 710, 200, 36, translate("DELETE PLAYER"), "bc_delete_player");
-    w_save = add_button(*this, SAVE_BUTTON, 820, 710, 90, 36, translate("SAVE"), "bc_save");
-    add_button(*this, EXIT_BUTTON, 920, 710, 90, 36, translate("EXIT"), "bc_set_menu", {"13"});
+    bind_callback(*w_team_name, "on_update", "bc_update_team_name", &MenuEditPlayers::bc_update_team_name);
+    add_action_button(*this, ACTION_BLUE, 300, 710, 110, 36, translate("TEAM"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_EDIT_TEAM)});
+    w_new_player = add_action_button(*this, ACTION_BLUE, 420, 710, 180, 36, translate("NEW PLAYER"), "bc_new_player", &MenuEditPlayers::bc_new_player);
+    w_delete_player = add_action_button(*this, ACTION_BLUE, 610, 710, 200, 36, translate("DELETE PLAYER"), "bc_delete_player", &MenuEditPlayers::bc_delete_player);
+    w_save = add_action_button(*this, SAVE_GREEN, 820, 710, 90, 36, translate("SAVE"), "bc_save", &MenuEditPlayers::bc_save);
+    add_action_button(*this, EXIT_COLOURS, 920, 710, 90, 36, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_SELECT_TEAM_TO_EDIT)});
     w_message = add_message_box(*this, 112, 20, 800, 40);
 
     selected_widget = w_name[1];
@@ -188,13 +168,13 @@ void MenuEditPlayers::update_rows() {
 void MenuEditPlayers::update_squad_buttons() {
     const int n = static_cast<int>(edited_team->players.size());
     const bool can_add = n < MAX_SQUAD, can_delete = n > MIN_SQUAD && selected_ply != 0;
-    set_colours(*w_new_player, can_add ? BOTTOM_BUTTON : GREY_BUTTON);
-    set_colours(*w_delete_player, can_delete ? BOTTOM_BUTTON : GREY_BUTTON);
+    set_colours(*w_new_player, can_add ? ACTION_BLUE : CHOICE_GREY);
+    set_colours(*w_delete_player, can_delete ? ACTION_BLUE : CHOICE_GREY);
 }
 
 void MenuEditPlayers::update_save_button() {
     w_save->active = menu.modified == 1 ? 1 : 0;
-    set_colours(*w_save, menu.modified == 1 ? SAVE_BUTTON : GREY_BUTTON);
+    set_colours(*w_save, menu.modified == 1 ? SAVE_GREEN : CHOICE_GREY);
 }
 
 void MenuEditPlayers::menu_modified() {
@@ -347,5 +327,5 @@ void MenuEditPlayers::bc_save() {
         return;
     }
     menu.modified = 0;
-    action_queue->push(ACTION_NEW_SCREEN, 13);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_SELECT_TEAM_TO_EDIT);
 }

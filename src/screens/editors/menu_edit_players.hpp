@@ -1,4 +1,5 @@
 #pragma once
+// The player editor: names, numbers, roles, skills, prices, faces and hair.
 #include <array>
 #include <memory>
 

@@ -6,6 +6,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "core/text.hpp"
 #include "football/catalogue.hpp"
 #include "football/colour.hpp"
@@ -17,15 +18,6 @@
 #include "ui/menu.hpp"
 
 namespace {
-constexpr t_colours LABEL_BUTTON{0x89421B, 0xBB5A25, 0x3D1E0D};
-constexpr t_colours INPUT_BUTTON{0x1769BD, 0x3A90E8, 0x10447A};
-constexpr t_colours TEAM_NAME_INPUT{0x6A5ACD, 0x8F83D7, 0x372989};
-constexpr t_colours KIT_CONTROL{0x824200, 0xB46A00, 0x4C2600};
-constexpr t_colours KIT_WORN{0x1D6DFF, 0x5B99FF, 0x0042AE};
-constexpr t_colours KIT_OTHER{0x1B4D85, 0x256AB7, 0x001D3E};
-constexpr t_colours TACTICS_CURRENT{0x9D7B03, 0xE2B004, 0x675103};
-constexpr t_colours TACTICS_OTHER{0xE2B004, 0xFCCE30, 0x9D7B03};
-constexpr t_colours BOTTOM_BUTTON{0x1769BD, 0x3A90E8, 0x10447A};
 constexpr int KIT_Y[5] = {397, 457, 517, 577, 637};
 const char* const KIT_NAMES[5] = {"HOME KIT", "AWAY KIT", "THIRD KIT", "1ST CHANGE KIT", "2ND CHANGE KIT"};
 const char* const COLOUR_METHODS[4] = {"bc_shirt_1", "bc_shirt_2", "bc_shorts", "bc_socks"};
@@ -63,67 +55,57 @@ int& colour_field(t_kit& kit, int colour) {
 }
 
 std::shared_ptr<t_button> add_label_button(t_game_mode& screen, int x, int y, int w, int h, const std::string& text) {
-    auto b = add_widget(screen, LABEL_BUTTON, x, y, w, h, text, -1, 10);
+    auto b = add_widget(screen, EDIT_BROWN, x, y, w, h, text, 10, -1);
     b->active = 0;
     return b;
 }
 
+template <class F>
 std::shared_ptr<t_input_button> add_input(t_game_mode& screen, int x, int y, int w, int h, const std::string& text,
-                                          int limit, const std::string& method) {
-    auto b = add_widget<t_input_button>(screen, INPUT_BUTTON, x, y, w, h, text, 1, 10);
+                                          int limit, const std::string& name, F method) {
+    auto b = add_widget<t_input_button>(screen, ACTION_BLUE, x, y, w, h, text, 10, 1);
     b->set_entry_limit(limit);
-    b->bind("on_update", method);
+    screen.bind_callback(*b, "on_update", name, method);
     return b;
 }
 } // namespace
 
 MenuEditTeam::MenuEditTeam() {
-    define_int_method("bc_select_player", [this](int r) { bc_select_player(r); });
-    define_int_method("bc_page", [this](int i) { bc_page(i); });
-    define_int_method("bc_tactics", [this](int i) { bc_tactics(i); });
-    define_void_method("bc_update_team_name", [this] { bc_update_team_name(); });
-    define_void_method("bc_update_city", [this] { bc_update_city(); });
-    define_void_method("bc_update_stadium", [this] { bc_update_stadium(); });
-    define_void_method("bc_update_coach_name", [this] { bc_update_coach_name(); });
-    define_int_method("bc_kit_style", [this](int s) { bc_kit_style(s); });
-    for (int c = 0; c < KIT_COLOURS; ++c)
-        define_int_method(COLOUR_METHODS[c], [this, c](int s) { bc_kit_colour(c, s); });
-    define_int_method("bc_select_kit", [this](int i) { bc_select_kit(i); });
-    define_void_method("bc_new_kit", [this] { bc_new_kit(); });
-    define_void_method("bc_delete_kit", [this] { bc_delete_kit(); });
-    define_void_method("bc_save", [this] { bc_save(); });
-
     edited_team = match_teams[0];
     if (!edited_team) edited_team = std::make_shared<t_team>();
     t_team& team = *edited_team;
     team.kit = std::clamp(team.kit, 0, std::max(0, static_cast<int>(team.kits.size()) - 1));
     img_background = load_image_from("images/backgrounds", "menu_edit_team.jpg", 0);
 
-    w_team_name = add_widget<t_input_button>(*this, TEAM_NAME_INPUT, 60, 30, 520, 40, team.name, 1, 14);
+    w_team_name = add_widget<t_input_button>(*this, HOME_NAME, 60, 30, 520, 40, team.name, 14, 1);
     w_team_name->set_entry_limit(16);
-    w_team_name->bind("on_update", "bc_update_team_name");
+    bind_callback(*w_team_name, "on_update", "bc_update_team_name", &MenuEditTeam::bc_update_team_name);
 
     add_label_button(*this, 44, 110, 202, 30, translate("CITY") + ":");
-    w_city = add_input(*this, 254, 110, 202, 30, team.city, 15, "bc_update_city");
+    w_city = add_input(*this, 254, 110, 202, 30, team.city, 15, "bc_update_city", &MenuEditTeam::bc_update_city);
     add_label_button(*this, 44, 160, 202, 30, translate("STADIUM") + ":");
-    w_stadium = add_input(*this, 254, 160, 202, 30, team.stadium, 15, "bc_update_stadium");
+    w_stadium = add_input(*this, 254, 160, 202, 30, team.stadium, 15, "bc_update_stadium", &MenuEditTeam::bc_update_stadium);
     add_label_button(*this, 44, 210, 202, 22, translate("COUNTRY") + ":");
     add_label_button(*this, 44, 235, 202, 22, translate("CONFEDERATION") + ":");
     add_label_button(*this, 44, 260, 202, 22, translate("DIVISION") + ":");
     const std::string facts[3] = {country_text(team), confederation_text(team), division_caption(team.division)};
     for (int i = 0; i < 3; ++i) {
-        auto v = add_widget(*this, NO_COLOURS, 254, 210 + 25 * i, 202, 22, facts[i], 1, 10);
+        auto v = add_widget(*this, NO_COLOURS, 254, 210 + 25 * i, 202, 22, facts[i], 10, 1);
         v->active = 0;
     }
     add_label_button(*this, 44, 325, 148, 30, translate("COACH") + ":");
-    w_coach_name = add_input(*this, 200, 325, 266, 30, team.coach_name, 22, "bc_update_coach_name");
+    w_coach_name = add_input(*this, 200, 325, 266, 30, team.coach_name, 22, "bc_update_coach_name", &MenuEditTeam::bc_update_coach_name);
 
     const std::string kit_captions[5] = {translate("STYLE"), translate("SHIRT") + " 1", translate("SHIRT") + " 2",
                                          translate("SHORTS"), translate("SOCKS")};
-    const char* const kit_methods[5] = {"bc_kit_style", "bc_shirt_1", "bc_shirt_2", "bc_shorts", "bc_socks"};
     for (int i = 0; i < 5; ++i) {
-        auto b = add_widget(*this, KIT_CONTROL, 50, KIT_Y[i], 140, 36, kit_captions[i], 0, 14);
-        bind_row_steps(*b, kit_methods[i]);
+        auto b = add_widget(*this, ORANGE_BROWN, 50, KIT_Y[i], 140, 36, kit_captions[i], 14, 0);
+        if (i == 0) {
+            bind_steps(*this, *b, "bc_kit_style", &MenuEditTeam::bc_kit_style);
+        } else {
+            const int c = i - 1;
+            bind_steps(*this, *b, COLOUR_METHODS[c], [this, c](int step) { bc_kit_colour(c, step); });
+        }
     }
     w_style_number = std::make_shared<t_label>();
     w_style_number->set_geometry(196, KIT_Y[0], 24, 36);
@@ -136,8 +118,9 @@ MenuEditTeam::MenuEditTeam() {
         w_kit_swatch[static_cast<size_t>(c)] = f;
     }
     for (int i = 0; i < 5; ++i)
-        w_kit[static_cast<size_t>(i)] = add_button(*this, KIT_OTHER, 440, KIT_Y[i], 140, 36, translate(KIT_NAMES[i]),
-                                                   "bc_select_kit", {std::to_string(i)}, 10);
+        w_kit[static_cast<size_t>(i)] = add_action_button(*this, NAVY, 440, KIT_Y[i], 140, 36, translate(KIT_NAMES[i]),
+                                                          "bc_select_kit", &MenuEditTeam::bc_select_kit,
+                                                          {std::to_string(i)}, 10);
     player_kit = std::make_shared<t_player_kit>();
     player_kit->set_position(233, 385);
     player_kit->team = edited_team;
@@ -147,9 +130,9 @@ MenuEditTeam::MenuEditTeam() {
     widgets.push_back(w_clnf);
 
     for (int i = 0; i < 18; ++i)
-        w_tactics[static_cast<size_t>(i)] = add_button(*this, TACTICS_OTHER, 612, 55 + 18 * i, 104, 17,
-                                                       tactics_names[static_cast<size_t>(i)], "bc_tactics",
-                                                       {std::to_string(i)}, 10);
+        w_tactics[static_cast<size_t>(i)] = add_action_button(*this, TACTICS_OTHER, 612, 55 + 18 * i, 104, 17,
+                                                              tactics_names[static_cast<size_t>(i)], "bc_tactics",
+                                                              &MenuEditTeam::bc_tactics, {std::to_string(i)}, 10);
     board = std::make_shared<t_board>();
     board->set_position(720, 55);
     board->set_teams(edited_team, nullptr);
@@ -158,10 +141,10 @@ MenuEditTeam::MenuEditTeam() {
     for (int r = 1; r <= ROWS; ++r) {
         const auto i = static_cast<size_t>(r);
         const int y = row_y(r);
-        w_face[i] = add_widget<t_face_button>(*this, NO_COLOURS, 630, y, 24, ROW_PITCH, "", 0, 10);
-        w_number[i] = add_widget(*this, NO_COLOURS, 654, y, 30, ROW_PITCH, "", 0, 10);
-        w_name_surname[i] = add_widget(*this, NO_COLOURS, 684, y, 280, ROW_PITCH, "", 1, 10);
-        w_type[i] = add_widget(*this, NO_COLOURS, 964, y, 30, ROW_PITCH, "", 0, 10);
+        w_face[i] = add_widget<t_face_button>(*this, NO_COLOURS, 630, y, 24, ROW_PITCH, "", 10, 0);
+        w_number[i] = add_widget(*this, NO_COLOURS, 654, y, 30, ROW_PITCH, "", 10, 0);
+        w_name_surname[i] = add_widget(*this, NO_COLOURS, 684, y, 280, ROW_PITCH, "", 10, 1);
+        w_type[i] = add_widget(*this, NO_COLOURS, 964, y, 30, ROW_PITCH, "", 10, 0);
         for (auto* b : {&w_number[i], &w_name_surname[i], &w_type[i]}) (*b)->active = 0;
         w_face[i]->active = 0;
         // Bound to the squad row it shows by update_rows.
@@ -171,16 +154,16 @@ MenuEditTeam::MenuEditTeam() {
     for (int k = 0; k < PAGES; ++k) {
         const int first = k * ROWS + 1;
         const std::string caption = std::to_string(first) + "-" + std::to_string(first + ROWS - 1);
-        w_page[static_cast<size_t>(k)] = add_button(*this, KIT_OTHER, 584, row_y(1 + k * ROWS / PAGES) + 1, 42,
-                                                    ROWS / PAGES * ROW_PITCH - 2, caption, "bc_page",
-                                                    {std::to_string(k)}, 10);
+        w_page[static_cast<size_t>(k)] = add_action_button(*this, NAVY, 584, row_y(1 + k * ROWS / PAGES) + 1, 42,
+                                                           ROWS / PAGES * ROW_PITCH - 2, caption, "bc_page",
+                                                           &MenuEditTeam::bc_page, {std::to_string(k)}, 10);
     }
 
-    add_button(*this, BOTTOM_BUTTON, 40, 708, 160, 36, translate("PLAYERS"), "bc_set_menu", {"16"});
-    w_new_kit = add_button(*this, BOTTOM_BUTTON, 210, 708, 210, 36, translate("NEW KIT"), "bc_new_kit");
-    w_delete_kit = add_button(*this, BOTTOM_BUTTON, 430, 708, 220, 36, translate("DELETE KIT"), "bc_delete_kit");
-    w_save = add_button(*this, SAVE_BUTTON, 660, 708, 160, 36, translate("SAVE"), "bc_save");
-    add_button(*this, EXIT_BUTTON, 830, 708, 160, 36, translate("EXIT"), "bc_set_menu", {"13"});
+    add_action_button(*this, ACTION_BLUE, 40, 708, 160, 36, translate("PLAYERS"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_EDIT_PLAYERS)});
+    w_new_kit = add_action_button(*this, ACTION_BLUE, 210, 708, 210, 36, translate("NEW KIT"), "bc_new_kit", &MenuEditTeam::bc_new_kit);
+    w_delete_kit = add_action_button(*this, ACTION_BLUE, 430, 708, 220, 36, translate("DELETE KIT"), "bc_delete_kit", &MenuEditTeam::bc_delete_kit);
+    w_save = add_action_button(*this, SAVE_GREEN, 660, 708, 160, 36, translate("SAVE"), "bc_save", &MenuEditTeam::bc_save);
+    add_action_button(*this, EXIT_COLOURS, 830, 708, 160, 36, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_SELECT_TEAM_TO_EDIT)});
     w_message = add_message_box(*this, 112, 656, 800, 44);
 
     selected_widget = w_team_name;
@@ -203,7 +186,7 @@ void MenuEditTeam::update_rows() {
         const auto i = static_cast<size_t>(k);
         const int r = page * ROWS + k;
         w_row[i]->bindings.clear();
-        w_row[i]->bind("fire1_down", "bc_select_player", {std::to_string(r)});
+        bind_fire(*this, *w_row[i], "bc_select_player", &MenuEditTeam::bc_select_player, {std::to_string(r)});
         const auto p = player_in_row(team, r);
         const t_colours c = squad_row_colours(r, squad, settings.bench_size, p && r == selected_ply);
         for (auto* b : {&w_number[i], &w_name_surname[i], &w_type[i]}) set_colours(**b, c);
@@ -230,7 +213,7 @@ void MenuEditTeam::update_page_buttons() {
         // A squad that fits one page needs no tabs.
         b.visible = squad > ROWS ? 1 : 0;
         b.active = b.visible;
-        set_colours(b, k == page ? KIT_WORN : KIT_OTHER);
+        set_colours(b, k == page ? BRIGHT_BLUE : NAVY);
     }
 }
 
@@ -244,15 +227,15 @@ void MenuEditTeam::update_kit_buttons() {
     for (int i = 0; i < 5; ++i) {
         t_button& b = *w_kit[static_cast<size_t>(i)];
         b.visible = i < n ? 1 : 0;
-        set_colours(b, i == edited_team->kit ? KIT_WORN : KIT_OTHER);
+        set_colours(b, i == edited_team->kit ? BRIGHT_BLUE : NAVY);
     }
-    set_colours(*w_new_kit, n < MAX_KITS ? BOTTOM_BUTTON : GREY_BUTTON);
-    set_colours(*w_delete_kit, n > MIN_KITS ? BOTTOM_BUTTON : GREY_BUTTON);
+    set_colours(*w_new_kit, n < MAX_KITS ? ACTION_BLUE : CHOICE_GREY);
+    set_colours(*w_delete_kit, n > MIN_KITS ? ACTION_BLUE : CHOICE_GREY);
 }
 
 void MenuEditTeam::update_save_button() {
     w_save->active = menu.modified == 1 ? 1 : 0;
-    set_colours(*w_save, menu.modified == 1 ? SAVE_BUTTON : GREY_BUTTON);
+    set_colours(*w_save, menu.modified == 1 ? SAVE_GREEN : CHOICE_GREY);
 }
 
 void MenuEditTeam::menu_modified() {
@@ -375,5 +358,5 @@ void MenuEditTeam::bc_save() {
         return;
     }
     menu.modified = 0;
-    action_queue->push(ACTION_NEW_SCREEN, 13);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_SELECT_TEAM_TO_EDIT);
 }

@@ -1,4 +1,5 @@
 #pragma once
+// The team editor: names, city, stadium, coach, tactics and kits.
 #include <array>
 #include <memory>
 

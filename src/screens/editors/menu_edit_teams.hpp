@@ -1,4 +1,5 @@
 #pragma once
+// Choosing club, national or custom teams to edit.
 #include "core/game_mode.hpp"
 
 // Mode 7: which family of teams to edit.

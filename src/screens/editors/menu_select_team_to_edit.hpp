@@ -1,4 +1,5 @@
 #pragma once
+// The list of teams to pick one for editing.
 #include <memory>
 
 #include "core/game_mode.hpp"

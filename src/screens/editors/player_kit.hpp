@@ -1,4 +1,5 @@
 #pragma once
+// The team editor's picture of a kit.
 #include "football/team.hpp"
 #include "platform/image.hpp"
 #include "ui/widget.hpp"

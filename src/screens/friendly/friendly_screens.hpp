@@ -1,4 +1,5 @@
 #pragma once
+// The factory of the friendly and team-selection screens.
 #include <cstdint>
 #include <memory>
 

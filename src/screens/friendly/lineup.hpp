@@ -3,10 +3,10 @@
 #include <string>
 
 #include "football/team.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/player_row.hpp"
 
 constexpr int LINEUP_ROWS = 32;
-constexpr int STARTERS = 11;
+constexpr int STARTERS = SQUAD_STARTERS;
 
 // List position (0-based) of the player shown on `row` (1-based) under formation `based_on`.
 int lineup_list_position(int based_on, int row);
@@ -28,5 +28,3 @@ t_colours lineup_row_colours(int row, const t_row_style& style);
 int next_input_device(int dev, int joysticks);
 std::string input_device_caption(int dev);
 std::string control_caption(int control);
-// The name as the row shows it.
-std::string lineup_player_name(const t_player& player);

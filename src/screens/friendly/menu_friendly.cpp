@@ -6,6 +6,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "football/selected_teams.hpp"
 #include "screens/friendly/team_selection.hpp"
@@ -27,33 +28,27 @@ int next_bench_size(int bench_size, int& substitutions, int step) {
 }
 
 MenuFriendly::MenuFriendly() {
-    define_int_method("bc_substitutes", [this](int s) { bc_substitutes(s); });
-    define_int_method("bc_bench_size", [this](int s) { bc_bench_size(s); });
-    define_void_method("bc_club_teams", [this] { bc_club_teams(); });
-    define_void_method("bc_national_teams", [this] { bc_national_teams(); });
-    define_void_method("bc_custom_teams", [this] { bc_custom_teams(); });
-
     menu.status = STATUS_FRIENDLY;
     teams_required = 2;
     img_background = backgrounds->get("menu_friendly.jpg");
-    add_title(widgets, job_colours(STATUS_FRIENDLY), translate("FRIENDLY"));
+    add_title(*this, job_colours(STATUS_FRIENDLY), translate("FRIENDLY"));
 
-    add_caption(widgets, CAPTION_RED, 72, 150, 440, 34, translate("SUBSTITUTES"));
-    w_substitutes = add_button(widgets, VALUE_BLUE_B, 592, 150, 240, 34, "");
-    bind_steps(*w_substitutes, "bc_substitutes");
-    add_caption(widgets, CAPTION_RED, 72, 200, 440, 34, translate("BENCH SIZE"));
-    w_bench_size = add_button(widgets, VALUE_BLUE_A, 592, 200, 240, 34, "");
-    bind_steps(*w_bench_size, "bc_bench_size");
+    add_caption(*this, CAPTION_RED, 72, 150, 440, 34, translate("SUBSTITUTES"));
+    w_substitutes = add_button(*this, VALUE_BLUE_B, 592, 150, 240, 34, "");
+    bind_steps(*this, *w_substitutes, "bc_substitutes", &MenuFriendly::bc_substitutes);
+    add_caption(*this, CAPTION_RED, 72, 200, 440, 34, translate("BENCH SIZE"));
+    w_bench_size = add_button(*this, VALUE_BLUE_A, 592, 200, 240, 34, "");
+    bind_steps(*this, *w_bench_size, "bc_bench_size", &MenuFriendly::bc_bench_size);
 
     const char* const families[] = {"CLUB TEAMS", "NATIONAL TEAMS", "CUSTOM TEAMS"};
-    const char* const methods[] = {"bc_club_teams", "bc_national_teams", "bc_custom_teams"};
-    for (size_t i = 0; i < 3; ++i) {
-        t_button_ref b = add_button(widgets, GREEN_CHOICE, 342, 400 + 75 * static_cast<int>(i), 340, 40,
-                                    translate(families[i]));
-        b->bind("fire1_down", methods[i]);
-        if (i == 0) selected_widget = b;
-    }
-    add_exit_button(widgets, "bc_set_menu", {"1"}, 700);
+    t_button_ref family[3];
+    for (size_t i = 0; i < 3; ++i)
+        family[i] = add_button(*this, CHOICE_GREEN, 342, 400 + 75 * static_cast<int>(i), 340, 40, translate(families[i]));
+    bind_fire(*this, *family[0], "bc_club_teams", &MenuFriendly::bc_club_teams);
+    bind_fire(*this, *family[1], "bc_national_teams", &MenuFriendly::bc_national_teams);
+    bind_fire(*this, *family[2], "bc_custom_teams", &MenuFriendly::bc_custom_teams);
+    selected_widget = family[0];
+    add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_MAIN_MENU)}, 700);
     update_value_buttons();
 }
 
@@ -71,12 +66,12 @@ void MenuFriendly::bc_bench_size(int step) {
 
 void MenuFriendly::bc_club_teams() {
     selected_teams.clear();
-    action_queue->push(ACTION_NEW_SCREEN, 8);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_CLUBS_CONFEDERATION);
 }
 
 void MenuFriendly::bc_national_teams() {
     selected_teams.clear();
-    action_queue->push(ACTION_NEW_SCREEN, 11);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_NATIONALS_CONFEDERATION);
 }
 
 void MenuFriendly::bc_custom_teams() {
@@ -84,7 +79,7 @@ void MenuFriendly::bc_custom_teams() {
     menu.confederation = CUSTOM_CONFEDERATION;
     menu.division = 1;
     menu.extension = "cus";
-    action_queue->push(ACTION_NEW_SCREEN, 12);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_SELECT_TEAMS);
 }
 
 void MenuFriendly::update_value_buttons() {

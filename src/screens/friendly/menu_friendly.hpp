@@ -1,6 +1,7 @@
 #pragma once
+// The friendly menu: substitutes, bench size and the kind of teams.
 #include "core/game_mode.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 
 // Substitutes, bench size and the family of teams of a friendly.
 class MenuFriendly : public t_game_mode {

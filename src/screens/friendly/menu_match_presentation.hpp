@@ -1,9 +1,10 @@
 #pragma once
+// The match presentation: time of day, pitch, weather and kits before kick-off.
 #include <array>
 
 #include "core/game_mode.hpp"
 #include "screens/friendly/presentation_weather.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 #include "ui/label.hpp"
 #include "ui/picture.hpp"
 

@@ -4,6 +4,7 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "football/match_settings.hpp"
 #include "football/selected_teams.hpp"
@@ -34,32 +35,28 @@ std::string team_list_title() {
 }
 
 t_team_list_screen::t_team_list_screen() {
-    define_method("bc_team", [this](const t_method_args& a) {
-        bc_team(a.at(0), a.at(1), method_int_arg(a, 2));
-    });
-    define_void_method("bc_play", [this] { bc_play(); });
     img_background = backgrounds->get(job_background(menu.status));
 }
 
 void t_team_list_screen::build_list(const std::string& title, const std::vector<t_team_ref>& teams) {
-    add_caption(widgets, job_colours(menu.status), 182, 40, 660, 40, title);
-    add_caption(widgets, control_colours(CONTROL_COMPUTER), 42, 100, 300, 30, translate("COMPUTER"));
-    add_caption(widgets, control_colours(CONTROL_PLAYER), 362, 100, 300, 30,
+    add_caption(*this, job_colours(menu.status), 182, 40, 660, 40, title);
+    add_caption(*this, control_colours(CONTROL_COMPUTER), 42, 100, 300, 30, translate("COMPUTER"));
+    add_caption(*this, control_colours(CONTROL_PLAYER), 362, 100, 300, 30,
                 translate("PLAYER") + "-" + translate("COACH"));
-    add_caption(widgets, control_colours(CONTROL_COACH), 682, 100, 300, 30, translate("COACH"));
+    add_caption(*this, control_colours(CONTROL_COACH), 682, 100, 300, 30, translate("COACH"));
     const std::vector<t_grid_place> places = team_grid(static_cast<int>(teams.size()));
     for (size_t k = 0; k < teams.size(); ++k) {
         const t_team& t = *teams[k];
-        t_button_ref b = add_button(widgets, control_colours(selected_control(t.ext, t.number)), places[k].x,
+        t_button_ref b = add_button(*this, control_colours(selected_control(t.ext, t.number)), places[k].x,
                                     places[k].y, 270, 30, t.name);
-        b->bind("fire1_down", "bc_team", {t.name, t.ext, std::to_string(t.number)});
+        bind_callback(*b, "fire1_down", "bc_team", &t_team_list_screen::bc_team, {t.name, t.ext, std::to_string(t.number)});
         if (k == 0) selected_widget = b;
     }
 }
 
 t_button_ref t_team_list_screen::add_play_button() {
-    w_play = add_button(widgets, NO_COLOURS, 632, 700, 360, 34, "");
-    w_play->bind("fire1_down", "bc_play");
+    w_play = add_button(*this, NO_COLOURS, 632, 700, 360, 34, "");
+    bind_callback(*w_play, "fire1_down", "bc_play", &t_team_list_screen::bc_play);
     update_play_button();
     return w_play;
 }
@@ -76,7 +73,7 @@ void t_team_list_screen::update_play_button() {
         play_button_state(teams_required, static_cast<int>(selected_teams.size()), menu.status, typ);
     w_play->text = s.caption;
     w_play->active = s.ready ? 1 : 0;
-    set_colours(*w_play, s.ready ? PLAY_READY : NO_COLOURS);
+    set_colours(*w_play, s.ready ? READY_GREEN : NO_COLOURS);
 }
 
 void t_team_list_screen::bc_play() {
@@ -85,7 +82,7 @@ void t_team_list_screen::bc_play() {
         if (!competition) return;
         competition->initialize(selected_teams);
         selected_teams.clear();
-        action_queue->push(ACTION_NEW_SCREEN, competition->typ == COMPETITION_CUP ? 29 : 21);
+        action_queue->push(ACTION_NEW_SCREEN, competition->typ == COMPETITION_CUP ? MODE_PLAY_CUP : MODE_PLAY_LEAGUE);
         return;
     }
     if (selected_teams.size() < 2) return;
@@ -97,15 +94,13 @@ void t_team_list_screen::bc_play() {
 }
 
 MenuSelectTeams::MenuSelectTeams() {
-    define_void_method("bc_exit", [this] { bc_exit(); });
-
     music_muted = 0;
     build_list(team_list_title(), team_stubs(menu.extension, menu.division));
     w_view_selected_teams =
-        add_button(widgets, {0x9A6C9C, 0xBA99BB, 0x4F294F}, 32, 700, 360, 34, translate("VIEW SELECTED TEAMS"));
-    w_view_selected_teams->bind("fire1_down", "bc_set_menu", {"14"});
-    t_button_ref exit = add_button(widgets, EXIT_COLOURS, 422, 700, 180, 34, translate("EXIT"));
-    exit->bind("fire1_down", "bc_exit");
+        add_button(*this, PLUM, 32, 700, 360, 34, translate("VIEW SELECTED TEAMS"));
+    bind_screen_change(*this, *w_view_selected_teams, MODE_VIEW_SELECTED_TEAMS);
+    t_button_ref exit = add_button(*this, EXIT_COLOURS, 422, 700, 180, 34, translate("EXIT"));
+    bind_callback(*exit, "fire1_down", "bc_exit", &MenuSelectTeams::bc_exit);
     add_play_button();
     update_view_button();
     if (!selected_widget) selected_widget = exit;
@@ -121,17 +116,17 @@ void MenuSelectTeams::update_view_button() { w_view_selected_teams->visible = se
 void MenuSelectTeams::bc_exit() {
     if (menu.confederation == CUSTOM_CONFEDERATION) {
         abandon_selection(menu.status);
-        action_queue->push(ACTION_NEW_SCREEN, 1);
+        action_queue->push(ACTION_NEW_SCREEN, MODE_MAIN_MENU);
     } else if (menu.confederation == NATIONAL_CONFEDERATION) {
-        action_queue->push(ACTION_NEW_SCREEN, 11);
+        action_queue->push(ACTION_NEW_SCREEN, MODE_NATIONALS_CONFEDERATION);
     } else {
-        action_queue->push(ACTION_NEW_SCREEN, menu.divisions == 1 ? 9 : 10);
+        action_queue->push(ACTION_NEW_SCREEN, menu.divisions == 1 ? MODE_CLUBS_COUNTRY : MODE_CLUBS_DIVISION);
     }
 }
 
 MenuViewSelectedTeams::MenuViewSelectedTeams() {
     build_list(translate("SELECTED TEAMS FOR") + " " + job_name(menu.status), selected_teams);
-    t_button_ref exit = add_exit_button(widgets, "bc_set_menu", {"12"}, 700);
+    t_button_ref exit = add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_SELECT_TEAMS)}, 700);
     add_play_button();
     if (!selected_widget) selected_widget = exit;
 }

@@ -4,7 +4,7 @@
 
 #include "core/game_mode.hpp"
 #include "football/team.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 
 // What both lists share: the legend, the team buttons that cycle a team's control and the play button.
 class t_team_list_screen : public t_game_mode {

@@ -5,6 +5,7 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "core/text.hpp"
 #include "football/competition.hpp"
 #include "football/kit_colour.hpp"
@@ -15,24 +16,14 @@
 #include "ui/menu_input.hpp"
 
 namespace {
+constexpr int ROW_X = 30;
 constexpr int ROW_Y0 = 126;
 constexpr int ROW_PITCH = 19;
 constexpr int ROW_H = 17;
-constexpr t_colours TACTICS_CURRENT{0x9D7B03, 0xE2B004, 0x675103};
-constexpr t_colours TACTICS_OTHER{0xE2B004, 0xFCCE30, 0x9D7B03};
-constexpr t_colours OWN_NAME{0x6A5ACD, 0x8F83D7, 0x372989};
-constexpr t_colours OPPONENT_NAME{0xC14531, 0xDF897B, 0x8E3324};
-constexpr t_colours GREY_FRAME{0, 0x606060, 0x606060};
 constexpr int FONT_WHITE = 0xFCFCFC;
 constexpr int FONT_YELLOW = 0xFCFC00;
 
 int row_y(int row) { return ROW_Y0 + ROW_PITCH * (row - 1); }
-
-// Where the role column starts: after a flag, after a bracketed code, or straight after the name.
-int role_x(const t_team& team) {
-    if (team.national != 0) return 363;
-    return settings.use_flags == 1 ? 391 : 417;
-}
 
 std::string team_code(const t_team& team) {
     if (team.national != 0 && !team.players.empty()) return team.players.front()->nat;
@@ -51,21 +42,12 @@ void prepare_team_pictures(t_team& team) {
 }
 
 int lineup_return_mode() {
-    if (menu.status == STATUS_COMPETITION && competition) return competition->typ == COMPETITION_CUP ? 29 : 21;
+    if (menu.status == STATUS_COMPETITION && competition)
+        return competition->typ == COMPETITION_CUP ? MODE_PLAY_CUP : MODE_PLAY_LEAGUE;
     return 12;
 }
 
 MenuSetTeam::MenuSetTeam() {
-    define_int_method("bc_select_player", [this](int r) { bc_select_player(r); });
-    define_int_method("bc_tactics", [this](int i) { bc_tactics(i); });
-    define_void_method("bc_compare_tactics", [this] { bc_compare_tactics(); });
-    define_void_method("bc_view_opponent", [this] { bc_view_opponent(); });
-    define_void_method("bc_edit_tactics", [this] { bc_edit_tactics(); });
-    define_void_method("bc_control_mode", [this] { bc_control_mode(); });
-    define_void_method("bc_input_device", [this] { bc_input_device(); });
-    define_void_method("bc_play_match", [this] { bc_play_match(); });
-    define_void_method("bc_exit", [this] { bc_exit(); });
-
     music_muted = 1;
     const auto own_index = static_cast<size_t>(menu.team_to_set == 1 ? 1 : 0);
     own_team = match_teams[own_index];
@@ -84,44 +66,49 @@ MenuSetTeam::MenuSetTeam() {
     img_ucode10y = load_image_from("images", "ucode_10.png", -1, 0x0000FF);
     replace_pixel_colour(img_ucode10y, argb(FONT_WHITE, 255), argb(FONT_YELLOW, 255));
 
-    for (int row = 1; row <= LINEUP_ROWS; ++row) add_player_row(row);
-
-    for (size_t i = 0; i < w_tactics.size(); ++i) {
-        w_tactics[i] = add_button(widgets, TACTICS_OTHER, 904, 126 + 20 * static_cast<int>(i), 90, 18,
-                                  tactics_names[i], SMALL_FONT);
-        w_tactics[i]->bind("fire1_down", "bc_tactics", {std::to_string(i)});
+    const t_player_row_look look{ROW_X, ROW_H, 0, ALIGN_CENTRE, img_pflags, img_ucode10y, img_stars};
+    for (int row = 1; row <= LINEUP_ROWS; ++row) {
+        t_player_row& r = rows[static_cast<size_t>(row - 1)];
+        r = t_player_row(*this, look, row_y(row));
+        bind_fire(*this, *r.name, "bc_select_player", &MenuSetTeam::bc_select_player, {std::to_string(row)});
     }
 
-    w_compare_tactics = add_button(widgets, {0x824200, 0xB46A00, 0x4C2600}, 627, 450, 264, 34, "", SMALL_FONT);
-    w_compare_tactics->bind("fire1_down", "bc_compare_tactics");
+    for (size_t i = 0; i < w_tactics.size(); ++i) {
+        w_tactics[i] = add_button(*this, TACTICS_OTHER, 904, 126 + 20 * static_cast<int>(i), 90, 18,
+                                  tactics_names[i], SMALL_FONT);
+        bind_callback(*w_tactics[i], "fire1_down", "bc_tactics", &MenuSetTeam::bc_tactics, {std::to_string(i)});
+    }
+
+    w_compare_tactics = add_button(*this, ORANGE_BROWN, 627, 450, 264, 34, "", SMALL_FONT);
+    bind_callback(*w_compare_tactics, "fire1_down", "bc_compare_tactics", &MenuSetTeam::bc_compare_tactics);
     w_opponent_team =
-        add_button(widgets, {0x8B2323, 0xBF4531, 0x571717}, 627, 500, 175, 34, translate("OPPONENT TEAM"), SMALL_FONT);
-    w_opponent_team->bind("fire1_down", "bc_view_opponent");
+        add_button(*this, BRICK, 627, 500, 175, 34, translate("OPPONENT TEAM"), SMALL_FONT);
+    bind_callback(*w_opponent_team, "fire1_down", "bc_view_opponent", &MenuSetTeam::bc_view_opponent);
     w_edit_tactics =
-        add_button(widgets, {0xBA9206, 0xE9B607, 0x6A5304}, 819, 500, 175, 34, translate("EDIT TACTICS"), SMALL_FONT);
-    w_edit_tactics->bind("fire1_down", "bc_edit_tactics");
-    w_control_mode = add_button(widgets, NO_COLOURS, 627, 562, 120, 40, "", SMALL_FONT);
-    w_control_mode->bind("fire1_down", "bc_control_mode");
-    w_input_device = add_button(widgets, VALUE_BLUE_A, 627, 618, 200, 40, "", SMALL_FONT);
-    w_input_device->bind("fire1_down", "bc_input_device");
-    w_play_match = add_button(widgets, {0xDC0000, 0xFF4141, 0x8C0000}, 627, 686, 200, 44, translate("PLAY MATCH"));
-    w_play_match->bind("fire1_down", "bc_play_match");
-    w_exit = add_button(widgets, EXIT_COLOURS, 849, 688, 145, 40, translate("EXIT"), SMALL_FONT);
-    w_exit->bind("fire1_down", "bc_exit");
+        add_button(*this, GOLD, 819, 500, 175, 34, translate("EDIT TACTICS"), SMALL_FONT);
+    bind_callback(*w_edit_tactics, "fire1_down", "bc_edit_tactics", &MenuSetTeam::bc_edit_tactics);
+    w_control_mode = add_button(*this, NO_COLOURS, 627, 562, 120, 40, "", SMALL_FONT);
+    bind_callback(*w_control_mode, "fire1_down", "bc_control_mode", &MenuSetTeam::bc_control_mode);
+    w_input_device = add_button(*this, VALUE_BLUE_A, 627, 618, 200, 40, "", SMALL_FONT);
+    bind_callback(*w_input_device, "fire1_down", "bc_input_device", &MenuSetTeam::bc_input_device);
+    w_play_match = add_button(*this, PLAY_RED, 627, 686, 200, 44, translate("PLAY MATCH"));
+    bind_callback(*w_play_match, "fire1_down", "bc_play_match", &MenuSetTeam::bc_play_match);
+    w_exit = add_button(*this, EXIT_COLOURS, 849, 688, 145, 40, translate("EXIT"), SMALL_FONT);
+    bind_callback(*w_exit, "fire1_down", "bc_exit", &MenuSetTeam::bc_exit);
 
     board = std::make_shared<t_board>();
     board->set_position(627, 126);
     board->set_teams(own_team, opponent_team);
     widgets.push_back(board);
 
-    w_team_name = add_caption(widgets, OWN_NAME, 212, 45, 601, 41, "");
+    w_team_name = add_caption(*this, HOME_NAME, 212, 45, 601, 41, "");
     w_clnf = std::make_shared<t_picture>();
     widgets.push_back(w_clnf);
-    w_cnnc = add_caption(widgets, GREY_FRAME, 917, 45, 77, 41, "", SMALL_FONT, ALIGN_RIGHT);
+    w_cnnc = add_caption(*this, FRAME_DARK, 917, 45, 77, 41, "", SMALL_FONT, ALIGN_RIGHT);
     w_cnnc_flag = std::make_shared<t_picture>();
     w_cnnc_flag->set_geometry(925, 55, 30, 20);
     widgets.push_back(w_cnnc_flag);
-    w_coach_name = add_label(widgets, 757, 582, "", SMALL_FONT, ALIGN_LEFT);
+    w_coach_name = add_label(*this, 757, 582, "", SMALL_FONT, ALIGN_LEFT);
     w_input_device_icon = std::make_shared<t_picture>();
     w_input_device_icon->image = img_controls;
     w_input_device_icon->set_geometry(629, 620, 36, 36);
@@ -133,74 +120,18 @@ MenuSetTeam::MenuSetTeam() {
     update_captions();
 }
 
-void MenuSetTeam::add_player_row(int row) {
-    const auto i = static_cast<size_t>(row - 1);
-    const int y = row_y(row);
-    auto face = std::make_shared<t_face_button>();
-    face->set_geometry(30, y, 24, ROW_H);
-    face->active = 0;
-    widgets.push_back(face);
-    w_face[i] = face;
-    w_number[i] = add_caption(widgets, NO_COLOURS, 54, y, 30, ROW_H, "", SMALL_FONT);
-    w_name[i] = add_button(widgets, NO_COLOURS, 84, y, 276, ROW_H, "", SMALL_FONT, ALIGN_LEFT);
-    w_name[i]->bind("fire1_down", "bc_select_player", {std::to_string(row)});
-    auto flag = std::make_shared<t_flag_button>();
-    flag->set_geometry(360, y, 24, ROW_H);
-    flag->img_pflags = img_pflags;
-    flag->active = 0;
-    widgets.push_back(flag);
-    w_nat_flag[i] = flag;
-    w_nat_code[i] = add_caption(widgets, NO_COLOURS, 363, y, 54, ROW_H, "", SMALL_FONT);
-    w_type[i] = add_caption(widgets, NO_COLOURS, 391, y, 30, ROW_H, "", SMALL_FONT);
-    for (size_t s = 0; s < 3; ++s) {
-        w_skill[i][s] = add_caption(widgets, NO_COLOURS, 0, y, 12, ROW_H, "", SMALL_FONT);
-        w_skill[i][s]->img_ucode = img_ucode10y;
-    }
-    auto stars = std::make_shared<t_picture>();
-    stars->image = img_stars;
-    stars->set_geometry(0, y, 64, 16);
-    widgets.push_back(stars);
-    w_stars[i] = stars;
-}
-
-void MenuSetTeam::set_player_widget_color(t_widget& widget, int row) const {
-    const t_row_style style{current_team->size, settings.bench_size, showing_own(), selected_ply};
-    set_colours(widget, lineup_row_colours(row, style));
-}
-
 void MenuSetTeam::update_player_buttons() {
     const t_team& team = *current_team;
     const int formation = team_formation(team);
-    const int rx = role_x(team);
+    const t_row_style style{team.size, settings.bench_size, showing_own(), selected_ply};
     for (int row = 1; row <= LINEUP_ROWS; ++row) {
-        const auto i = static_cast<size_t>(row - 1);
+        t_player_row& r = rows[static_cast<size_t>(row - 1)];
         const auto pos = static_cast<size_t>(lineup_list_position(formation, row));
         std::shared_ptr<t_player> p;
         if (row <= team.size && pos < team.players.size()) p = team.players[pos];
-
-        w_face[i]->player = p;
-        w_number[i]->text = p ? std::to_string(p->nr) : "";
-        w_name[i]->text = p ? lineup_player_name(*p) : "";
-        w_name[i]->active = showing_own() && row <= team.size ? 1 : 0;
-        w_nat_flag[i]->player = p;
-        w_nat_flag[i]->visible = team.national == 0 && settings.use_flags == 1 ? 1 : 0;
-        w_nat_code[i]->visible = team.national == 0 && settings.use_flags != 1 ? 1 : 0;
-        w_nat_code[i]->text = p ? "(" + p->nat + ")" : "";
-        w_type[i]->set_position(rx, row_y(row));
-        w_type[i]->text = p ? position_codes[static_cast<size_t>(std::clamp(p->pt, 0, ROLE_COUNT - 1))] : "";
-        for (size_t s = 0; s < 3; ++s) {
-            w_skill[i][s]->set_position(rx + 31 + 12 * static_cast<int>(s), row_y(row));
-            w_skill[i][s]->text = p ? p->get_best_skill(static_cast<int>(s) + 1) : "";
-            set_player_widget_color(*w_skill[i][s], row);
-        }
-        w_stars[i]->set_position(rx + 71, row_y(row));
-        w_stars[i]->visible = p ? 1 : 0;
-        if (p) w_stars[i]->frame_y = price_table[static_cast<size_t>(std::clamp(p->price, 0, PRICE_COUNT - 1))].stars;
-
-        for (t_widget* w : {static_cast<t_widget*>(w_face[i].get()), static_cast<t_widget*>(w_number[i].get()),
-                            static_cast<t_widget*>(w_name[i].get()), static_cast<t_widget*>(w_nat_flag[i].get()),
-                            static_cast<t_widget*>(w_nat_code[i].get()), static_cast<t_widget*>(w_type[i].get())})
-            set_player_widget_color(*w, row);
+        r.show(p, team.national == 0);
+        r.name->active = showing_own() && row <= team.size ? 1 : 0;
+        r.paint(lineup_row_colours(row, style));
     }
 }
 
@@ -225,7 +156,7 @@ void MenuSetTeam::update_captions() {
     w_input_device_icon->visible = own ? 1 : 0;
     w_team_name->text = team.name;
     w_team_name->set_text(team.name, ALIGN_CENTRE, LARGE_FONT);
-    set_colours(*w_team_name, own ? OWN_NAME : OPPONENT_NAME);
+    set_colours(*w_team_name, own ? HOME_NAME : AWAY_NAME);
     w_coach_name->text = team.coach_name;
     w_clnf->image = team.clnf;
     w_clnf->set_geometry(206 - image_width(team.clnf), 65 - image_height(team.clnf) / 2, image_width(team.clnf),
@@ -264,7 +195,7 @@ void MenuSetTeam::bc_view_opponent() {
 
 void MenuSetTeam::bc_edit_tactics() {
     menu.team_to_show = own_team;
-    action_queue->push(ACTION_NEW_SCREEN, 69);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_SELECT_TACTICS_TO_EDIT);
 }
 
 void MenuSetTeam::bc_control_mode() {

@@ -1,4 +1,5 @@
 #pragma once
+// The line-up screen: players, tactics, control and input device of a team.
 #include <array>
 
 #include "core/game_mode.hpp"
@@ -8,6 +9,7 @@
 #include "ui/flag_button.hpp"
 #include "ui/label.hpp"
 #include "ui/picture.hpp"
+#include "ui/player_row.hpp"
 
 // The line-up of a human side before the match: order, tactics, control and input device.
 class MenuSetTeam : public t_game_mode {
@@ -27,7 +29,6 @@ public:
     void update_player_buttons();
     void update_tactics_buttons();
     void update_captions();
-    void set_player_widget_color(t_widget& widget, int row) const;
     bool showing_own() const { return current_team == own_team; }
 
     t_team_ref own_team;
@@ -43,14 +44,7 @@ public:
     int compare_tactics = 0;
     std::shared_ptr<t_board> board;
 
-    std::array<std::shared_ptr<t_face_button>, LINEUP_ROWS> w_face;
-    std::array<t_button_ref, LINEUP_ROWS> w_number;
-    std::array<t_button_ref, LINEUP_ROWS> w_name;
-    std::array<std::shared_ptr<t_flag_button>, LINEUP_ROWS> w_nat_flag;
-    std::array<t_button_ref, LINEUP_ROWS> w_nat_code;
-    std::array<t_button_ref, LINEUP_ROWS> w_type;
-    std::array<std::array<t_button_ref, 3>, LINEUP_ROWS> w_skill;
-    std::array<std::shared_ptr<t_picture>, LINEUP_ROWS> w_stars;
+    std::array<t_player_row, LINEUP_ROWS> rows;
     std::array<t_button_ref, 18> w_tactics;
     t_button_ref w_compare_tactics;
     t_button_ref w_opponent_team;
@@ -65,9 +59,6 @@ public:
     std::shared_ptr<t_picture> w_cnnc_flag;
     std::shared_ptr<t_label> w_coach_name;
     std::shared_ptr<t_picture> w_input_device_icon;
-
-private:
-    void add_player_row(int row);
 };
 
 // A team's menu faces and crest, made once for the menus.

@@ -28,7 +28,7 @@ t_colours control_colours(int control) {
     case CONTROL_COMPUTER: return {0x981E1E, 0xC72929, 0x640000};
     case CONTROL_PLAYER: return {0x0000C8, 0x1919FF, 0x000078};
     case CONTROL_COACH: return {0x009BDC, 0x19BBFF, 0x0071A0};
-    default: return {0x98691E, 0xC88B28, 0x3E2600};
+    default: return FILE_BROWN;
     }
 }
 
@@ -133,9 +133,9 @@ std::string job_name(int status) {
 }
 
 t_colours job_colours(int status) {
-    if (status == STATUS_COMPETITION) return {0x415600, 0x5E7D00, 0x243000};
-    if (status == STATUS_EDITING) return {0x89421B, 0xBB5A25, 0x3D1E0D};
-    return {0x2D855D, 0x3DB37D, 0x1E5027};
+    if (status == STATUS_COMPETITION) return COMPETITION_GREEN;
+    if (status == STATUS_EDITING) return EDIT_BROWN;
+    return FRIENDLY_GREEN;
 }
 
 std::string job_background(int status) {

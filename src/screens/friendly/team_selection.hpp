@@ -3,18 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "core/menu_status.hpp"
 #include "football/team.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 
-constexpr int STATUS_FRIENDLY = 1;
-constexpr int STATUS_COMPETITION = 2;
-constexpr int STATUS_EDITING = 3;
 constexpr int NATIONAL_CONFEDERATION = 6;
 constexpr int CUSTOM_CONFEDERATION = 7;
 
-constexpr t_colours GREEN_CHOICE{0x568200, 0x77B400, 0x243E00};
-constexpr t_colours GREY_CHOICE{0x6E6E6E, 0x969696, 0x3C3C3C};
-constexpr t_colours PLAY_READY{0x138B21, 0x1BC12F, 0x004814};
 
 // Button colours of a team by its control (0 not selected .. 3 coach).
 t_colours control_colours(int control);

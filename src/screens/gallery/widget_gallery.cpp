@@ -3,11 +3,13 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "platform/files.hpp"
 #include "platform/input.hpp"
 #include "ui/flag_button.hpp"
 #include "ui/key_button.hpp"
 #include "ui/label.hpp"
+#include "ui/menu_toolkit.hpp"
 #include "ui/picture.hpp"
 
 namespace {
@@ -39,17 +41,10 @@ t_widget_gallery::t_widget_gallery() {
     panel->set_alpha_color(0.45f, 0x000000);
     widgets.push_back(panel);
 
-    const int colours[4][3] = {{0x2A7A32, 0x46B050, 0x14401A},
-                               {0x8B2323, 0xBF4531, 0x571717},
-                               {0xBA9206, 0xE9B607, 0x6A5304},
-                               {0x824200, 0xB46A00, 0x4C2600}};
+    const t_colours colours[4] = {{0x2A7A32, 0x46B050, 0x14401A}, BRICK, GOLD, ORANGE_BROWN};
     const char* captions[4] = {"FRIENDLY", "DIY COMPETITION", "EDIT TACTICS", "GAME OPTIONS"};
     for (int i = 0; i < 4; ++i) {
-        auto b = std::make_shared<t_button>();
-        b->set_colors(colours[i][0], colours[i][1], colours[i][2]);
-        b->set_geometry(70, 140 + 60 * i, 360, 44);
-        b->set_text(captions[i], 0, 14);
-        widgets.push_back(b);
+        auto b = add_button(*this, colours[i], 70, 140 + 60 * i, 360, 44, captions[i]);
         if (i == 0) selected_button = b;
     }
     auto left = std::make_shared<t_button>();
@@ -124,6 +119,6 @@ t_widget_gallery::t_widget_gallery() {
 }
 
 void t_widget_gallery::update() {
-    if (key_down(KEY_ESCAPE)) action_queue->push(ACTION_NEW_SCREEN, 76);
+    if (key_down(KEY_ESCAPE)) action_queue->push(ACTION_NEW_SCREEN, MODE_QUIT);
     t_game_mode::update();
 }

@@ -1,4 +1,5 @@
 #pragma once
+// A screen showing every kind of widget, for looking at them.
 #include <memory>
 
 #include "core/game_mode.hpp"

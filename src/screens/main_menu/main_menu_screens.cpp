@@ -1,5 +1,6 @@
 #include "screens/main_menu/main_menu_screens.hpp"
 
+#include "core/screen_modes.hpp"
 #include "screens/main_menu/menu_control.hpp"
 #include "screens/main_menu/menu_game_options.hpp"
 #include "screens/main_menu/menu_main.hpp"
@@ -7,10 +8,10 @@
 
 std::unique_ptr<t_game_mode> make_main_menu_screen(int32_t mode) {
     switch (mode) {
-    case 1: return std::make_unique<MenuMain>();
-    case 2: return std::make_unique<MenuGameOptions>();
-    case 3: return std::make_unique<MenuMatchOptions>();
-    case 4: return std::make_unique<MenuControl>();
+    case MODE_MAIN_MENU: return std::make_unique<MenuMain>();
+    case MODE_GAME_OPTIONS: return std::make_unique<MenuGameOptions>();
+    case MODE_MATCH_OPTIONS: return std::make_unique<MenuMatchOptions>();
+    case MODE_CONTROL: return std::make_unique<MenuControl>();
     default: return nullptr;
     }
 }

@@ -1,4 +1,5 @@
 #pragma once
+// The factory of the main menu and option screens.
 #include <cstdint>
 #include <memory>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The control options: the keys of the two key sets.
 #include "core/game_mode.hpp"
 #include "screens/main_menu/settings_on_leave.hpp"
 

@@ -5,13 +5,13 @@
 #include "core/globals.hpp"
 #include "core/game_action.hpp"
 #include "core/keycodes.hpp"
+#include "core/screen_modes.hpp"
 #include "football/football_startup.hpp"
 #include "football/tactics.hpp"
 #include "screens/main_menu/option_values.hpp"
 #include "ui/menu_music.hpp"
 
 namespace {
-constexpr t_colours TITLE_COLOURS{0x536B90, 0x7090C2, 0x263142};
 constexpr int ROW_Y[] = {150, 210, 270, 330, 390, 450, 510};
 
 int language_count() { return dictionary ? static_cast<int>(dictionary->language_files.size()) : 0; }
@@ -30,16 +30,6 @@ void switch_language(int index) {
 }
 
 MenuGameOptions::MenuGameOptions() {
-    define_void_method("bc_screen_mode", [this] { bc_screen_mode(); });
-    define_void_method("bc_player_country", [this] { bc_player_country(); });
-    define_int_method("bc_music_mode", [this](int s) { bc_music_mode(s); });
-    define_int_method("bc_music_volume", [this](int s) { bc_music_volume(s); });
-    define_void_method("bc_mouse", [this] { bc_mouse(); });
-    define_int_method("bc_language", [this](int s) { bc_language(s); });
-    define_int_method("bc_audio_driver", [this](int s) { bc_audio_driver(s); });
-    define_void_method("bc_quit_to_os", [this] { bc_quit_to_os(); });
-    define_void_method("bc_exit", [this] { bc_exit(); });
-
     build_widgets();
 }
 
@@ -47,27 +37,29 @@ MenuGameOptions::MenuGameOptions() {
 void MenuGameOptions::build_widgets() {
     widgets.clear();
     img_background = backgrounds->get("menu_game_options.jpg");
-    add_title(widgets, TITLE_COLOURS, translate("GAME OPTIONS"));
+    add_title(*this, SLATE_BLUE, translate("GAME OPTIONS"));
 
     const char* const captions[] = {"SCREEN MODE", "PLAYER'S COUNTRY", "MUSIC MODE", "MUSIC VOLUME",
                                     "MOUSE",       "LANGUAGE",         "AUDIO DRIVER"};
     t_button_ref* const fields[] = {&w_screen_mode, &w_player_country, &w_music_mode, &w_music_volume,
                                     &w_mouse,       &w_language,       &w_audio_driver};
-    const char* const methods[] = {"bc_screen_mode", "bc_player_country", "bc_music_mode", "bc_music_volume",
-                                   "bc_mouse",       "bc_language",       "bc_audio_driver"};
-    const bool stepped[] = {false, false, true, true, false, true, true};
     for (size_t row = 0; row < std::size(ROW_Y); ++row) {
-        add_caption(widgets, CAPTION_RED, 52, ROW_Y[row], 440, 34, translate(captions[row]));
-        t_button_ref v = add_button(widgets, row % 2 == 0 ? VALUE_BLUE_A : VALUE_BLUE_B, 532, ROW_Y[row], 440, 34, "");
-        if (stepped[row]) bind_steps(*v, methods[row]);
-        else bind_toggle(*v, methods[row]);
+        add_caption(*this, CAPTION_RED, 52, ROW_Y[row], 440, 34, translate(captions[row]));
+        t_button_ref v = add_button(*this, row % 2 == 0 ? VALUE_BLUE_A : VALUE_BLUE_B, 532, ROW_Y[row], 440, 34, "");
         *fields[row] = v;
     }
+    bind_toggle(*this, *w_screen_mode, "bc_screen_mode", &MenuGameOptions::bc_screen_mode);
+    bind_toggle(*this, *w_player_country, "bc_player_country", &MenuGameOptions::bc_player_country);
+    bind_steps(*this, *w_music_mode, "bc_music_mode", &MenuGameOptions::bc_music_mode);
+    bind_steps(*this, *w_music_volume, "bc_music_volume", &MenuGameOptions::bc_music_volume);
+    bind_toggle(*this, *w_mouse, "bc_mouse", &MenuGameOptions::bc_mouse);
+    bind_steps(*this, *w_language, "bc_language", &MenuGameOptions::bc_language);
+    bind_steps(*this, *w_audio_driver, "bc_audio_driver", &MenuGameOptions::bc_audio_driver);
     selected_widget = w_screen_mode;
 
-    add_button(widgets, {0x008080, 0x00B2B4, 0x004040}, 362, 590, 300, 34, translate("QUIT TO OS"))
-        ->bind("fire1_down", "bc_quit_to_os");
-    add_exit_button(widgets, "bc_exit");
+    add_action_button(*this, TEAL, 362, 590, 300, 34, translate("QUIT TO OS"), "bc_quit_to_os",
+                      &MenuGameOptions::bc_quit_to_os);
+    add_exit_button(*this, "bc_exit", &MenuGameOptions::bc_exit);
 
     update_screen_mode_button();
     update_player_country_button();
@@ -117,12 +109,12 @@ void MenuGameOptions::bc_audio_driver(int step) {
 }
 
 void MenuGameOptions::bc_quit_to_os() {
-    action_queue->push(ACTION_NEW_SCREEN, 76);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_QUIT);
     settings.write(SETTINGS_VERSION);
 }
 
 void MenuGameOptions::bc_exit() {
-    action_queue->push(ACTION_NEW_SCREEN, 1);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_MAIN_MENU);
     settings.write(SETTINGS_VERSION);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
+// The game options: screen mode, country, music, mouse, language, audio driver and quitting.
 #include "core/game_mode.hpp"
-#include "screens/main_menu/menu_building.hpp"
 #include "screens/main_menu/settings_on_leave.hpp"
+#include "ui/menu_toolkit.hpp"
 
 // Screen mode, flags, music, mouse, language and audio driver; leaving it saves the settings.
 class MenuGameOptions : public t_game_mode {

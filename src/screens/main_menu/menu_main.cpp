@@ -4,10 +4,12 @@
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
 #include "core/game_action.hpp"
+#include "core/menu_status.hpp"
+#include "core/screen_modes.hpp"
 #include "football/competition.hpp"
 #include "football/kit_colour.hpp"
 #include "football/team_file.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 #include "ui/menu.hpp"
 
 namespace {
@@ -17,19 +19,17 @@ struct t_main_entry {
     int x, y;
     t_colours colours;
     const char* caption;
-    const char* method;
-    const char* argument;
+    int mode; // the screen it opens, or 0 for the entries that first prepare something
 };
 
 constexpr t_main_entry MAIN_ENTRIES[] = {
-    {112, 250, {0x536B90, 0x7090C2, 0x263142}, "GAME OPTIONS", "bc_set_menu", "2"},
-    {112, 300, {0x6101D7, 0x7D1DFF, 0x3A0181}, "MATCH OPTIONS", "bc_set_menu", "3"},
-    {112, 350, {0xA905A3, 0xE808E0, 0x5A0259}, "CONTROL", "bc_set_menu", "4"},
-    {112, 400, {0xBA9206, 0xE9B607, 0x6A5304}, "EDIT TACTICS", "bc_edit_tactics", nullptr},
-    {592, 250, {0x2D855D, 0x3DB37D, 0x1E5027}, "FRIENDLY", "bc_set_menu", "5"},
-    {592, 300, {0x415600, 0x5E7D00, 0x243000}, "DIY COMPETITION", "bc_set_diy_competition", nullptr},
-    {592, 350, {0x89421B, 0xBB5A25, 0x3D1E0D}, "EDIT TEAMS", "bc_set_menu", "7"},
+    {112, 250, SLATE_BLUE, "GAME OPTIONS", MODE_GAME_OPTIONS},  {112, 300, VIOLET, "MATCH OPTIONS", MODE_MATCH_OPTIONS},
+    {112, 350, MAGENTA, "CONTROL", MODE_CONTROL},          {112, 400, GOLD, "EDIT TACTICS", 0},
+    {592, 250, FRIENDLY_GREEN, "FRIENDLY", MODE_FRIENDLY},  {592, 300, COMPETITION_GREEN, "DIY COMPETITION", 0},
+    {592, 350, EDIT_BROWN, "EDIT TEAMS", MODE_EDIT_TEAMS},
 };
+constexpr size_t EDIT_TACTICS_ENTRY = 3;
+constexpr size_t DIY_COMPETITION_ENTRY = 5;
 } // namespace
 
 std::string competition_button_caption(int ended, const std::string& name) {
@@ -37,25 +37,24 @@ std::string competition_button_caption(int ended, const std::string& name) {
 }
 
 MenuMain::MenuMain() {
-    define_void_method("bc_edit_tactics", [this] { bc_edit_tactics(); });
-    define_void_method("bc_set_diy_competition", [this] { bc_set_diy_competition(); });
-    define_void_method("bc_set_competition", [this] { bc_set_competition(); });
-
     img_background = backgrounds->get("menu_main.jpg");
-    menu.status = 0;
-    add_label(widgets, 512, 38, "QUILBO ROVUDO - BETA 0.77", LARGE_FONT, ALIGN_CENTRE);
-    add_label(widgets, 20, 739, "5 JUNE 2012", SMALL_FONT, ALIGN_LEFT);
-    add_label(widgets, 1004, 739, "quilbo-rovudo.example.org", SMALL_FONT, ALIGN_RIGHT);
-    for (const t_main_entry& e : MAIN_ENTRIES) {
-        t_button_ref b = add_button(widgets, e.colours, e.x, e.y, 320, 34, translate(e.caption));
-        if (e.argument != nullptr) b->bind("fire1_down", e.method, {e.argument});
-        else b->bind("fire1_down", e.method);
+    menu.status = STATUS_NONE;
+    add_label(*this, 512, 38, "QUILBO ROVUDO - BETA 0.77", LARGE_FONT, ALIGN_CENTRE);
+    add_label(*this, 20, 739, "5 JUNE 2012", SMALL_FONT, ALIGN_LEFT);
+    add_label(*this, 1004, 739, "quilbo-rovudo.example.org", SMALL_FONT, ALIGN_RIGHT);
+    for (size_t i = 0; i < std::size(MAIN_ENTRIES); ++i) {
+        const t_main_entry& e = MAIN_ENTRIES[i];
+        t_button_ref b = add_button(*this, e.colours, e.x, e.y, 320, 34, translate(e.caption));
+        if (e.mode != 0) bind_screen_change(*this, *b, e.mode);
+        else if (i == EDIT_TACTICS_ENTRY) bind_fire(*this, *b, "bc_edit_tactics", &MenuMain::bc_edit_tactics);
+        else if (i == DIY_COMPETITION_ENTRY)
+            bind_fire(*this, *b, "bc_set_diy_competition", &MenuMain::bc_set_diy_competition);
         if (!selected_widget) selected_widget = b;
     }
     if (competition) {
-        t_button_ref b = add_button(widgets, {0x568200, 0x77B400, 0x243E00}, 252, 470, 520, 34,
+        t_button_ref b = add_button(*this, CHOICE_GREEN, 252, 470, 520, 34,
                                     competition_button_caption(competition->ended, competition->name));
-        b->bind("fire1_down", "bc_set_competition");
+        bind_callback(*b, "fire1_down", "bc_set_competition", &MenuMain::bc_set_competition);
     }
 }
 
@@ -70,10 +69,12 @@ void MenuMain::bc_edit_tactics() {
         p->facesh = f.facesh;
     }
     menu.team_to_show = team;
-    action_queue->push(ACTION_NEW_SCREEN, 69);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_SELECT_TACTICS_TO_EDIT);
 }
 
-void MenuMain::bc_set_diy_competition() { action_queue->push(ACTION_NEW_SCREEN, competition ? 27 : 6); }
+void MenuMain::bc_set_diy_competition() {
+    action_queue->push(ACTION_NEW_SCREEN, competition ? MODE_COMPETITION_WARNING : MODE_DIY_COMPETITION);
+}
 
 void MenuMain::bc_set_competition() {
     if (!competition) return;
@@ -85,7 +86,7 @@ void MenuMain::bc_set_competition() {
             t->won = t->drawn = t->lost = t->goals_for = t->goals_against = t->points = 0;
         }
     }
-    menu.status = 2;
-    if (competition->typ == COMPETITION_LEAGUE) action_queue->push(ACTION_NEW_SCREEN, 21);
-    else if (competition->typ == COMPETITION_CUP) action_queue->push(ACTION_NEW_SCREEN, 29);
+    menu.status = STATUS_COMPETITION;
+    if (competition->typ == COMPETITION_LEAGUE) action_queue->push(ACTION_NEW_SCREEN, MODE_PLAY_LEAGUE);
+    else if (competition->typ == COMPETITION_CUP) action_queue->push(ACTION_NEW_SCREEN, MODE_PLAY_CUP);
 }

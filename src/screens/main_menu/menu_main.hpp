@@ -1,4 +1,5 @@
 #pragma once
+// The main menu.
 #include "core/game_mode.hpp"
 
 // The hub: options, control, tactics, friendly, competitions and team editing.

@@ -4,46 +4,37 @@
 #include "core/dictionary.hpp"
 #include "core/game.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "screens/main_menu/option_values.hpp"
 
 namespace {
-constexpr t_colours TITLE_COLOURS{0x6101D7, 0x7D1DFF, 0x3A0181};
-constexpr t_colours CAPTION_COLOURS{0x76683C, 0xA99757, 0x463E24};
-constexpr t_colours VALUE_A{0xB32D95, 0xD555B8, 0x6E1C5C};
-constexpr t_colours VALUE_B{0x2B4A61, 0x3F6A8B, 0x1E3242};
 constexpr int ROW_Y[] = {170, 230, 290, 350, 410, 470, 530};
 constexpr int LENGTHS = 4;
 constexpr int WEATHER_LEVELS = 3;
 } // namespace
 
 MenuMatchOptions::MenuMatchOptions() {
-    define_int_method("bc_match_length", [this](int s) { bc_match_length(s); });
-    define_int_method("bc_weather_effects", [this](int s) { bc_weather_effects(s); });
-    define_void_method("bc_auto_replays", [this] { bc_auto_replays(); });
-    define_int_method("bc_resolution", [this](int s) { bc_resolution(s); });
-    define_int_method("bc_sound_effects", [this](int s) { bc_sound_effects(s); });
-    define_void_method("bc_commentary", [this] { bc_commentary(); });
-    define_void_method("bc_gameplay", [this] { bc_gameplay(); });
-
     img_background = backgrounds->get("menu_match_options.jpg");
-    add_title(widgets, TITLE_COLOURS, translate("MATCH OPTIONS"));
+    add_title(*this, VIOLET, translate("MATCH OPTIONS"));
 
     const char* const captions[] = {"FRIENDLY/DIY GAME LENGTH", "WEATHER EFFECTS", "AUTO REPLAYS", "RESOLUTION",
                                     "SOUND EFFECTS",            "COMMENTARY",      "GAMEPLAY"};
     t_button_ref* const fields[] = {&w_match_length,  &w_weather_effects, &w_auto_replays, &w_resolution,
                                     &w_sound_effects, &w_commentary,      &w_gameplay};
-    const char* const methods[] = {"bc_match_length",  "bc_weather_effects", "bc_auto_replays", "bc_resolution",
-                                   "bc_sound_effects", "bc_commentary",      "bc_gameplay"};
-    const bool stepped[] = {true, true, false, true, true, false, false};
     for (size_t row = 0; row < std::size(ROW_Y); ++row) {
-        add_caption(widgets, CAPTION_COLOURS, 110, ROW_Y[row], 460, 34, translate(captions[row]));
-        t_button_ref v = add_button(widgets, row % 2 == 0 ? VALUE_A : VALUE_B, 632, ROW_Y[row], 240, 34, "");
-        if (stepped[row]) bind_steps(*v, methods[row]);
-        else bind_toggle(*v, methods[row]);
+        add_caption(*this, OLIVE, 110, ROW_Y[row], 460, 34, translate(captions[row]));
+        t_button_ref v = add_button(*this, row % 2 == 0 ? VALUE_PINK : VALUE_STEEL, 632, ROW_Y[row], 240, 34, "");
         *fields[row] = v;
     }
+    bind_steps(*this, *w_match_length, "bc_match_length", &MenuMatchOptions::bc_match_length);
+    bind_steps(*this, *w_weather_effects, "bc_weather_effects", &MenuMatchOptions::bc_weather_effects);
+    bind_toggle(*this, *w_auto_replays, "bc_auto_replays", &MenuMatchOptions::bc_auto_replays);
+    bind_steps(*this, *w_resolution, "bc_resolution", &MenuMatchOptions::bc_resolution);
+    bind_steps(*this, *w_sound_effects, "bc_sound_effects", &MenuMatchOptions::bc_sound_effects);
+    bind_toggle(*this, *w_commentary, "bc_commentary", &MenuMatchOptions::bc_commentary);
+    bind_toggle(*this, *w_gameplay, "bc_gameplay", &MenuMatchOptions::bc_gameplay);
     selected_widget = w_match_length;
-    add_exit_button(widgets, "bc_set_menu", {"1"});
+    add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_MAIN_MENU)});
 
     update_match_length_button();
     update_weather_effects_button();

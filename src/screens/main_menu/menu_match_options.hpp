@@ -1,7 +1,8 @@
 #pragma once
+// The match options: length, weather, replays, display size, sound and commentary.
 #include "core/game_mode.hpp"
-#include "screens/main_menu/menu_building.hpp"
 #include "screens/main_menu/settings_on_leave.hpp"
+#include "ui/menu_toolkit.hpp"
 
 // Match length, weather, replays, display size, sound effects, commentary and gameplay; leaving it saves the settings.
 class MenuMatchOptions : public t_game_mode {

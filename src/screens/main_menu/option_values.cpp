@@ -3,7 +3,7 @@
 #include "core/dictionary.hpp"
 #include "core/settings.hpp"
 #include "core/text.hpp"
-#include "screens/main_menu/menu_building.hpp"
+#include "ui/menu_toolkit.hpp"
 
 namespace {
 constexpr size_t TRACK_CUT = 25;

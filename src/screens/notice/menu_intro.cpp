@@ -12,6 +12,7 @@
 #include "ui/menu_input.hpp"
 
 namespace {
+#include "core/screen_modes.hpp"
 #include "screens/notice/licence_text.inc"
 
 // The left, middle and right buttons.
@@ -30,7 +31,7 @@ void leave_to_intro() {
     wait_input_release();
     while (get_char() != 0) {
     }
-    action_queue->push(ACTION_NEW_SCREEN, 33);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_INTRO);
 }
 } // namespace
 
@@ -44,12 +45,12 @@ MenuIntro::MenuIntro()
 
 void MenuIntro::update() {
     if (key_down('C')) {
-        action_queue->push(ACTION_NEW_SCREEN, 34);
+        action_queue->push(ACTION_NEW_SCREEN, MODE_COPYING);
     } else if (key_down('W')) {
-        action_queue->push(ACTION_NEW_SCREEN, 35);
+        action_queue->push(ACTION_NEW_SCREEN, MODE_WARRANTY);
     } else if (get_char() != 0 || any_key_held() || any_mouse_button_held() || any_joy_button_held()) {
         action_queue->push(ACTION_FADE_OUT, 0);
-        action_queue->push(ACTION_NEW_SCREEN, 1);
+        action_queue->push(ACTION_NEW_SCREEN, MODE_MAIN_MENU);
         action_queue->push(ACTION_FADE_IN, 0);
     }
 }

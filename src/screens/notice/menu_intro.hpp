@@ -1,4 +1,5 @@
 #pragma once
+// The intro and the copying and warranty notices.
 #include <array>
 #include <string>
 

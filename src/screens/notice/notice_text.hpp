@@ -1,4 +1,5 @@
 #pragma once
+// Drawing the notices' text.
 #include <string>
 
 // Text in the platform font: -1 ends at x, 0 centred on x, 1 starts at x; other values draw nothing.

@@ -1,4 +1,5 @@
 #pragma once
+// The entry field of a tactics file name.
 #include "ui/input_button.hpp"
 
 // An input button that takes only what a tactics file name may hold.

@@ -6,23 +6,21 @@
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "core/screen_modes.hpp"
 #include "football/colour.hpp"
 #include "football/kit_colour.hpp"
 #include "football/price.hpp"
 #include "screens/tactics_editor/tactics_editing.hpp"
 #include "screens/tactics_editor/tactics_screen_style.hpp"
 #include "ui/menu.hpp"
+#include "ui/player_row.hpp"
 
 namespace {
-int row_y(int row) { return 110 + 18 * row; }
+constexpr int ROW_X = 460;
+constexpr int ROW_H = 18;
+constexpr int STARS_DY = 1;
 
-std::shared_ptr<t_label> add_label(t_game_mode& screen, int x, int y, int w, int align) {
-    auto l = std::make_shared<t_label>();
-    l->set_geometry(x, y, w, 18);
-    l->set_text("", align, 10);
-    screen.widgets.push_back(l);
-    return l;
-}
+int row_y(int row) { return 110 + ROW_H * row; }
 
 t_image_ref load_shadow_sheet(const std::string& name) {
     t_color_replacement_list list;
@@ -32,21 +30,6 @@ t_image_ref load_shadow_sheet(const std::string& name) {
 } // namespace
 
 t_menu_edit_tactics::t_menu_edit_tactics() {
-    define_void_method("bc_update_ball_zone", [this] { bc_update_ball_zone(); });
-    define_void_method("bc_ball", [this] { bc_ball(); });
-    define_void_method("bc_update_ball_copy_zone", [this] { bc_update_ball_copy_zone(); });
-    define_void_method("bc_ball_copy", [this] { bc_ball_copy(); });
-    define_int_method("bc_update_player_zone", [this](int i) { bc_update_player_zone(i); });
-    define_int_method("bc_player", [this](int i) { bc_player(i); });
-    define_int_method("bc_pair_player", [this](int r) { bc_pair_player(r); });
-    define_int_method("bc_select_player", [this](int r) { bc_select_player(r); });
-    define_void_method("bc_copy", [this] { bc_copy(); });
-    define_void_method("bc_flip", [this] { bc_flip(); });
-    define_void_method("bc_undo", [this] { bc_undo(); });
-    define_void_method("bc_import", [this] { bc_import(); });
-    define_void_method("bc_save_exit", [this] { bc_save_exit(); });
-    define_void_method("bc_abort", [this] { bc_abort(); });
-
     team = menu.team_to_show;
     const bool club = team && team->national == 0;
     if (club) img_pflags = load_image_from("images/flags/small", "flags_t.png", -1, CREST_MASK);
@@ -84,69 +67,45 @@ t_menu_edit_tactics::t_menu_edit_tactics() {
             p->active = 0;
         } else {
             p->set_grid_geometry(44, 130, 364, 522);
-            p->bind("on_update", "bc_update_player_zone", {std::to_string(i)});
+            bind_callback(*p, "on_update", "bc_update_player_zone", &t_menu_edit_tactics::bc_update_player_zone, {std::to_string(i)});
         }
-        p->bind("fire1_down", "bc_player", {std::to_string(i)});
-        p->bind("fire2_down", "bc_player", {std::to_string(i)});
+        bind_callback(*p, "fire1_down", "bc_player", &t_menu_edit_tactics::bc_player, {std::to_string(i)});
+        bind_callback(*p, "fire2_down", "bc_player", &t_menu_edit_tactics::bc_player, {std::to_string(i)});
         widgets.push_back(p);
         w_player[static_cast<size_t>(i)] = p;
     }
-    const auto make_ball = [this](const t_image_ref& img, const std::string& on_update, const std::string& fire) {
+    const auto make_ball = [this](const t_image_ref& img) {
         auto b = std::make_shared<t_ball_piece>();
         b->img_ball = img;
         b->set_size(24, 14);
         b->set_ranges(0, 4, 0, 6);
         b->set_grid_geometry(64, 155, 324, 472);
-        b->bind("on_update", on_update);
-        b->bind("fire1_down", fire);
-        b->bind("fire2_down", fire);
         widgets.push_back(b);
         return b;
     };
     // The balls go over the players so they are never hidden.
-    w_ball = make_ball(img_ball, "bc_update_ball_zone", "bc_ball");
-    w_ball_copy = make_ball(img_copy_ball, "bc_update_ball_copy_zone", "bc_ball_copy");
+    w_ball = make_ball(img_ball);
+    bind_callback(*w_ball, "on_update", "bc_update_ball_zone", &t_menu_edit_tactics::bc_update_ball_zone);
+    bind_toggle(*this, *w_ball, "bc_ball", &t_menu_edit_tactics::bc_ball);
+    w_ball_copy = make_ball(img_copy_ball);
+    bind_callback(*w_ball_copy, "on_update", "bc_update_ball_copy_zone", &t_menu_edit_tactics::bc_update_ball_copy_zone);
+    bind_toggle(*this, *w_ball_copy, "bc_ball_copy", &t_menu_edit_tactics::bc_ball_copy);
 
+    const t_player_row_look look{ROW_X, ROW_H, STARS_DY, ALIGN_LEFT, img_pflags, img_ucode10y, img_stars};
     for (int r = 0; r < ROWS; ++r) {
-        const auto i = static_cast<size_t>(r);
-        const int y = row_y(r);
-        auto face = std::make_shared<t_face_button>();
-        face->set_geometry(460, y, 24, 18);
-        face->bind("fire1_down", "bc_pair_player", {std::to_string(r)});
-        widgets.push_back(face);
-        w_face[i] = face;
-        w_number[i] = add_label(*this, 484, y, 30, 0);
-        auto name = add_widget(*this, NO_COLOURS, 514, y, 276, 18, "", 1, 10);
-        name->bind("fire1_down", "bc_select_player", {std::to_string(r)});
-        w_name[i] = name;
-        auto flag = std::make_shared<t_flag_button>();
-        flag->set_geometry(790, y, 24, 18);
-        flag->img_pflags = img_pflags;
-        flag->active = 0;
-        widgets.push_back(flag);
-        w_nat_flag[i] = flag;
-        w_nat_code[i] = add_label(*this, 793, y, 54, 1);
-        w_type[i] = add_label(*this, 821, y, 30, 0);
-        for (size_t s = 0; s < 3; ++s) {
-            auto b = add_widget(*this, NO_COLOURS, 852 + 12 * static_cast<int>(s), y, 12, 18, "", 0, 10);
-            b->img_ucode = img_ucode10y;
-            b->active = 0;
-            w_skill[i][s] = b;
-        }
-        auto stars = std::make_shared<t_picture>();
-        stars->image = img_stars;
-        stars->set_geometry(892, y + 1, 64, 16);
-        widgets.push_back(stars);
-        w_stars[i] = stars;
+        t_player_row& row = rows[static_cast<size_t>(r)];
+        row = t_player_row(*this, look, row_y(r));
+        bind_fire(*this, *row.face, "bc_pair_player", &t_menu_edit_tactics::bc_pair_player, {std::to_string(r)});
+        bind_fire(*this, *row.name, "bc_select_player", &t_menu_edit_tactics::bc_select_player, {std::to_string(r)});
     }
 
-    w_copy = add_button(*this, BLUE_BUTTON, 10, 710, 140, 34, translate("COPY"), "bc_copy");
-    w_flip = add_button(*this, FLIP_BUTTON, 154, 710, 150, 34, "", "bc_flip");
-    w_undo = add_button(*this, UNDO_BUTTON, 308, 710, 144, 34, translate("UNDO"), "bc_undo");
-    add_button(*this, IMPORT_BUTTON, 456, 710, 140, 34, translate("IMPORT"), "bc_import");
-    w_save_exit = add_button(*this, SAVE_BUTTON, 600, 710, 240, 34, translate("SAVE") + "/" + translate("EXIT"),
-                             "bc_save_exit");
-    add_button(*this, EXIT_BUTTON, 844, 710, 170, 34, translate("ABORT"), "bc_abort");
+    w_copy = add_action_button(*this, ACTION_BLUE, 10, 710, 140, 34, translate("COPY"), "bc_copy", &t_menu_edit_tactics::bc_copy);
+    w_flip = add_action_button(*this, SLATE_BLUE, 154, 710, 150, 34, "", "bc_flip", &t_menu_edit_tactics::bc_flip);
+    w_undo = add_action_button(*this, LEMON, 308, 710, 144, 34, translate("UNDO"), "bc_undo", &t_menu_edit_tactics::bc_undo);
+    add_action_button(*this, ORCHID, 456, 710, 140, 34, translate("IMPORT"), "bc_import", &t_menu_edit_tactics::bc_import);
+    w_save_exit = add_action_button(*this, SAVE_GREEN, 600, 710, 240, 34, translate("SAVE") + "/" + translate("EXIT"),
+                                    "bc_save_exit", &t_menu_edit_tactics::bc_save_exit);
+    add_action_button(*this, EXIT_COLOURS, 844, 710, 170, 34, translate("ABORT"), "bc_abort", &t_menu_edit_tactics::bc_abort);
     selected_widget = w_save_exit;
 
     update_ball_piece();
@@ -221,38 +180,18 @@ void t_menu_edit_tactics::update_player_buttons() {
     const t_tactics& tac = menu.edited_tactics;
     const int size = team ? static_cast<int>(team->players.size()) : 0;
     const bool club = team && team->national == 0;
-    const bool flags = club && settings.use_flags == 1;
-    const int type_x = !club ? 793 : (flags ? 821 : 847);
     for (int r = 0; r < ROWS; ++r) {
-        const auto i = static_cast<size_t>(r);
-        const auto p = team ? team->player_at_position(r, &tac) : nullptr;
-        t_face_button& face = *w_face[i];
-        face.player = p;
+        t_player_row& row = rows[static_cast<size_t>(r)];
+        row.show(team ? team->player_at_position(r, &tac) : nullptr, club);
         if (menu.tactics_flip == 1) {
-            face.active = r >= 1 && r <= 10 ? 1 : 0;
-            set_player_flip_color(face, r);
+            row.face->active = r >= 1 && r <= 10 ? 1 : 0;
+            set_player_flip_color(*row.face, r);
         } else {
-            face.active = 0;
-            set_player_widget_color(face, r);
+            row.face->active = 0;
+            set_player_widget_color(*row.face, r);
         }
-        w_number[i]->text = p ? std::to_string(p->nr) : "";
-        t_button& name = *w_name[i];
-        name.text = !p ? "" : (p->name.empty() || p->surname.empty() ? p->name + p->surname : p->name + " " + p->surname);
-        name.active = r < size ? 1 : 0;
-        set_player_widget_color(name, r);
-        w_nat_flag[i]->player = flags ? p : nullptr;
-        w_nat_flag[i]->visible = flags ? 1 : 0;
-        w_nat_code[i]->text = club && !flags && p ? "(" + p->nat + ")" : "";
-        w_type[i]->set_position(type_x, row_y(r));
-        w_type[i]->text = p ? position_codes[static_cast<size_t>(std::clamp(p->pt, 0, ROLE_COUNT - 1))] : "";
-        for (size_t s = 0; s < 3; ++s) {
-            w_skill[i][s]->set_position(type_x + 31 + 12 * static_cast<int>(s), row_y(r));
-            w_skill[i][s]->text = p ? p->get_best_skill(static_cast<int>(s) + 1) : "";
-        }
-        t_picture& stars = *w_stars[i];
-        stars.set_position(type_x + 71, row_y(r) + 1);
-        stars.visible = p ? 1 : 0;
-        stars.frame_y = p ? price_table[static_cast<size_t>(std::clamp(p->price, 0, PRICE_COUNT - 1))].stars : 0;
+        row.name->active = r < size ? 1 : 0;
+        set_player_widget_color(*row.name, r);
     }
 }
 
@@ -263,7 +202,7 @@ void t_menu_edit_tactics::push_undo_stack() {
 
 void t_menu_edit_tactics::update_copy_button() {
     w_copy->active = copy_mode == 1 ? 0 : 1;
-    set_colours(*w_copy, copy_mode == 1 ? GREY_BUTTON : BLUE_BUTTON);
+    set_colours(*w_copy, copy_mode == 1 ? CHOICE_GREY : ACTION_BLUE);
 }
 
 void t_menu_edit_tactics::update_flip_button() {
@@ -273,7 +212,7 @@ void t_menu_edit_tactics::update_flip_button() {
 void t_menu_edit_tactics::update_undo_button() {
     const bool empty = menu.tactics_undo.empty();
     w_undo->active = empty ? 0 : 1;
-    set_colours(*w_undo, empty ? GREY_BUTTON : UNDO_BUTTON);
+    set_colours(*w_undo, empty ? CHOICE_GREY : LEMON);
 }
 
 void t_menu_edit_tactics::bc_update_ball_zone() {
@@ -373,12 +312,13 @@ void t_menu_edit_tactics::bc_undo() {
     update_undo_button();
 }
 
-void t_menu_edit_tactics::bc_import() { action_queue->push(ACTION_NEW_SCREEN, 74); }
+void t_menu_edit_tactics::bc_import() { action_queue->push(ACTION_NEW_SCREEN, MODE_TACTICS_IMPORT); }
 
 void t_menu_edit_tactics::bc_save_exit() {
-    action_queue->push(ACTION_NEW_SCREEN, menu.tactics_undo.empty() ? tactics_leave_mode() : 71);
+    action_queue->push(ACTION_NEW_SCREEN, menu.tactics_undo.empty() ? tactics_leave_mode() : MODE_TACTICS_SAVE_WARNING);
 }
 
 void t_menu_edit_tactics::bc_abort() {
-    action_queue->push(ACTION_NEW_SCREEN, menu.tactics_undo.empty() ? tactics_leave_mode() : 73);
+    action_queue->push(ACTION_NEW_SCREEN,
+                       menu.tactics_undo.empty() ? tactics_leave_mode() : MODE_TACTICS_ABORT_WARNING);
 }

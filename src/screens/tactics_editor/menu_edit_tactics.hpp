@@ -1,4 +1,5 @@
 #pragma once
+// The tactics editor: the board, the ball zone and each player's place.
 #include <array>
 #include <map>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "ui/flag_button.hpp"
 #include "ui/label.hpp"
 #include "ui/picture.hpp"
+#include "ui/player_row.hpp"
 
 // Mode 70: the board of one user tactic, zone by zone, beside the squad.
 class t_menu_edit_tactics : public t_game_mode {
@@ -56,12 +58,7 @@ public:
     std::shared_ptr<t_picture> w_tactics_board;
     std::shared_ptr<t_ball_piece> w_ball, w_ball_copy;
     std::array<std::shared_ptr<t_player_piece>, 11> w_player;
-    std::array<std::shared_ptr<t_face_button>, ROWS> w_face;
-    std::array<std::shared_ptr<t_label>, ROWS> w_number, w_nat_code, w_type;
-    std::array<std::shared_ptr<t_button>, ROWS> w_name;
-    std::array<std::shared_ptr<t_flag_button>, ROWS> w_nat_flag;
-    std::array<std::array<std::shared_ptr<t_button>, 3>, ROWS> w_skill;
-    std::array<std::shared_ptr<t_picture>, ROWS> w_stars;
+    std::array<t_player_row, ROWS> rows;
     std::shared_ptr<t_button> w_copy, w_flip, w_undo, w_save_exit;
 
 private:

@@ -3,32 +3,27 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "screens/tactics_editor/tactics_editing.hpp"
 #include "screens/tactics_editor/tactics_file_list.hpp"
 #include "screens/tactics_editor/tactics_screen_style.hpp"
 #include "ui/menu.hpp"
 
-namespace {
-constexpr t_colours FILENAME_LABEL{0x9C522A, 0xBB5A25, 0x69381D};
-} // namespace
-
 t_menu_save_tactics::t_menu_save_tactics() {
-    define_method("bc_save", [this](const t_method_args& a) { bc_save(a.empty() ? "" : a[0]); });
-    define_void_method("bc_update_file_name", [this] { bc_update_file_name(); });
     const auto slot = static_cast<size_t>(menu.tactics_to_edit);
     // The slot's own name, less anything a file name cannot hold.
     file_name = file_name_from(tactics_names[slot]);
     if (file_name.empty()) file_name = "USER" + std::to_string(menu.tactics_to_edit - 11);
 
     add_tactics_backdrop(*this, translate("SAVE TACTICS"));
-    add_tactics_file_list(*this, "bc_save");
-    auto label = add_widget(*this, FILENAME_LABEL, 352, 500, 160, 30, translate("FILENAME") + ":", -1, 10);
+    add_tactics_file_list(*this, "bc_save", [this](const std::string& name) { bc_save(name); });
+    auto label = add_widget(*this, FILE_NAME_BROWN, 352, 500, 160, 30, translate("FILENAME") + ":", 10, -1);
     label->active = 0;
-    input_ = add_widget<t_file_name_input>(*this, BLUE_BUTTON, 512, 500, 160, 30, file_name, 1, 10);
+    input_ = add_widget<t_file_name_input>(*this, ACTION_BLUE, 512, 500, 160, 30, file_name, 10, 1);
     input_->set_entry_limit(static_cast<int>(FILE_NAME_LIMIT));
-    input_->bind("on_update", "bc_update_file_name");
-    selected_widget = add_button(*this, SAVE_BUTTON, 422, 610, 180, 34, translate("SAVE"), "bc_save", {""});
-    add_button(*this, EXIT_BUTTON, 422, 680, 180, 34, translate("ABORT"), "bc_set_menu", {"70"});
+    bind_callback(*input_, "on_update", "bc_update_file_name", &t_menu_save_tactics::bc_update_file_name);
+    selected_widget = add_action_button(*this, SAVE_GREEN, 422, 610, 180, 34, translate("SAVE"), "bc_save", &t_menu_save_tactics::bc_save, {""});
+    add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("ABORT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_EDIT_TACTICS)});
     message_ = add_message_box(*this, 202, 550, 620, 44);
 }
 

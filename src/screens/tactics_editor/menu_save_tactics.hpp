@@ -1,4 +1,5 @@
 #pragma once
+// Saving the edited tactics under a file name.
 #include <memory>
 #include <string>
 

@@ -1,4 +1,5 @@
 #pragma once
+// Choosing the tactics slot to edit.
 #include "core/game_mode.hpp"
 
 // Mode 69: which of the six user tactics to edit.

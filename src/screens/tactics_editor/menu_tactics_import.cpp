@@ -3,23 +3,25 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "screens/tactics_editor/tactics_screen_style.hpp"
 #include "ui/menu.hpp"
 
 t_menu_tactics_import::t_menu_tactics_import() {
-    define_int_method("bc_import", [this](int i) { bc_import(i); });
-    define_void_method("bc_load", [] { action_queue->push(ACTION_NEW_SCREEN, 75); });
     add_tactics_backdrop(*this, translate("IMPORT TACTICS"));
     for (int i = 0; i < PRESET_COUNT; ++i) {
-        auto b = add_button(*this, FILE_BUTTON, -186 + 126 * (i % 3) + 512, 40 * (i / 3) + 220, 120, 34,
-                            tactics_names[static_cast<size_t>(i)], "bc_import", {std::to_string(i)}, 10);
+        auto b = add_action_button(*this, FILE_BROWN, -186 + 126 * (i % 3) + 512, 40 * (i / 3) + 220, 120, 34,
+                                   tactics_names[static_cast<size_t>(i)], "bc_import", &t_menu_tactics_import::bc_import,
+                                   {std::to_string(i)}, SMALL_FONT);
         if (i == 1) selected_widget = b;
     }
     for (int i = 12; i < TACTICS_SLOTS; ++i)
-        add_button(*this, FILE_BUTTON, 326 + 189 * ((i - 12) % 2), 380 + 40 * ((i - 12) / 2), 183, 34,
-                   tactics_names[static_cast<size_t>(i)], "bc_import", {std::to_string(i)}, 10);
-    add_button(*this, IMPORT_BUTTON, 326, 500, 372, 34, translate("LOAD"), "bc_load");
-    add_button(*this, EXIT_BUTTON, 422, 680, 180, 34, translate("EXIT"), "bc_set_menu", {"70"});
+        add_action_button(*this, FILE_BROWN, 326 + 189 * ((i - 12) % 2), 380 + 40 * ((i - 12) / 2), 183, 34,
+                          tactics_names[static_cast<size_t>(i)], "bc_import", &t_menu_tactics_import::bc_import,
+                          {std::to_string(i)}, SMALL_FONT);
+    add_action_button(*this, ORCHID, 326, 500, 372, 34, translate("LOAD"), "bc_load",
+                      [] { action_queue->push(ACTION_NEW_SCREEN, MODE_TACTICS_LOAD); });
+    add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_EDIT_TACTICS)});
 }
 
 void t_menu_tactics_import::bc_import(int i) {
@@ -28,5 +30,5 @@ void t_menu_tactics_import::bc_import(int i) {
     // A user slot holds its own tactics (its file name only names the preset it started from).
     if (i < PRESET_COUNT) menu.edited_tactics.load_file("tactics/preset/" + tactics_file_names[static_cast<size_t>(i)] + ".TAC");
     else menu.edited_tactics.copy(tactics[static_cast<size_t>(i)]);
-    action_queue->push(ACTION_NEW_SCREEN, 70);
+    action_queue->push(ACTION_NEW_SCREEN, MODE_EDIT_TACTICS);
 }

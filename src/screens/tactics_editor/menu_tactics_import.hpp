@@ -1,4 +1,5 @@
 #pragma once
+// Importing tactics from a file into the edited slot.
 #include "core/game_mode.hpp"
 
 // Mode 74: replace the tactics under edit by a preset or a user slot, or load a file.

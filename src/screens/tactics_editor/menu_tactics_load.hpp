@@ -1,4 +1,5 @@
 #pragma once
+// Loading tactics from the saved files.
 #include <memory>
 #include <string>
 

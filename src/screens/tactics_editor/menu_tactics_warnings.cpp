@@ -3,17 +3,17 @@
 #include "core/dictionary.hpp"
 #include "core/game_action.hpp"
 #include "core/globals.hpp"
+#include "core/screen_modes.hpp"
 #include "screens/tactics_editor/tactics_editing.hpp"
 #include "screens/tactics_editor/tactics_screen_style.hpp"
 #include "ui/menu.hpp"
 
 t_menu_tactics_save_warning::t_menu_tactics_save_warning() {
-    define_void_method("bc_exit", [this] { bc_exit(); });
     add_tactics_backdrop(*this, translate("SAVE TACTICS"));
-    auto box = add_widget(*this, BLUE_BUTTON, 202, 260, 620, 180, translate("TACTICS HAVE BEEN CHANGED"));
+    auto box = add_widget(*this, ACTION_BLUE, 202, 260, 620, 180, translate("TACTICS HAVE BEEN CHANGED"));
     box->active = 0;
-    selected_widget = add_button(*this, SAVE_BUTTON, 422, 610, 180, 34, translate("SAVE"), "bc_set_menu", {"72"});
-    add_button(*this, EXIT_BUTTON, 422, 680, 180, 34, translate("EXIT"), "bc_exit");
+    selected_widget = add_action_button(*this, SAVE_GREEN, 422, 610, 180, 34, translate("SAVE"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_SAVE_TACTICS)});
+    add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("EXIT"), "bc_exit", &t_menu_tactics_save_warning::bc_exit);
 }
 
 void t_menu_tactics_save_warning::bc_exit() {
@@ -22,12 +22,11 @@ void t_menu_tactics_save_warning::bc_exit() {
 }
 
 t_menu_tactics_abort_warning::t_menu_tactics_abort_warning() {
-    define_void_method("bc_continue", [this] { bc_continue(); });
     add_tactics_backdrop(*this, translate("EDIT TACTICS"));
-    auto box = add_widget(*this, RED_BUTTON, 202, 260, 620, 180, translate("EDITED TACTICS WILL BE LOST"));
+    auto box = add_widget(*this, PLAY_RED, 202, 260, 620, 180, translate("EDITED TACTICS WILL BE LOST"));
     box->active = 0;
-    selected_widget = add_button(*this, SAVE_BUTTON, 422, 610, 180, 34, translate("CONTINUE"), "bc_continue");
-    add_button(*this, EXIT_BUTTON, 422, 680, 180, 34, translate("ABORT"), "bc_set_menu", {"70"});
+    selected_widget = add_action_button(*this, SAVE_GREEN, 422, 610, 180, 34, translate("CONTINUE"), "bc_continue", &t_menu_tactics_abort_warning::bc_continue);
+    add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("ABORT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_EDIT_TACTICS)});
 }
 
 void t_menu_tactics_abort_warning::bc_continue() { action_queue->push(ACTION_NEW_SCREEN, tactics_leave_mode()); }

@@ -1,4 +1,5 @@
 #pragma once
+// The warnings before leaving or aborting the tactics editor with changes.
 #include "core/game_mode.hpp"
 
 // Mode 71: leaving with changes: save them to a file, or keep them for this session only.

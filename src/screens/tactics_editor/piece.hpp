@@ -1,4 +1,5 @@
 #pragma once
+// A piece of the tactics board that moves cell by cell.
 #include <memory>
 
 #include "football/player.hpp"

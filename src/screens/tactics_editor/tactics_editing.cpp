@@ -6,6 +6,8 @@
 
 #include <unistd.h>
 
+#include "core/menu_status.hpp"
+#include "core/screen_modes.hpp"
 #include "core/text.hpp"
 #include "football/ball_zone.hpp"
 #include "football/safe_save.hpp"
@@ -13,6 +15,7 @@
 #include "platform/files.hpp"
 #include "platform/stream.hpp"
 #include "ui/menu.hpp"
+#include "ui/player_row.hpp"
 
 namespace {
 // Control characters: 0-31, DEL and the C1 block that follows it.
@@ -80,13 +83,10 @@ void copy_zone(t_tactics& tac, const t_vec2d& from, const t_vec2d& to, bool flip
 }
 
 t_colours player_row_colours(int row, int squad_size, int bench_size, int marked_for_swap, int marked_for_pair) {
-    if (row == marked_for_swap) return {0x993333, 0xC24242, 0x5A1E1E};
-    if (row == marked_for_pair) return {0x339999, 0x42C2C2, 0x1E5A5A};
-    if (row >= squad_size) return {0x202020, 0x404040, 0x101010};
-    if (row == 0) return {0x00A7DE, 0x33CCFF, 0x005F7E};
-    if (row <= 10) return {0x003FDE, 0x255EFF, 0x00247E};
-    if (row <= 10 + bench_size) return {0x111188, 0x2D2DB3, 0x001140};
-    return {0x404040, 0x606060, 0x202020};
+    if (row == marked_for_swap) return ROW_MARKED;
+    if (row == marked_for_pair) return ROW_PAIR_MARKED;
+    // Rows here count from 0.
+    return squad_row_colours(row + 1, squad_size, bench_size, false);
 }
 
 t_colours pair_colours(int pair_value) {
@@ -153,4 +153,4 @@ std::string save_tactics_safely(const t_tactics& tac, const std::string& path) {
     return save_replacing_reporting(path, [&tac](t_stream& out) { tac.write(out); });
 }
 
-int tactics_leave_mode() { return menu.status != 0 ? 15 : 1; }
+int tactics_leave_mode() { return menu.status != STATUS_NONE ? MODE_SET_TEAM : MODE_MAIN_MENU; }

@@ -1,4 +1,5 @@
 #pragma once
+// The factory of the tactics editor screens.
 #include <cstdint>
 #include <memory>
 

@@ -4,5 +4,5 @@
 
 void add_tactics_backdrop(t_game_mode& screen, const std::string& title) {
     screen.img_background = load_image_from("images/backgrounds", "menu_set_team.jpg", 0);
-    add_title(screen, TACTICS_TITLE, 232, 40, 560, 40, title);
+    add_caption(screen, GOLD, 232, 40, 560, 40, title);
 }

@@ -100,21 +100,21 @@ TEST_F(MatchSides, LineUpShowsTheSquadAndLooksAtTheOpponentWithoutChangingIt) {
     EXPECT_EQ(own.dev, 1);
     EXPECT_EQ(screen.w_team_name->text, own.name);
     const auto keeper = own.players[static_cast<size_t>(lineup_list_position(team_formation(own), 1))];
-    EXPECT_EQ(screen.w_number[0]->text, std::to_string(keeper->nr));
-    EXPECT_EQ(screen.w_type[0]->text, "G");
-    EXPECT_EQ(screen.w_face[0]->player, keeper);
+    EXPECT_EQ(screen.rows[0].number->text, std::to_string(keeper->nr));
+    EXPECT_EQ(screen.rows[0].role->text, "G");
+    EXPECT_EQ(screen.rows[0].face->player, keeper);
     EXPECT_TRUE(keeper->face);
-    EXPECT_EQ(screen.w_name[0]->active, 1);
-    EXPECT_EQ(screen.w_name[LINEUP_ROWS - 1]->active, own.size >= LINEUP_ROWS ? 1 : 0);
-    EXPECT_EQ(screen.w_stars[LINEUP_ROWS - 1]->visible, own.size >= LINEUP_ROWS ? 1 : 0);
+    EXPECT_EQ(screen.rows[0].name->active, 1);
+    EXPECT_EQ(screen.rows[LINEUP_ROWS - 1].name->active, own.size >= LINEUP_ROWS ? 1 : 0);
+    EXPECT_EQ(screen.rows[LINEUP_ROWS - 1].stars->visible, own.size >= LINEUP_ROWS ? 1 : 0);
     EXPECT_EQ(screen.w_tactics[static_cast<size_t>(own.tactics)]->body, 0x9D7B03);
 
     settings.use_flags = 0;
     screen.bc_tactics(3);
     EXPECT_EQ(match_teams[0]->tactics, 3);
     EXPECT_EQ(screen.w_tactics[3]->body, 0x9D7B03);
-    EXPECT_EQ(screen.w_nat_code[0]->visible, 1);
-    EXPECT_EQ(screen.w_type[0]->x, 417);
+    EXPECT_EQ(screen.rows[0].code->visible, 1);
+    EXPECT_EQ(screen.rows[0].role->x, 417);
 
     screen.selected_widget = screen.w_opponent_team;
     fire(screen);
@@ -122,7 +122,7 @@ TEST_F(MatchSides, LineUpShowsTheSquadAndLooksAtTheOpponentWithoutChangingIt) {
     EXPECT_EQ(screen.w_team_name->text, match_teams[1]->name);
     EXPECT_EQ(screen.w_play_match->visible, 0);
     EXPECT_EQ(screen.w_opponent_team->visible, 0);
-    EXPECT_EQ(screen.w_name[0]->active, 0);
+    EXPECT_EQ(screen.rows[0].name->active, 0);
     EXPECT_EQ(screen.w_tactics[0]->active, 0);
     EXPECT_EQ(screen.w_control_mode->active, 0);
     EXPECT_EQ(screen.board->view_opponent, 1);

@@ -154,7 +154,7 @@ TEST_F(Selection, CountryButtonsAreGreyForMissingFiles) {
     const t_widget_ref grey = find_caption(screen, team_names[static_cast<size_t>(missing)]);
     ASSERT_TRUE(grey);
     EXPECT_EQ(grey->active, 0);
-    EXPECT_EQ(grey->body, GREY_CHOICE.body);
+    EXPECT_EQ(grey->body, UNCHOSEN_GREY.body);
     EXPECT_NE(screen.selected_widget, grey);
 }
 

@@ -256,7 +256,7 @@ TEST(TacticsEditor, FlipOffMovesOneZoneOnlyAndTheListSwapsPlayers) {
     editor.bc_flip();
     EXPECT_EQ(menu.tactics_flip, 0);
     EXPECT_EQ(editor.w_flip->text, "FLIP OFF");
-    EXPECT_EQ(editor.w_face[3]->active, 0);
+    EXPECT_EQ(editor.rows[3].face->active, 0);
     const t_tactics before = menu.edited_tactics;
     editor.w_ball->set_square(0, 3);
     editor.bc_update_ball_zone();
@@ -269,7 +269,7 @@ TEST(TacticsEditor, FlipOffMovesOneZoneOnlyAndTheListSwapsPlayers) {
     const auto sub = editor.team->player_at_position(14, &menu.edited_tactics);
     editor.bc_select_player(1);
     EXPECT_EQ(editor.selected_for_swap, 1);
-    EXPECT_EQ(editor.w_name[1]->body, 0x993333);
+    EXPECT_EQ(editor.rows[1].name->body, 0x993333);
     editor.bc_select_player(14);
     EXPECT_EQ(editor.selected_for_swap, -1);
     EXPECT_EQ(editor.team->player_at_position(1, &menu.edited_tactics), sub);
@@ -343,7 +343,7 @@ TEST(TacticsEditor, AMovedPieceOfA352IsThePlayerTheMatchSendsThere) {
     const t_player_ref shown = editor.w_player[3]->player;
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown, editor.team->players[3]);
-    EXPECT_NE(editor.w_name[5]->text.find(shown->surname), std::string::npos);
+    EXPECT_NE(editor.rows[5].name->text.find(shown->surname), std::string::npos);
 
     t_player_piece& piece = *editor.w_player[3];
     piece.set_square(piece.square.x == 0 ? 1 : piece.square.x - 1, piece.square.y);
@@ -357,9 +357,9 @@ TEST(TacticsEditor, AMovedPieceOfA352IsThePlayerTheMatchSendsThere) {
     editor.bc_pair_player(4);
     ASSERT_TRUE(tac.is_paired(4));
     EXPECT_EQ(tac.get_paired(4), 5);
-    EXPECT_EQ(editor.w_face[3]->body, pair_colours(tac.pairs[4]).body);
-    EXPECT_EQ(editor.w_face[4]->body, pair_colours(tac.pairs[4]).body);
-    EXPECT_EQ(editor.w_face[5]->body, pair_colours(tac.pairs[3]).body);
+    EXPECT_EQ(editor.rows[3].face->body, pair_colours(tac.pairs[4]).body);
+    EXPECT_EQ(editor.rows[4].face->body, pair_colours(tac.pairs[4]).body);
+    EXPECT_EQ(editor.rows[5].face->body, pair_colours(tac.pairs[3]).body);
 
     {
         t_menu_tactics_save_warning keep;
