@@ -17,6 +17,8 @@ public:
     int team = 0; // the scorer's own team
     int minute = 0;
     bool own_goal = false;
+    t_goal_kind kind = t_goal_kind::open_play;
+    bool set_piece = false;
 };
 
 class t_headless_result {

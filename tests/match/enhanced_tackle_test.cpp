@@ -30,7 +30,7 @@ protected:
     // Team 1's carrier at the centre spot running along +x, the ball at his feet ahead of him.
     t_player& carrier_with_ball() {
         give_ball(1, CARRIER, 0, 0);
-        t_player& c = slot(1, CARRIER);
+        t_player& c = squad_player(1, CARRIER);
         c.fmx = 0;
         c.a = 0;
         ball.x = BALL_AHEAD_OF_FEET;
@@ -38,13 +38,13 @@ protected:
     }
     // Team 0's tackler at (x, y), running along `a`, his side's controlled and nearest player.
     t_player& tackler_at(double x, double y, double a, double v) {
-        t_player& p = slot(0, TACKLER);
+        t_player& p = squad_player(0, TACKLER);
         p.x = x;
         p.y = y;
         p.a = a;
         p.v = v;
-        team(0).nearest_1 = ref(0, TACKLER);
-        team(0).controlled = ref(0, TACKLER);
+        team_at(0).nearest_1 = ref(0, TACKLER);
+        team_at(0).controlled = ref(0, TACKLER);
         return p;
     }
     // Whether one challenge of team 0 knocks the ball away from a fresh carrier.
@@ -72,7 +72,7 @@ TEST_F(EnhancedTackle, AFrontTackleKnocksTheBallLooseAlongTheTacklersRun) {
     const t_player& p = tackler_at(7, 0, 180, 100);
     update_possession(0);
     EXPECT_FALSE(ball.owner) << "the ball is knocked loose, not handed over";
-    EXPECT_EQ(team(0).controlled, ref(0, TACKLER));
+    EXPECT_EQ(team_at(0).controlled, ref(0, TACKLER));
     const double reach = distance(p.x, p.y, ball.x, ball.y);
     EXPECT_GE(reach, KNOCK_MIN_DISTANCE);
     EXPECT_LE(reach, KNOCK_MAX_DISTANCE);
@@ -81,7 +81,7 @@ TEST_F(EnhancedTackle, AFrontTackleKnocksTheBallLooseAlongTheTacklersRun) {
     EXPECT_EQ(ball.a, 180);
     EXPECT_DOUBLE_EQ(ball.v, KNOCK_SPEED_SHARE * 100);
     EXPECT_EQ(match_stats[0].tackles, 1);
-    EXPECT_TRUE(recovering_from_tackle(slot(1, CARRIER)));
+    EXPECT_TRUE(recovering_from_tackle(squad_player(1, CARRIER)));
     EXPECT_FALSE(recovering_from_tackle(p));
 }
 
@@ -92,8 +92,8 @@ TEST_F(EnhancedTackle, TheLoserCannotTouchTheBallUntilHeHasRecovered) {
     ASSERT_FALSE(ball.owner);
     // The tackler runs off; the ball lies still at the loser's feet.
     tackler_at(300, 300, 0, 0);
-    team(0).nearest_1 = nullptr;
-    t_player& loser = slot(1, CARRIER);
+    team_at(0).nearest_1 = nullptr;
+    t_player& loser = squad_player(1, CARRIER);
     ball.set_position(loser.x + 2, loser.y, 0);
     const int32_t tackled_at = match_status.timer;
     while (match_status.timer - tackled_at < TACKLED_RECOVERY_MS) {
@@ -121,10 +121,10 @@ TEST_F(EnhancedTackle, ClassicStillHandsTheBallOver) {
 
 TEST_F(EnhancedTackle, ChallengesAreSortedByWhereTheTacklerStands) {
     carrier_with_ball();
-    EXPECT_EQ(challenge_side(tackler_at(7, 0, 180, 0), slot(1, CARRIER)), t_challenge_side::front);
-    EXPECT_EQ(challenge_side(tackler_at(0, 6, 270, 0), slot(1, CARRIER)), t_challenge_side::side);
-    EXPECT_EQ(challenge_side(tackler_at(-6, 0, 0, 0), slot(1, CARRIER)), t_challenge_side::behind);
-    EXPECT_EQ(challenge_side(tackler_at(-4, -4, 45, 0), slot(1, CARRIER)), t_challenge_side::behind);
+    EXPECT_EQ(challenge_side(tackler_at(7, 0, 180, 0), squad_player(1, CARRIER)), t_challenge_side::front);
+    EXPECT_EQ(challenge_side(tackler_at(0, 6, 270, 0), squad_player(1, CARRIER)), t_challenge_side::side);
+    EXPECT_EQ(challenge_side(tackler_at(-6, 0, 0, 0), squad_player(1, CARRIER)), t_challenge_side::behind);
+    EXPECT_EQ(challenge_side(tackler_at(-4, -4, 45, 0), squad_player(1, CARRIER)), t_challenge_side::behind);
 }
 
 TEST_F(EnhancedTackle, FromBehindWinsLessOftenAndTacklingMustBeatBallControl) {

@@ -5,6 +5,7 @@
 
 #include "football/tactics.hpp"
 #include "match/draw/sprite.hpp"
+#include "match/core/play_events.hpp"
 #include "match/enhanced/tackle_memory.hpp"
 
 class t_player;
@@ -110,6 +111,8 @@ public:
     int32_t tackled_at = 0;
     // Who lost the ball lately and who tried to win it (ENHANCED tackles).
     t_tackle_memory tackle_memory;
+    // The last kick and the restart it came from, for the statistics.
+    t_play_events events;
 
 private:
     // Flag and jumper rebound: reflects the path about the line from (cx, cy) and steps back.

@@ -11,6 +11,8 @@
 #include "match/players/player_possession.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
+#include "match/enhanced/enhanced_fouls.hpp"
+#include "match/enhanced/enhanced_touch.hpp"
 
 namespace {
 double to_ball(const t_player& p) { return distance(p.x, p.y, ball.x, ball.y); }
@@ -65,9 +67,22 @@ void knock_ball_loose(t_team& t, const std::shared_ptr<t_player>& tackler) {
 
 void enhanced_contest_ball(t_team& t, const std::shared_ptr<t_player>& nearest) {
     const t_player& p = *nearest;
-    if (ball.z >= TAKE_BALL_HEIGHT || recovering_from_tackle(p)) return;
+    if (recovering_from_tackle(p) || on_the_grass(p)) return;
+    if (!ball.owner && !p.is_goalkeeper() && in_header_window(ball.z, to_ball(p))) {
+        try_header(t.index, nearest);
+        return;
+    }
+    if (ball.z >= TAKE_BALL_HEIGHT) return;
     if (!ball.owner) {
-        if (to_ball(p) < TAKE_BALL_DISTANCE) take_ball(t, nearest);
+        if (to_ball(p) >= TAKE_BALL_DISTANCE) return;
+        // A shot or a hard pass into a body flies off it unless he controls it.
+        const bool fast = ball.v >= DEFLECT_SPEED && ball.owner_last != nearest && !p.is_goalkeeper();
+        if (fast && rnd() >= control_chance(ball.v, p.bc)) {
+            deflect_ball(nearest);
+            ball.tackle_memory.lost.remember(&p, match_status.timer);
+            return;
+        }
+        take_ball(t, nearest);
         return;
     }
     const t_player& carrier = *ball.owner;
@@ -79,5 +94,8 @@ void enhanced_contest_ball(t_team& t, const std::shared_ptr<t_player>& nearest) 
     if (distance(p.x, p.y, carrier.x, carrier.y) >= CHALLENGE_REACH) return;
     if (ball.tackle_memory.challenged.within(&p, match_status.timer, CHALLENGE_RETRY_MS)) return;
     ball.tackle_memory.challenged.remember(&p, match_status.timer);
-    if (rnd() < challenge_chance(side, p.ta, carrier.bc)) knock_ball_loose(t, nearest);
+    if (rnd() < challenge_chance(side, p.ta, carrier.bc))
+        knock_ball_loose(t, nearest);
+    else if (side == t_challenge_side::behind && rnd() < BEHIND_FOUL_CHANCE)
+        call_foul(nearest, ball.owner, false);
 }

@@ -1,6 +1,7 @@
 #include "match/players/player_possession.hpp"
 
 #include "match/core/match_helpers.hpp"
+#include "match/core/play_events.hpp"
 #include "match/core/match_rules.hpp"
 #include "match/core/match_state.hpp"
 #include "match/players/player_refs.hpp"
@@ -25,6 +26,7 @@ void take_ball(t_team& t, const std::shared_ptr<t_player>& taker) {
         if (const int team = team_of(taker); team >= 0) ++match_stats[static_cast<size_t>(team)].quick_retakes;
     }
     if (ball.owner && ball.owner != taker) count_tackle(*ball.owner, taker);
+    note_control(team_of(taker));
     ball.set_owner(taker);
     t.controlled = taker;
     ball.x = p.x + BALL_AHEAD_OF_FEET * cos_deg(45 * p.fmx);
