@@ -89,7 +89,7 @@ TEST_F(EnhancedFouls, ASlideFromBehindIsAFoulAndACleanOneWinsTheBall) {
 TEST_F(EnhancedFouls, ASlideThatMissesTheBallAndMeetsTheCarrierIsAFoul) {
     // From the side, aimed behind the ball: his legs meet the man, not the ball.
     carrier_at(0, 0);
-    t_player& p = slider_at(-3, -30, 90, 160);
+    t_player& p = slider_at(-5, -30, 90, 160);
     EXPECT_TRUE(slide_out(p));
     EXPECT_EQ(referee.foul.offender, ref(0, SLIDER));
 }

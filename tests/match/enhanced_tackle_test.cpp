@@ -59,7 +59,7 @@ protected:
     int wins(double x, double y, int ta, int bc, int trials = 400) {
         int won = 0;
         for (int k = 0; k < trials; ++k) {
-            seed_rnd(1000 + k);
+            seed_trial(1000 + k);
             won += one_challenge(x, y, ta, bc) ? 1 : 0;
         }
         return won;
@@ -149,11 +149,11 @@ TEST_F(EnhancedTackle, FromBehindWinsLessOftenAndTacklingMustBeatBallControl) {
 TEST_F(EnhancedTackle, TheSameSeedDecidesTheSameChallenges) {
     std::vector<bool> first, second;
     for (int k = 0; k < 40; ++k) {
-        seed_rnd(k);
+        seed_trial(k);
         first.push_back(one_challenge(0, 6, 4, 4));
     }
     for (int k = 0; k < 40; ++k) {
-        seed_rnd(k);
+        seed_trial(k);
         second.push_back(one_challenge(0, 6, 4, 4));
     }
     EXPECT_EQ(first, second);
@@ -163,7 +163,7 @@ TEST_F(EnhancedTackle, AFailedChallengerWaitsBeforeTryingAgain) {
     // Find a seed whose first challenge fails, then keep him at the carrier's side for every sub-step.
     int seed = 0;
     for (; seed < 100; ++seed) {
-        seed_rnd(seed);
+        seed_trial(seed);
         if (!one_challenge(0, 6, SKILL_TOP, 0)) break;
     }
     ASSERT_LT(seed, 100);
