@@ -188,13 +188,13 @@ def _placed(frame, point, at):
 
 def _diving_header(d, frame):
     if frame == 0:      # launch: rising off the grass, arms swept back
-        tilt, height = 22, 6.5
+        tilt, height = 12, 5.0
         j = B.pose(elbL=(-0.6, -3.7, 12.0), handL=(-1.2, -3.9, 9.6),
                    elbR=(-0.6, 3.7, 12.0), handR=(-1.2, 3.9, 9.6),
                    kneeL=(0.9, -1.25, 5.6), ankleL=(-0.6, -1.3, 1.8), toeL=(-0.6, -1.35, 0.4),
                    kneeR=(-0.3, 1.25, 5.3), ankleR=(-0.8, 1.3, 1.0), toeR=(-0.9, 1.35, -0.4))
     else:               # flat in the air, arms coming forward under the head
-        tilt, height = 8, 5.5
+        tilt, height = 2, 5.5
         j = B.pose(elbL=(1.2, -4.0, 14.2), handL=(1.8, -4.2, 16.6),
                    elbR=(1.2, 4.0, 14.2), handR=(1.8, 4.2, 16.6),
                    kneeL=(-0.5, -1.25, 5.3), ankleL=(-1.3, -1.3, 1.2), toeL=(-1.2, -1.35, -0.3),
