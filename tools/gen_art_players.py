@@ -292,7 +292,8 @@ def write_hair_table(table, path):
 
 
 def contact_sheet(path, out_sheets, keeper_grid, hair_grids, cd_grid, shadow_grid, ref_grid, ref_shadow):
-    """Writes path_run.png, path_poses.png and path_keeper.png for inspection."""
+    """Writes path_run.png, path_poses.png, path_keeper.png, path_extra.png (the foul, header and
+    fall rows) and path_referee.png for inspection."""
     from PIL import Image
     kits = [(4, 1, 1, 4), (5, 1, 5, 5), (1, 2, 2, 1), (20, 15, 15, 20), (8, 1, 1, 8), (2, 4, 2, 2),
             (12, 9, 12, 12)]
