@@ -46,6 +46,8 @@ public:
     bool slide_won = false; // the slide has touched the ball
     bool slide_fouled = false;
     int down = 0;         // sub-steps left lying on the grass
+    bool fallen = false;  // down because he was fouled, not after his own slide
+    int heading = 0;      // sub-steps left in the air after a header
     int yellow = 0;
     bool sent_off = false;
 };

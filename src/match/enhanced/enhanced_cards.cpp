@@ -9,6 +9,8 @@
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/enhanced/referee.hpp"
 #include "match/overlays/hud_message.hpp"
+#include "match/sound/commentary_extra.hpp"
+#include "match/sound/match_sound.hpp"
 
 t_card card_for(const t_foul& f, int yellows) {
     if (f.denied_chance) return t_card::red;
@@ -50,9 +52,11 @@ void book(const t_foul& f) {
         ++p.play.yellow;
         ++match_stats[team].yell;
         show_hud_message("YELLOW CARD", " " + p.get_single_name());
+        play_referee_commentary(COMMENTARY_YELLOW_CARD, match_status.timer / UPDATE_MS);
         return;
     }
     ++match_stats[team].reds;
     show_hud_message("RED CARD", " " + p.get_single_name());
+    play_referee_commentary(COMMENTARY_RED_CARD, match_status.timer / UPDATE_MS);
     send_off(p);
 }

@@ -11,6 +11,9 @@
 #include "match/enhanced/enhanced_tackle.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/enhanced/referee.hpp"
+#include "match/phases/phase_common.hpp"
+#include "match/draw/sprite_frames_extra.hpp"
+#include "match/sound/match_sound.hpp"
 #include "match/players/player_possession.hpp"
 #include "match/players/player_refs.hpp"
 #include "platform/maths.hpp"
@@ -18,6 +21,10 @@
 #include "ui/input.hpp"
 
 namespace {
+// The first share of a slide shows him going down.
+constexpr double SLIDE_GOING_DOWN = 0.8;
+constexpr int STANDING_ROW = 1;
+
 double to_ball(const t_player& p) { return distance(p.x, p.y, ball.x, ball.y); }
 
 bool in_own_penalty_area(int team, double x, double y) {
@@ -49,6 +56,8 @@ void knock_on(t_player& slider) {
 void slide_step(t_player& p, int team) {
     t_player_play& s = p.play;
     const double fraction = static_cast<double>(s.slide) / SLIDE_SUB_STEPS;
+    p.fmx = facing_of(p.a);
+    p.fmy = SLIDE_TACKLE_ROW + (fraction > SLIDE_GOING_DOWN ? 0 : 1);
     p.v = s.slide_v * fraction;
     p.x += cos_deg(p.a) * p.v / SUB_STEPS_PER_SECOND;
     p.y += sin_deg(p.a) * p.v / SUB_STEPS_PER_SECOND;
@@ -93,6 +102,10 @@ bool computer_should_slide(const t_player& p, int team) {
 
 bool on_the_grass(const t_player& p) { return p.play.slide > 0 || p.play.down > 0 || p.play.sent_off; }
 
+bool moves_by_himself(const t_player& p) {
+    return (p.play.slide > 0 || p.play.down > 0 || p.play.heading > 0) && !p.play.sent_off;
+}
+
 bool start_slide(t_player& p) {
     if (on_the_grass(p) || p.is_goalkeeper()) return false;
     t_player_play& s = p.play;
@@ -122,10 +135,19 @@ void update_slides() {
         const auto& squad = squad_of(team);
         for (size_t slot = 1; slot < squad.size(); ++slot) {
             t_player& p = *squad[slot];
-            if (p.play.slide > 0)
+            t_player_play& s = p.play;
+            if (s.slide > 0) {
                 slide_step(p, team);
-            else if (p.play.down > 0 && --p.play.down == 0)
-                p.fmy = 1;
+            } else if (s.down > 0) {
+                p.fmy = s.fallen ? FALLEN_ROW : SLIDE_TACKLE_ROW + 1;
+                if (--s.down == 0) {
+                    s.fallen = false;
+                    p.fmy = STANDING_ROW;
+                }
+            } else if (s.heading > 0) {
+                p.fmy = HEADER_ROW + (s.heading > HEADER_SUB_STEPS / 2 ? 1 : 0);
+                if (--s.heading == 0) p.fmy = STANDING_ROW;
+            }
         }
     }
 }
@@ -161,10 +183,13 @@ void call_foul(const std::shared_ptr<t_player>& offender, const std::shared_ptr<
     f.reckless = reckless;
     f.denied_chance = denies_clear_chance(*fouled, *offender);
     fouled->play.down = FOULED_DOWN_SUB_STEPS;
+    fouled->play.fallen = true;
+    fouled->play.heading = 0;
     fouled->play.slide = 0;
     fouled->v = 0;
     if (ball.owner == fouled) ball.set_owner(nullptr);
     referee.foul = f;
     referee.whistled = true;
+    play_foul_whistle();
     book(f);
 }

@@ -21,7 +21,7 @@ public:
         if (!referee.whistled) return 0;
         return referee.foul.penalty ? MODE_MATCH_PENALTY_POSITIONS : MODE_MATCH_FREE_KICK_POSITIONS;
     }
-    bool moves_by_himself(const t_player& p) const override { return on_the_grass(p) && !p.play.sent_off; }
+    bool moves_by_himself(const t_player& p) const override { return ::moves_by_himself(p); }
     void set_up() const override { set_up_referee(); }
 };
 } // namespace

@@ -9,6 +9,7 @@
 #include "match/core/match_state.hpp"
 #include "match/core/play_events.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
+#include "match/phases/phase_common.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
 #include "ui/input.hpp"
@@ -65,6 +66,8 @@ bool try_header(int team, const std::shared_ptr<t_player>& p) {
     ball.vz = lift;
     ball.s = 0;
     h.a = a;
+    h.play.heading = HEADER_SUB_STEPS;
+    h.fmx = facing_of(a);
     ++match_stats[static_cast<size_t>(team)].headers;
     note_kick(team, t_goal_kind::header);
     return true;

@@ -81,3 +81,4 @@ constexpr double CLEARING_HEADER_LIFT = 140;
 constexpr double HEADER_AT_GOAL_RANGE = 260;  // the computer heads at goal from this close
 constexpr double HEADER_AIM_SPREAD = 40;      // across the goal mouth
 constexpr int HEADER_RETRY_MS = 300;
+constexpr int HEADER_SUB_STEPS = 144;         // in the air after a header

@@ -1,19 +1,19 @@
 #include "match/enhanced/referee.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/settings.hpp"
 #include "match/core/match_state.hpp"
+#include "match/draw/sprite_frames_extra.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "platform/maths.hpp"
 
 t_referee referee;
 
 namespace {
-// His sheet: running rows, then the card held up.
-constexpr int REFEREE_RUN_FRAMES = 3;
-constexpr int REFEREE_ROW_CARD_YELLOW = 4;
-constexpr int REFEREE_ROW_CARD_RED = 5;
+// Running frames per unit he moves.
+constexpr double RUN_CYCLE_PER_UNIT = 0.06;
 
 // Where he wants to stand: off the ball's diagonal, towards the middle of the pitch.
 void wanted_spot(double& wx, double& wy) {
@@ -38,7 +38,7 @@ void t_referee::follow_play() {
     const double gap = std::hypot(dx, dy);
     const double step = REFEREE_SPEED / SUB_STEPS_PER_SECOND;
     if (gap < step * 8) {
-        fmy = 1;
+        fmy = -1; // standing
         a = atan2_deg(ball.y - y, ball.x - x);
         return;
     }
@@ -47,7 +47,7 @@ void t_referee::follow_play() {
     x += dx / gap * pace;
     y += dy / gap * pace;
     a = atan2_deg(dy, dx);
-    fmy = std::fmod(fmy + 0.02 * pace * SUB_STEPS_PER_SECOND / 100, 4);
+    fmy = std::fmod(std::max(fmy, 0.0) + RUN_CYCLE_PER_UNIT * pace, REFEREE_RUN_FRAMES);
 }
 
 void t_referee::save(int f) {
@@ -57,9 +57,10 @@ void t_referee::save(int f) {
     d.y = static_cast<float>(y);
     d.z = 0;
     d.fmx = static_cast<int32_t>(std::fmod(round_half_away(std::fmod(a + 360, 360) / 45), 8));
-    d.fmy = card == t_card::yellow ? REFEREE_ROW_CARD_YELLOW
-            : card == t_card::red  ? REFEREE_ROW_CARD_RED
-                                   : static_cast<int32_t>(fmy) % REFEREE_RUN_FRAMES;
+    d.fmy = card == t_card::yellow ? REFEREE_YELLOW_CARD_ROW
+            : card == t_card::red  ? REFEREE_RED_CARD_ROW
+            : fmy < 0             ? REFEREE_STANDING_ROW
+                                   : REFEREE_RUN_ROW + static_cast<int32_t>(fmy) % REFEREE_RUN_FRAMES;
 }
 
 int t_referee::get_y(int f) const {

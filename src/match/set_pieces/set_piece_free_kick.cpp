@@ -18,6 +18,7 @@
 #include "match/players/player_movement.hpp"
 #include "match/players/player_refs.hpp"
 #include "match/players/player_targets.hpp"
+#include "match/sound/commentary_extra.hpp"
 #include "match/sound/match_sound.hpp"
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
@@ -79,7 +80,8 @@ t_match_free_kick_positions::t_match_free_kick_positions() : frame0_(replay_fram
     match_status.event = t_match_status::FREE_KICK;
     const t_foul& f = referee.foul;
     referee.whistled = false;
-    play_whistle();
+    // The card's words first; the restart's only when no card was shown.
+    if (referee.card == t_card::none) play_referee_commentary(COMMENTARY_FREE_KICK, match_status.timer / UPDATE_MS);
     clear_controllers();
     clear_controlled_players();
     ball.set_owner(nullptr);

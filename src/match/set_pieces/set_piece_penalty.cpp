@@ -15,6 +15,7 @@
 #include "match/players/player_movement.hpp"
 #include "match/players/player_refs.hpp"
 #include "match/players/player_targets.hpp"
+#include "match/sound/commentary_extra.hpp"
 #include "match/sound/match_sound.hpp"
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
@@ -55,7 +56,8 @@ t_match_penalty_positions::t_match_penalty_positions() : frame0_(replay_frame) {
     match_status.event = t_match_status::PENALTY;
     const t_foul& f = referee.foul;
     referee.whistled = false;
-    play_whistle();
+    // The card's words first; the restart's only when no card was shown.
+    if (referee.card == t_card::none) play_referee_commentary(COMMENTARY_PENALTY, match_status.timer / UPDATE_MS);
     clear_controllers();
     clear_controlled_players();
     const int defending = 1 - f.fouled_team;
