@@ -45,6 +45,7 @@ const char* const HELP =
     "  --time T              day, night or random\n"
     "  --open-play           start the match with open play (no walk-on and kick-off)\n"
     "  --display WxH         match display size (one of the game's modes, e.g. 1024x768)\n"
+    "  --gameplay G          classic or enhanced (default: the options file's, classic when new)\n"
     "  --endless             with --open-play: every stop of play restarts from the centre\n"
     "  --headless            with --match: both sides computer, no window or sound, as fast as\n"
     "                        possible; one JSON line of results per match; always as on an\n"
@@ -185,6 +186,12 @@ int main(int argc, char** argv) {
             options.match.display_mode = parse_display_mode(value());
             if (options.match.display_mode < 0) {
                 std::fprintf(stderr, "quilbo: --display wants one of the game's sizes, e.g. 1024x768\n");
+                return 2;
+            }
+        } else if (arg == "--gameplay") {
+            options.match.gameplay = parse_gameplay(value());
+            if (!options.match.gameplay) {
+                std::fprintf(stderr, "quilbo: --gameplay wants classic or enhanced\n");
                 return 2;
             }
         } else if (arg == "--endless") {

@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Synthesizes the match sounds, assets/sfx/*.ogg and assets/sfx/commentary/*.ogg.
+"""Synthesizes the match sounds, assets/sfx/*.ogg and assets/sfx/commentary/*.ogg
+(sets 1-7: goal, own goal, corner, penalty, free kick, yellow card, red card).
 
 Everything is built from noise, filters, envelopes and additive voices with
 fixed seeds; the spoken parts (commentary, distant shouts, the chant words)
@@ -319,6 +320,14 @@ def whistle():
     return normalise_peak(fade(x, 0, 0.1), -3.0)
 
 
+def foul_whistle():
+    """The referee stopping play for a foul: one short, hard blast."""
+    r = rng(22)
+    x = pea_whistle(r, 0.28, pitch=3300.0, attack=0.006, release=0.04)
+    x = room(x, 0.18, length=1.0, decay=0.7, seed=23)
+    return normalise_peak(fade(x, 0, 0.1), -3.0)
+
+
 def endgame():
     r = rng(14)
     out = np.zeros(seconds(3.6))
@@ -526,6 +535,14 @@ OWN_GOAL = ["Oh no, an own goal!", "Into his own net!", "Disaster! An own goal!"
             "He's put it past his own keeper!", "Oh dear, that's an own goal.", "What a calamity! Own goal!"]
 CORNER = ["Corner kick.", "That's a corner.", "Corner to the attackers.", "It goes out for a corner.",
           "Another corner.", "A corner. Can they make it count?"]
+PENALTY = ["Penalty!", "It's a penalty!", "The referee points to the spot!", "Penalty kick!",
+           "He's given a penalty!", "A penalty! What a chance!"]
+FREE_KICK = ["Free kick.", "That's a free kick.", "The referee gives a free kick.", "Foul. Free kick.",
+             "A free kick in a dangerous area.", "Free kick to the attackers."]
+YELLOW_CARD = ["Yellow card.", "He's booked!", "That's a yellow card.", "Into the book he goes.",
+               "A booking for that one.", "The referee shows yellow."]
+RED_CARD = ["Red card!", "He's sent off!", "That's a red card!", "Off he goes!",
+            "The referee shows red! He's off!", "A straight red card!"]
 
 # voice, words per minute, pitch, extra options: the same commentator in different moods
 DELIVERY = {
@@ -535,6 +552,14 @@ DELIVERY = {
             ("en-gb+m3", 160, 52), ("en-gb+m1", 180, 64)],
     "corner": [("en-gb+m1", 160, 50), ("en-gb+m3", 165, 52), ("en-gb+m1", 170, 55), ("en-gb+m3", 165, 50),
                ("en-gb+m1", 160, 54), ("en-gb+m3", 170, 55)],
+    "penalty": [("en-gb+m3", 175, 68), ("en-gb+m1", 180, 64), ("en-gb+m3", 170, 70), ("en-gb+m1", 165, 62),
+                ("en-gb+m3", 180, 66), ("en-gb+m1", 175, 70)],
+    "free_kick": [("en-gb+m1", 160, 50), ("en-gb+m3", 165, 52), ("en-gb+m1", 165, 54), ("en-gb+m3", 160, 50),
+                  ("en-gb+m1", 165, 55), ("en-gb+m3", 170, 52)],
+    "yellow": [("en-gb+m3", 165, 56), ("en-gb+m1", 175, 60), ("en-gb+m3", 165, 54), ("en-gb+m1", 170, 56),
+               ("en-gb+m3", 165, 55), ("en-gb+m1", 165, 58)],
+    "red": [("en-gb+m3", 175, 66), ("en-gb+m1", 180, 64), ("en-gb+m3", 175, 68), ("en-gb+m1", 175, 62),
+            ("en-gb+m3", 180, 70), ("en-gb+m1", 170, 66)],
 }
 
 
@@ -574,6 +599,16 @@ def main():
             x = commentary(text, DELIVERY[kind][i], excited, seed=100 * int(digit) + i)
             write_ogg(os.path.join(SFX, "commentary", "%s0%d.ogg" % (digit, i + 1)), x, quality=2)
     print("sfx/commentary: 18 samples")
+    # Added after the first sets, so their stream serials (and bytes) stay as they were.
+    extra = [("4", PENALTY, "penalty", True), ("5", FREE_KICK, "free_kick", False), ("6", YELLOW_CARD, "yellow", False),
+             ("7", RED_CARD, "red", True)]
+    for digit, lines, kind, excited in extra:
+        for i, text in enumerate(lines):
+            x = commentary(text, DELIVERY[kind][i], excited, seed=100 * int(digit) + i)
+            write_ogg(os.path.join(SFX, "commentary", "%s0%d.ogg" % (digit, i + 1)), x, quality=2)
+    print("sfx/commentary: %d more samples" % sum(len(e[1]) for e in extra))
+    write_ogg(os.path.join(SFX, "whistle_foul.ogg"), foul_whistle())
+    print("sfx/whistle_foul.ogg")
 
 
 if __name__ == "__main__":

@@ -71,7 +71,11 @@ std::string quoted(const std::string& s) {
 std::string stats_json(const t_stats& s) {
     std::ostringstream o;
     o << "{\"goal\":" << s.goal << ",\"poss\":" << s.poss << ",\"shot\":" << s.shot << ",\"cent\":" << s.cent
-      << ",\"corn\":" << s.corn << ",\"foul\":" << s.foul << ",\"yell\":" << s.yell << ",\"reds\":" << s.reds << "}";
+      << ",\"corn\":" << s.corn << ",\"foul\":" << s.foul << ",\"yell\":" << s.yell << ",\"reds\":" << s.reds
+      << ",\"tackles\":" << s.tackles << ",\"quick_retakes\":" << s.quick_retakes << ",\"passes\":" << s.passes
+      << ",\"passes_completed\":" << s.passes_completed << ",\"fouls\":" << s.foul << ",\"yellow\":" << s.yell
+      << ",\"red\":" << s.reds << ",\"headers\":" << s.headers << ",\"shots\":" << s.shots
+      << ",\"shots_on_target\":" << s.shots_on_target << ",\"penalties\":" << s.penalties << "}";
     return o.str();
 }
 
@@ -85,11 +89,13 @@ void take_result(t_headless_result& r) {
         s.team = team_of(g.player);
         s.minute = g.mnt;
         s.own_goal = g.typ == 1;
+        s.kind = g.kind;
+        s.set_piece = g.set_piece;
         r.scorers.push_back(s);
     }
 }
 
-bool match_phase(int mode) { return mode >= MODE_MATCH_INTRO && mode <= MODE_MATCH_SHOW_HIGHLIGHT; }
+bool match_phase(int mode) { return is_match_phase(mode); }
 
 // Drops whatever the ended match queued (the after-match screen) without opening it.
 void drop_pending(t_game& app) {
@@ -167,6 +173,7 @@ t_headless_result play_headless_match(t_game& app, const t_match_request& reques
     build_headless_match();
     r.home = match_teams[0]->name;
     r.away = match_teams[1]->name;
+    r.gameplay = match_settings.gameplay;
 
     const int length_index = std::clamp(settings.length, 0, 3);
     const long open_play_updates = long{match_lengths[static_cast<size_t>(length_index)]} * UPDATES_PER_MATCH_MINUTE;
@@ -209,11 +216,13 @@ t_headless_result play_headless_match(t_game& app, const t_match_request& reques
 std::string headless_result_json(const t_headless_result& r) {
     std::ostringstream o;
     o << "{\"home\":" << quoted(r.home) << ",\"away\":" << quoted(r.away) << ",\"seed\":" << r.seed
+      << ",\"gameplay\":" << quoted(gameplay_key(r.gameplay))
       << ",\"score\":[" << r.score[0] << "," << r.score[1] << "],\"scorers\":[";
     for (size_t k = 0; k < r.scorers.size(); ++k) {
         const t_headless_scorer& s = r.scorers[k];
         o << (k ? "," : "") << "{\"name\":" << quoted(s.name) << ",\"team\":" << s.team << ",\"minute\":" << s.minute
-          << ",\"own_goal\":" << (s.own_goal ? "true" : "false") << "}";
+          << ",\"own_goal\":" << (s.own_goal ? "true" : "false") << ",\"kind\":" << quoted(goal_kind_key(s.kind))
+          << ",\"set_piece\":" << (s.set_piece ? "true" : "false") << "}";
     }
     o << "],\"stats\":[" << stats_json(r.stats[0]) << "," << stats_json(r.stats[1]) << "],\"periods\":" << r.periods
       << ",\"updates\":" << r.updates << ",\"seconds\":" << r.seconds

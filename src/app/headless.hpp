@@ -17,6 +17,8 @@ public:
     int team = 0; // the scorer's own team
     int minute = 0;
     bool own_goal = false;
+    t_goal_kind kind = t_goal_kind::open_play;
+    bool set_piece = false;
 };
 
 class t_headless_result {
@@ -24,6 +26,7 @@ public:
     std::string home;
     std::string away;
     int64_t seed = 0;
+    t_gameplay gameplay = t_gameplay::classic;
     std::array<int, 2> score{};
     std::vector<t_headless_scorer> scorers;
     std::array<t_stats, 2> stats{};

@@ -120,6 +120,7 @@ void start_command_line_match(const t_match_request& request) {
     menu.status = STATUS_FRIENDLY;
     if (request.display_mode >= 0) settings.gr_mode = request.display_mode;
     if (request.length >= 0) settings.length = std::min(request.length, 3);
+    if (request.gameplay && game) game->extra_options.gameplay = *request.gameplay;
     match_settings.pitch_type = request.pitch >= 0 ? request.pitch : PITCH_TYPE_RANDOM;
     match_settings.weather_effect = request.weather_effect >= 0 ? request.weather_effect : WEATHER_RANDOM;
     match_settings.weather_intensity = request.weather_intensity;

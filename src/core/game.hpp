@@ -2,10 +2,13 @@
 // The application object and its main loop.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/extra_options.hpp"
 #include "core/game_action.hpp"
+#include "football/gameplay.hpp"
 #include "core/game_mode.hpp"
 #include "core/globals.hpp"
 #include "platform/timer.hpp"
@@ -32,6 +35,7 @@ struct t_match_request {
     bool open_play = false; // start with open play, skipping walk-on and kick-off
     int display_mode = -1;  // index into display_modes, -1: the settings' mode
     bool endless = false;   // with open_play: every stop of play restarts from the centre
+    std::optional<t_gameplay> gameplay; // nothing: the options file's
 };
 
 // Options from the command line; the defaults are a normal game.
@@ -75,6 +79,8 @@ public:
     int32_t saved_frame = 0;
     t_game_action_ref current_action;
     std::unique_ptr<t_timer> game_timer;
+    // The options file beside the settings file, read at start-up.
+    t_extra_options extra_options;
 
 private:
     void finish_frame(long frame);

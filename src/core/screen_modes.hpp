@@ -82,6 +82,10 @@ enum t_screen_mode : int32_t {
     MODE_TACTICS_IMPORT = 74,
     MODE_TACTICS_LOAD = 75,
     MODE_QUIT = 76, // no screen: the main loop ends
+    MODE_MATCH_FREE_KICK_POSITIONS = 77,
+    MODE_MATCH_FREE_KICK = 78,
+    MODE_MATCH_PENALTY_POSITIONS = 79,
+    MODE_MATCH_PENALTY_KICK = 80,
 };
 
 struct t_screen_name {
@@ -90,7 +94,7 @@ struct t_screen_name {
 };
 
 // Every screen in number order.
-inline constexpr std::array<t_screen_name, MODE_QUIT> SCREEN_NAMES = {{
+inline constexpr std::array<t_screen_name, MODE_MATCH_PENALTY_KICK> SCREEN_NAMES = {{
     {MODE_MAIN_MENU, "MenuMain"},
     {MODE_GAME_OPTIONS, "MenuGameOptions"},
     {MODE_MATCH_OPTIONS, "MenuMatchOptions"},
@@ -167,6 +171,10 @@ inline constexpr std::array<t_screen_name, MODE_QUIT> SCREEN_NAMES = {{
     {MODE_TACTICS_IMPORT, "t_menu_tactics_import"},
     {MODE_TACTICS_LOAD, "t_menu_tactics_load"},
     {MODE_QUIT, ""},
+    {MODE_MATCH_FREE_KICK_POSITIONS, "t_match_free_kick_positions"},
+    {MODE_MATCH_FREE_KICK, "t_match_free_kick"},
+    {MODE_MATCH_PENALTY_POSITIONS, "t_match_penalty_positions"},
+    {MODE_MATCH_PENALTY_KICK, "t_match_penalty_kick"},
 }};
 
 // True when entry i of the table names screen number i + 1: a name beside the wrong number, a screen left
@@ -178,7 +186,14 @@ constexpr bool screen_names_in_order() {
 }
 static_assert(screen_names_in_order(), "SCREEN_NAMES must list every screen number in order, beside its own name");
 
-constexpr bool is_screen_mode(int32_t mode) { return mode >= MODE_MAIN_MENU && mode <= MODE_QUIT; }
+constexpr bool is_screen_mode(int32_t mode) {
+    return mode >= MODE_MAIN_MENU && mode <= static_cast<int32_t>(SCREEN_NAMES.back().mode);
+}
+// The phases of a match itself, from the walk-on to its highlights, set pieces of ENHANCED play included.
+constexpr bool is_match_phase(int32_t mode) {
+    return (mode >= MODE_MATCH_INTRO && mode <= MODE_MATCH_SHOW_HIGHLIGHT) ||
+           (mode >= MODE_MATCH_FREE_KICK_POSITIONS && mode <= MODE_MATCH_PENALTY_KICK);
+}
 
 // The class that plays a screen number ("" for quit); the number must be a screen's.
 constexpr std::string_view screen_class_name(int32_t mode) {

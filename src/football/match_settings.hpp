@@ -1,5 +1,6 @@
 #pragma once
 // The settings of the next match: pitch, weather, time of day, substitutes and bench.
+#include "football/gameplay.hpp"
 
 // Conditions of the next match, filled from the settings or the competition.
 class t_match_settings {
@@ -14,6 +15,7 @@ public:
     int weather_intensity = 0;
     int substitutions = 0;
     int bench_size = 0;
+    t_gameplay gameplay = t_gameplay::classic;
 };
 
 extern t_match_settings match_settings;

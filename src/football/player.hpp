@@ -38,6 +38,20 @@ int hair_type_index(int code);
 // The dictionary key of skill letter P, V, H, T, C, S or F ("" for others).
 std::string skill_key(char letter);
 
+// What a player does in an ENHANCED match beyond running, and his cards in this match.
+class t_player_play {
+public:
+    int slide = 0;        // sub-steps of a slide left
+    double slide_v = 0;   // its speed now
+    bool slide_won = false; // the slide has touched the ball
+    bool slide_fouled = false;
+    int down = 0;         // sub-steps left lying on the grass
+    bool fallen = false;  // down because he was fouled, not after his own slide
+    int heading = 0;      // sub-steps left in the air after a header
+    int yellow = 0;
+    bool sent_off = false;
+};
+
 // A squad member's personal data and skills. The match adds its sprite,
 // physics and state on top of these fields.
 class t_player : public t_sprite {
@@ -102,6 +116,7 @@ public:
     int frame = 0;
     int flag = 0;
     int frame_distance = 80;
+    t_player_play play;
     // The save test runs at most once per sub-step: the sub-step and ball depth it last ran for.
     int collision_frame = -1;
     double collision_y0 = 0;

@@ -9,6 +9,7 @@
 #include "football/colour.hpp"
 #include "football/colour_hair_table.hpp"
 #include "football/kit_colour.hpp"
+#include "match/draw/sprite_frames_extra.hpp"
 #include "platform/pixmap.hpp"
 #include "platform/stream.hpp"
 
@@ -270,7 +271,7 @@ TEST(ShippedArt, SheetsDecodeWithTheirLayouts) {
     const t_image_ref body = load_player_image(p, team);
     ASSERT_TRUE(body);
     EXPECT_EQ(body->width(), 256);
-    EXPECT_EQ(body->height(), 640);
+    EXPECT_EQ(body->height(), OUTFIELD_SHEET_ROWS * OUTFIELD_SHEET_CELL);
     // Feet of the standing frame near (15, 25) of cell (2, 1); the mask is see-through.
     EXPECT_NE(body->frame(0).read_pixel(2 * 32 + 15, 32 + 24) >> 24, 0u);
     EXPECT_EQ(body->frame(0).read_pixel(0, 0) >> 24, 0u);

@@ -8,10 +8,13 @@
 
 #include "core/loaders.hpp"
 #include "football/colour.hpp"
+#include "football/colour_hair_table.hpp"
 #include "football/kit_colour.hpp"
 #include "match/draw/grass.hpp"
 #include "match/draw/match_images.hpp"
+#include "match/core/match_loading.hpp"
 #include "match/core/match_setup.hpp"
+#include "match/draw/sprite_frames_extra.hpp"
 #include "phase_test_support.hpp"
 #include "platform/stream.hpp"
 
@@ -89,6 +92,28 @@ std::vector<uint8_t> small_palette_png(const std::vector<int>& palette, const st
     chunk(png, "IDAT", packed);
     chunk(png, "IEND", {});
     return png;
+}
+
+// Cells at a pitch of `cell` pixels, `size` of them used (hair cells leave a pixel between them).
+bool cell_drawn(const t_pixmap& sheet, int col, int row, int cell, int size = 0) {
+    const int used = size == 0 ? cell : size;
+    for (int y = row * cell; y < row * cell + used; ++y)
+        for (int x = col * cell; x < col * cell + used; ++x)
+            if (sheet.read_pixel(x, y) >> 24 != 0) return true;
+    return false;
+}
+
+// Card pixels by hue: the referee's kit, skin and hair have none of either.
+int card_pixels(const t_pixmap& sheet, int row, bool red) {
+    int n = 0;
+    for (int y = row * REFEREE_CELL; y < (row + 1) * REFEREE_CELL; ++y)
+        for (int x = 0; x < sheet.width(); ++x) {
+            const uint32_t c = sheet.read_pixel(x, y);
+            if (c >> 24 == 0) continue;
+            const uint32_t r = (c >> 16) & 255, g = (c >> 8) & 255, b = c & 255;
+            n += red ? (r > 200 && g < 80 && b < 80) : (r > 200 && g > 200 && b < 100);
+        }
+    return n;
 }
 
 std::string temporary_file(const std::string& name, const std::vector<uint8_t>& bytes) {
@@ -193,4 +218,62 @@ TEST(MatchLoadingObjects, ASquadTooShortToFieldASideStopsWithTheTeamFileNamed) {
                 "Invalid team file: data/team_cus.qst \\(team 317 has 10 players");
     short_side.players.resize(0);
     EXPECT_EXIT(require_full_squad(short_side), testing::ExitedWithCode(1), "team 317 has 0 players");
+}
+
+// The referee's sheet and his four shadow sheets load as documented, every cell drawn, the yellow card only in
+// its row and the red card only in its; the outfield sheets carry the foul, header and fall rows with hair and
+// shadows for every cell.
+TEST(MatchLoadingPictures, RefereeAndFoulRowsLoadWithTheirDocumentedLayout) {
+    constexpr int SHADOW_CELL = 50;
+    const int saved_time = match_settings.time;
+    match_settings.time = TIME_NIGHT; // all four shadow sheets
+    t_match_picture_cache pictures;
+    load_referee_images(pictures);
+    const t_image_ref& referee = match_images.referee;
+    ASSERT_TRUE(referee);
+    EXPECT_EQ(referee->width(), REFEREE_SHEET_COLUMNS * REFEREE_CELL);
+    EXPECT_EQ(referee->height(), REFEREE_SHEET_ROWS * REFEREE_CELL);
+    const t_pixmap& sheet = referee->frame(0);
+    for (int row = 0; row < REFEREE_SHEET_ROWS; ++row) {
+        for (int col = 0; col < REFEREE_SHEET_COLUMNS; ++col) EXPECT_TRUE(cell_drawn(sheet, col, row, REFEREE_CELL));
+        EXPECT_EQ(card_pixels(sheet, row, false) > 0, row == REFEREE_YELLOW_CARD_ROW) << row;
+        EXPECT_EQ(card_pixels(sheet, row, true) > 0, row == REFEREE_RED_CARD_ROW) << row;
+    }
+    // Standing on his feet like the players: the standing frame facing the camera covers the feet point.
+    EXPECT_NE(sheet.read_pixel(2 * REFEREE_CELL + REFEREE_FEET_X,
+                               REFEREE_STANDING_ROW * REFEREE_CELL + REFEREE_FEET_Y - 1) >> 24, 0u);
+    for (const t_image_ref& shadow : match_images.referee_shadows) {
+        ASSERT_TRUE(shadow);
+        EXPECT_EQ(shadow->width(), REFEREE_SHEET_COLUMNS * SHADOW_CELL);
+        EXPECT_EQ(shadow->height(), REFEREE_SHEET_ROWS * SHADOW_CELL);
+    }
+    release_match_images();
+    EXPECT_FALSE(match_images.referee);
+    match_settings.time = saved_time;
+
+    t_player p;
+    p.pt = 1;
+    t_team team;
+    team.kits = {t_kit{}};
+    const t_image_ref body = load_player_image(p, team);
+    ASSERT_TRUE(body);
+    ASSERT_EQ(body->height(), OUTFIELD_SHEET_ROWS * OUTFIELD_SHEET_CELL);
+    const t_pixmap_ref shadows = load_pixmap("images/player/shadows/player_0.png");
+    ASSERT_TRUE(shadows);
+    ASSERT_EQ(shadows->height(), OUTFIELD_SHEET_ROWS * SHADOW_CELL);
+    ASSERT_EQ(hair_table[0].size(), static_cast<size_t>(OUTFIELD_SHEET_ROWS));
+    const t_pixmap_ref hair = load_pixmap("images/player/hair/301.png");
+    ASSERT_TRUE(hair);
+    for (const auto& [first, frames] : {std::pair{SLIDE_TACKLE_ROW, SLIDE_TACKLE_FRAMES}, std::pair{HEADER_ROW, HEADER_FRAMES},
+                                        std::pair{DIVING_HEADER_ROW, DIVING_HEADER_FRAMES},
+                                        std::pair{FALLEN_ROW, FALLEN_FRAMES}})
+        for (int row = first; row < first + frames; ++row)
+            for (int col = 0; col < 8; ++col) {
+                EXPECT_TRUE(cell_drawn(body->frame(0), col, row, OUTFIELD_SHEET_CELL)) << col << "," << row;
+                EXPECT_TRUE(cell_drawn(*shadows, col, row, SHADOW_CELL)) << col << "," << row;
+                const t_hair_cell& h = hair_table[static_cast<size_t>(col)][static_cast<size_t>(row)];
+                EXPECT_NE(h.dx | h.dy, 0) << col << "," << row;
+                EXPECT_TRUE(cell_drawn(*hair, h.column, h.row, 21, 20)) << col << "," << row;
+            }
+    EXPECT_EQ(FALLEN_ROW + FALLEN_FRAMES, OUTFIELD_SHEET_ROWS);
 }

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "core/globals.hpp"
+#include "core/loaders.hpp"
 #include "football/match_settings.hpp"
+#include "match/sound/commentary_extra.hpp"
 #include "match/sound/match_sound.hpp"
 
 namespace {
@@ -78,6 +80,31 @@ TEST_F(MatchSoundFiles, EveryEffectDecodesWithSaneLevels) {
             EXPECT_EQ(l.clipped, 0u);
             EXPECT_GT(l.rms, 0.05) << "commentary must sit over the crowd";
         }
+}
+
+// The sets made for fouls and cards sit at the level of the other commentary, and the foul whistle is a shorter
+// blast than the restart whistle.
+TEST(MatchSoundFilesExtra, FoulAndCardCommentaryAndTheFoulWhistleDecodeAtTheUsualLevels) {
+    for (const int group : {COMMENTARY_PENALTY, COMMENTARY_FREE_KICK, COMMENTARY_YELLOW_CARD, COMMENTARY_RED_CARD})
+        for (int i = 1; i <= COMMENTARY_SAMPLES; ++i) {
+            const std::string name = std::to_string(group * 100 + i) + ".ogg";
+            const t_sound_ref s = load_sound_from("sfx/commentary", name);
+            ASSERT_TRUE(s) << name;
+            EXPECT_GT(seconds_of(s), 0.5) << name;
+            EXPECT_LT(seconds_of(s), 5.0) << name;
+            const t_levels l = levels_of(s->samples());
+            EXPECT_EQ(l.clipped, 0u) << name;
+            EXPECT_GT(l.rms, 0.05) << name << " must sit over the crowd";
+            EXPECT_LT(l.rms, 0.3) << name << " must not shout over the other lines";
+        }
+    const t_sound_ref foul = load_sound_from("sfx", FOUL_WHISTLE_FILE);
+    const t_sound_ref restart = load_sound_from("sfx", "whistle.ogg");
+    ASSERT_TRUE(foul && restart);
+    EXPECT_LT(seconds_of(foul), seconds_of(restart)) << "a foul is a short blast";
+    const t_levels l = levels_of(foul->samples());
+    EXPECT_EQ(l.clipped, 0u);
+    EXPECT_LT(l.peak, 0.99);
+    EXPECT_GT(l.rms, 0.02);
 }
 
 TEST_F(MatchSoundFiles, CrowdLoopsWithoutASeam) {

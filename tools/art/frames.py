@@ -20,7 +20,7 @@ RUN_LEAN = 0.22
 
 class Cell:
     def __init__(self, joints, frame, head="up", head_dir=0, shift=(0, 0), hands_at=None,
-                 head_frame=None, lie=None):
+                 head_frame=None, lie=None, origin=(0.0, 0.0, 0.0), hair_cell=None):
         self.joints = joints
         self.frame = frame
         self.head = head              # "up", "bow", "lie", "tilt"
@@ -28,6 +28,8 @@ class Cell:
         self.shift = shift            # whole-cell pixel shift (hop frame)
         self.hands_at = hands_at      # cell point the hands' centre must reach
         self.head_frame = head_frame
+        self.origin = origin          # world offset of the body when no hands_at places it
+        self.hair_cell = hair_cell    # own hair cell (column, row) instead of one by head kind
 
 
 def bowed_frame(d):
@@ -98,8 +100,133 @@ def outfield_cell(col, row):
         c = Cell(j, facing_frame(45 * d, 0.12), "bow", d)
         c.head_frame = bowed_frame(d)
         return c
+    if FIRST_EXTRA_ROW <= row < OUT_ROWS:
+        return extra_outfield_cell(d, row)
     return None
 
+
+
+# Rows below the original sheet: fouls, headers and falls.
+FIRST_EXTRA_ROW = 20
+SLIDE_ROW, HEADER_ROW, DIVING_HEADER_ROW, FALLEN_ROW = 20, 22, 24, 26
+OUT_ROWS = 27
+# Hair sheet rows of the heads these rows turn (the first five rows are the original ones).
+SLIDE_HAIR_ROW, DIVE_HAIR_ROW, FALLEN_HAIR_ROW = 5, 7, 9
+HAIR_ROWS = 10
+UPPER_BODY = ("chest", "neck", "head", "shL", "shR", "elbL", "elbR", "handL", "handR", "hipL", "hipR")
+
+
+def _reclined(pelvis, back_deg, legs, **upper):
+    """A body leaning back by back_deg about its pelvis, set down at pelvis.
+    Arms are given as if standing and lean with the torso; legs are given
+    where they end up."""
+    p = B.pose(**upper)
+    base = B.STAND["pelvis"]
+    a = math.radians(back_deg)
+    for k in UPPER_BODY:
+        f, r, u = p[k][0] - base[0], p[k][1] - base[1], p[k][2] - base[2]
+        p[k] = (pelvis[0] + f * math.cos(a) - u * math.sin(a), pelvis[1] + r,
+                pelvis[2] + f * math.sin(a) + u * math.cos(a))
+    p["pelvis"] = pelvis
+    p.update(legs)
+    return p
+
+
+def _slide(d, frame):
+    if frame == 0:      # going down: leading leg reaching, trailing knee folding
+        j = _reclined((0.3, 0.0, 5.4), 22, dict(
+            kneeR=(4.2, 1.3, 3.6), ankleR=(7.6, 1.3, 1.3), toeR=(8.4, 1.35, 2.2),
+            kneeL=(2.2, -1.5, 1.8), ankleL=(-1.6, -1.3, 0.9), toeL=(-0.6, -1.35, 0.4)),
+            elbL=(-0.6, -4.3, 12.6), handL=(-1.2, -5.4, 10.8),
+            elbR=(0.8, 4.2, 12.8), handR=(1.8, 5.0, 11.6))
+        back = 22
+    else:               # on the grass: leading leg out straight, studs up, a hand behind
+        j = _reclined((0.0, 0.0, 2.4), 50, dict(
+            kneeR=(4.1, 1.3, 1.3), ankleR=(8.2, 1.3, 0.9), toeR=(8.8, 1.35, 2.0),
+            kneeL=(3.6, -2.2, 2.6), ankleL=(0.6, -1.4, 0.9), toeL=(1.6, -1.2, 0.5)),
+            elbL=(-1.6, -3.4, 11.6), handL=(-2.4, -3.6, 9.4),
+            elbR=(1.2, 4.0, 13.0), handR=(2.8, 4.6, 14.5))
+        back = 50
+    c = Cell(j, facing_frame(45 * d), "up", d, hair_cell=(d, SLIDE_HAIR_ROW + frame))
+    # the head stays more upright than the torso
+    c.head_frame = facing_frame(45 * d, -math.tan(math.radians(0.7 * back)))
+    return c
+
+
+def _header(d, frame):
+    if frame == 0:      # rising, head drawn back
+        j = B.pose(elbL=(0.6, -4.0, 13.6), handL=(1.4, -4.6, 15.6),
+                   elbR=(0.6, 4.0, 13.6), handR=(1.4, 4.6, 15.6),
+                   kneeL=(1.4, -1.3, 5.6), kneeR=(1.4, 1.3, 5.6),
+                   ankleL=(-0.4, -1.3, 2.6), ankleR=(-0.4, 1.3, 2.6),
+                   toeL=(0.9, -1.35, 2.0), toeR=(0.9, 1.35, 2.0))
+        return _upright(d, j, -0.12, (0, -2))
+    # at the top: head snapped forward, arms out, legs trailing
+    j = B.pose(elbL=(-0.8, -4.2, 12.8), handL=(-2.0, -4.8, 11.6),
+               elbR=(-0.8, 4.2, 12.8), handR=(-2.0, 4.8, 11.6),
+               kneeL=(0.9, -1.3, 5.8), kneeR=(0.6, 1.3, 5.6),
+               ankleL=(-1.9, -1.3, 3.6), ankleR=(-2.1, 1.3, 3.2),
+               toeL=(-1.0, -1.35, 3.0), toeR=(-1.2, 1.35, 2.6))
+    return _upright(d, j, 0.35, (0, -3))
+
+
+def _flat_frame(d, tilt_deg, face_down):
+    """Body along direction d, head end raised tilt_deg, chest towards the
+    grass (face_down) or the sky."""
+    a, t = math.radians(45 * d), math.radians(tilt_deg)
+    U = (math.cos(a) * math.cos(t), math.sin(a) * math.cos(t), math.sin(t))
+    s = 1.0 if face_down else -1.0
+    F = (s * math.cos(a) * math.sin(t), s * math.sin(a) * math.sin(t), -s * math.cos(t))
+    return Frame(F, fg.cross(U, F), U)
+
+
+def _placed(frame, point, at):
+    """Origin that puts the body's local point at world point at."""
+    w = frame.to_world(point)
+    return (at[0] - w[0], at[1] - w[1], at[2] - w[2])
+
+
+def _diving_header(d, frame):
+    if frame == 0:      # launch: rising off the grass, arms swept back
+        tilt, height = 12, 5.0
+        j = B.pose(elbL=(-0.6, -3.7, 12.0), handL=(-1.2, -3.9, 9.6),
+                   elbR=(-0.6, 3.7, 12.0), handR=(-1.2, 3.9, 9.6),
+                   kneeL=(0.9, -1.25, 5.6), ankleL=(-0.6, -1.3, 1.8), toeL=(-0.6, -1.35, 0.4),
+                   kneeR=(-0.3, 1.25, 5.3), ankleR=(-0.8, 1.3, 1.0), toeR=(-0.9, 1.35, -0.4))
+    else:               # flat in the air, arms coming forward under the head
+        tilt, height = 2, 5.5
+        j = B.pose(elbL=(1.2, -4.0, 14.2), handL=(1.8, -4.2, 16.6),
+                   elbR=(1.2, 4.0, 14.2), handR=(1.8, 4.2, 16.6),
+                   kneeL=(-0.5, -1.25, 5.3), ankleL=(-1.3, -1.3, 1.2), toeL=(-1.2, -1.35, -0.3),
+                   kneeR=(-0.8, 1.25, 5.4), ankleR=(-1.8, 1.3, 1.5), toeR=(-1.8, 1.35, 0.0))
+    body = _flat_frame(d, tilt, True)
+    c = Cell(j, body, "up", d, origin=_placed(body, (0.0, 0.0, 12.0), (0.0, 0.0, height)),
+             hair_cell=(d, DIVE_HAIR_ROW + frame))
+    c.head_frame = _flat_frame(d, tilt + 45, True)     # looking ahead, not at the grass
+    return c
+
+
+def _fallen(d):
+    """On his back where he fell, head towards his direction, one knee up."""
+    j = B.pose(kneeR=(2.6, 1.5, 6.4), ankleR=(-0.9, 1.5, 3.6), toeR=(-1.2, 1.5, 2.3),
+               kneeL=(-0.3, -1.25, 5.3), ankleL=(-0.7, -1.3, 1.0), toeL=(0.6, -1.35, 0.0),
+               elbR=(2.0, 3.4, 11.0), handR=(2.2, 1.9, 7.4),
+               elbL=(-0.6, -4.4, 12.6), handL=(-0.9, -6.0, 11.0))
+    body = _flat_frame(d, 4, False)
+    c = Cell(j, body, "up", d, origin=_placed(body, (0.0, 0.0, 10.0), (0.0, 0.0, 2.1)),
+             hair_cell=(d, FALLEN_HAIR_ROW))
+    c.head_frame = _flat_frame(d, 25, False)            # head lifted a little off the grass
+    return c
+
+
+def extra_outfield_cell(d, row):
+    if row < HEADER_ROW:
+        return _slide(d, row - SLIDE_ROW)
+    if row < DIVING_HEADER_ROW:
+        return _header(d, row - HEADER_ROW)
+    if row < FALLEN_ROW:
+        return _diving_header(d, row - DIVING_HEADER_ROW)
+    return _fallen(d)
 
 # Goalkeeper dives: (joints kind, tilt, offx per orientation, offz).
 DIVES = {
@@ -220,7 +347,7 @@ def render_cell(cell, w, h, feet, keeper=False):
     """Draws a cell. Returns (canvas, head anchor, head frame, world offset)."""
     ox = feet[0] + 0.5 + cell.shift[0]
     oy = feet[1] + 0.5 + cell.shift[1]
-    T = (0.0, 0.0, 0.0)
+    T = cell.origin
     if cell.hands_at is not None:
         hx, hy, _ = fg.project(B.hands_world(cell.joints, cell.frame))
         dX = cell.hands_at[0] - (hx + ox)

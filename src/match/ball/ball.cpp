@@ -8,6 +8,7 @@
 #include "football/ball_zone.hpp"
 #include "football/player.hpp"
 #include "match/core/match_helpers.hpp"
+#include "match/core/match_rules.hpp"
 #include "match/sound/match_sound.hpp"
 #include "match/core/match_state.hpp"
 #include "platform/maths.hpp"
@@ -44,13 +45,7 @@ void t_ball::update() {
 void t_ball::update_physics() {
     // A ball at rest and a calm day need no trigonometry (the prediction runs
     // this 960 times at a go).
-    if (v != 0) {
-        const double step = v / BALL_SUB_STEPS_PER_SECOND;
-        const double c = cos_deg(a);
-        const double sn = sin_deg(a);
-        x += step * (c - SPIN_BEND * s * sn);
-        y += step * (sn + SPIN_BEND * s * c);
-    }
+    if (v != 0) match_rules().move_ball(*this, v / BALL_SUB_STEPS_PER_SECOND);
     if (z < 1) v -= grass.friction * std::sqrt(std::fabs(v / BALL_SUB_STEPS_PER_SECOND));
     if (wind.speed != 0) {
         const double push = WIND_PUSH * std::log10(1 + z) * wind.speed;
@@ -73,6 +68,13 @@ void t_ball::update_physics() {
             if (!silent_) play_grass_bounce(vz);
         }
     }
+}
+
+void t_ball::move_skewed(double step) {
+    const double c = cos_deg(a);
+    const double sn = sin_deg(a);
+    x += step * (c - SPIN_BEND * s * sn);
+    y += step * (sn + SPIN_BEND * s * c);
 }
 
 void t_ball::update_prediction() {

@@ -5,6 +5,8 @@
 
 #include "football/tactics.hpp"
 #include "match/draw/sprite.hpp"
+#include "match/core/play_events.hpp"
+#include "match/enhanced/tackle_memory.hpp"
 
 class t_player;
 
@@ -64,6 +66,8 @@ public:
     // One simulation sub-step.
     virtual void update();
     virtual void update_physics();
+    // One sub-step along the course, the spin skewing the path sideways.
+    void move_skewed(double step);
     // Eighty updates ahead, walls and players ignored.
     virtual void update_prediction();
     virtual void in_field_keep();
@@ -105,6 +109,10 @@ public:
     // he needs a moment before he can tackle back.
     const t_player* tackled = nullptr;
     int32_t tackled_at = 0;
+    // Who lost the ball lately and who tried to win it (ENHANCED tackles).
+    t_tackle_memory tackle_memory;
+    // The last kick and the restart it came from, for the statistics.
+    t_play_events events;
 
 private:
     // Flag and jumper rebound: reflects the path about the line from (cx, cy) and steps back.

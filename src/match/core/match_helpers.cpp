@@ -41,6 +41,9 @@ void record_goal(int team) {
     } else {
         g.typ = 1;
     }
+    const t_play_events& e = ball.events;
+    g.kind = g.typ == 1 ? t_goal_kind::own_goal : e.touch;
+    g.set_piece = e.restart_team == team && e.restart != t_restart_kind::none;
     goals.push_back(g);
     update_scorers_text();
 }

@@ -181,6 +181,11 @@ t_image_ref load_ball_image() {
 }
 } // namespace
 
+void load_referee_images(t_match_picture_cache& pictures) {
+    match_images.referee = load_on_black("referee.png");
+    load_shadow_sheets(pictures, match_images.referee_shadows, "referee");
+}
+
 void load_match_images() {
     // Decoding the sounds costs more than all the pictures together and shares nothing with them: it runs beside.
     auto sounds = std::async(std::launch::async, load_match_sounds);
@@ -209,6 +214,7 @@ void load_match_images() {
     crowd = load_crowd_layout();
     load_shadow_sheets(pictures, match_images.player_shadows, "player");
     load_shadow_sheets(pictures, match_images.keeper_shadows, "keeper");
+    load_referee_images(pictures);
     sounds.get();
 }
 

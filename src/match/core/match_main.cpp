@@ -28,6 +28,7 @@
 #include "platform/timer.hpp"
 #include "ui/input.hpp"
 #include "ui/menu.hpp"
+#include "match/core/match_rules.hpp"
 
 namespace {
 constexpr int KEY_D = 'D';
@@ -128,6 +129,7 @@ void t_match_main::update() {
     }
     if (handle_function_keys()) return;
     read_controllers();
+    match_rules().choose_actions();
     dribble_carry();
     update_kick(0);
     update_kick(1);
@@ -175,6 +177,10 @@ bool t_match_main::sub_step() {
     ball.update_zone();
     set_tactics_targets(0);
     set_chase_targets();
+    if (const int restart = match_rules().referee_step(); restart != 0) {
+        open(restart);
+        return false;
+    }
     if (replay_frame % PREDICTION_EVERY == 0) ball.update_prediction();
     record_sub_step(CAMERA_SLOW);
     return true;

@@ -15,6 +15,8 @@
 #include "match/set_pieces/set_piece_goal_kick.hpp"
 #include "match/set_pieces/set_piece_keeper.hpp"
 #include "match/set_pieces/set_piece_throw_in.hpp"
+#include "match/set_pieces/set_piece_free_kick.hpp"
+#include "match/set_pieces/set_piece_penalty.hpp"
 
 std::unique_ptr<t_game_mode> make_match_screen(int32_t mode) {
     switch (mode) {
@@ -46,6 +48,10 @@ std::unique_ptr<t_game_mode> make_match_screen(int32_t mode) {
     case MODE_MATCH_FULL_EXTRA_TIME_STOP: return std::make_unique<t_match_full_extra_time_stop>();
     case MODE_MATCH_END_POSITIONS: return std::make_unique<t_match_end_positions>();
     case MODE_MATCH_END: return std::make_unique<t_match_end>();
+    case MODE_MATCH_FREE_KICK_POSITIONS: return std::make_unique<t_match_free_kick_positions>();
+    case MODE_MATCH_FREE_KICK: return std::make_unique<t_match_free_kick>();
+    case MODE_MATCH_PENALTY_POSITIONS: return std::make_unique<t_match_penalty_positions>();
+    case MODE_MATCH_PENALTY_KICK: return std::make_unique<t_match_penalty_kick>();
     default: break;
     }
     if (auto screen = make_bench_screen(mode)) return screen;

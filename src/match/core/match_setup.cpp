@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/game.hpp"
 #include "core/globals.hpp"
 #include "core/menu_status.hpp"
 #include "core/settings.hpp"
@@ -15,6 +16,8 @@
 #include "platform/random.hpp"
 #include "ui/input.hpp"
 #include "ui/menu.hpp"
+#include "match/core/match_rules.hpp"
+#include "match/enhanced/referee.hpp"
 
 namespace {
 
@@ -50,6 +53,7 @@ void reset_match_state() {
     wind = t_wind{};
     replay_frame = 0;
     camera = t_camera{};
+    referee = t_referee();
 }
 
 void choose_pitch_and_weather() {
@@ -103,6 +107,10 @@ void build_match_objects() {
     match_settings.sound_vol = settings.sound_vol;
     match_settings.commentary = settings.commentary;
     match_settings.auto_replay = settings.auto_replay;
+    match_settings.gameplay = game ? game->extra_options.gameplay : t_gameplay::classic;
+    for (const t_team_ref& team : match_teams)
+        for (const auto& p : team->players) p->play = t_player_play{};
+    match_rules().set_up();
 
     choose_pitch_and_weather();
 

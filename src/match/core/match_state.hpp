@@ -10,6 +10,7 @@
 #include "football/player.hpp"
 #include "football/team.hpp"
 #include "match/ball/ball.hpp"
+#include "match/core/play_events.hpp"
 #include "match/draw/camera.hpp"
 #include "match/draw/sprite.hpp"
 #include "platform/image.hpp"
@@ -84,6 +85,8 @@ public:
     static constexpr int32_t EXTRA_TIME = 10;
     static constexpr int32_t HALF_EXTRA_TIME = 11;
     static constexpr int32_t FULL_EXTRA_TIME = 12;
+    static constexpr int32_t FREE_KICK = 13;
+    static constexpr int32_t PENALTY = 14;
 
     int32_t timer = 0;
     int32_t length = 0;
@@ -123,6 +126,16 @@ public:
     int32_t foul = 0;
     int32_t yell = 0;
     int32_t reds = 0;
+    int32_t tackles = 0;
+    // Balls a player won back within a moment of losing them to a tackle.
+    int32_t quick_retakes = 0;
+    // Kicks: passes and those a team-mate controlled, shots aimed at goal and those between the posts.
+    int32_t passes = 0;
+    int32_t passes_completed = 0;
+    int32_t shots = 0;
+    int32_t shots_on_target = 0;
+    int32_t headers = 0;
+    int32_t penalties = 0;
 };
 
 class t_goal {
@@ -130,6 +143,9 @@ public:
     std::shared_ptr<t_player> player;
     int32_t mnt = 0;
     int32_t typ = 0;
+    t_goal_kind kind = t_goal_kind::open_play;
+    // Scored from a corner, free kick, penalty or throw-in before the defenders controlled the ball.
+    bool set_piece = false;
 };
 
 class t_function_key {

@@ -16,6 +16,9 @@ class t_match_images {
 public:
     std::array<t_image_ref, SHADOW_SHEETS> player_shadows;
     std::array<t_image_ref, SHADOW_SHEETS> keeper_shadows;
+    // Cells as sprite_frames_extra.hpp lays them out; his shadows are loaded like the players'.
+    t_image_ref referee;
+    std::array<t_image_ref, SHADOW_SHEETS> referee_shadows;
     t_image_ref ball;
     t_image_ref goal_bottom;
     t_image_ref jumper;

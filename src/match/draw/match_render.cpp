@@ -12,6 +12,7 @@
 #include "match/core/match_mode.hpp"
 #include "match/overlays/match_overlays.hpp"
 #include "match/core/match_state.hpp"
+#include "match/enhanced/referee.hpp"
 #include "match/draw/match_weather.hpp"
 #include "platform/graphics.hpp"
 
@@ -80,6 +81,13 @@ void draw_player_shadows(int f) {
                                          static_cast<float>((d.fmx & 7) * SHADOW_CELL),
                                          static_cast<float>(d.fmy * SHADOW_CELL), cell, cell);
         }
+    if (!referee.on_pitch || static_cast<size_t>(f) >= referee.data.size()) return;
+    const t_data& d = referee.data[static_cast<size_t>(f)];
+    for (int s = 0; s < sheets; ++s)
+        draw_subimage_if_visible(match_images.referee_shadows[static_cast<size_t>(s)], fl(d.x - 24 + shadow_dx(s, d.z)),
+                                 fl(d.y - 34 + shadow_dy(s, d.z)), cell, cell,
+                                 static_cast<float>((d.fmx & 7) * SHADOW_CELL), static_cast<float>(d.fmy * SHADOW_CELL),
+                                 cell, cell);
 }
 
 void draw_sorted_sprites(int f) {

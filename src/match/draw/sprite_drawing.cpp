@@ -7,6 +7,8 @@
 #include "football/player.hpp"
 #include "match/draw/match_images.hpp"
 #include "match/core/match_state.hpp"
+#include "match/draw/sprite_frames_extra.hpp"
+#include "match/enhanced/referee.hpp"
 
 namespace {
 constexpr int BODY_CELL = 32;
@@ -74,6 +76,15 @@ void t_player::draw_number() const {
     const int start = bx - total / 2;
     digit(t, start);
     digit(u, start + tens_w + 2);
+}
+
+void t_referee::draw(int f) const {
+    if (!recorded(data, f) || !match_images.referee) return;
+    const t_data& d = data[static_cast<size_t>(f)];
+    const auto cell = static_cast<float>(REFEREE_CELL);
+    draw_subimage_if_visible(match_images.referee, d.x - REFEREE_FEET_X, d.y - d.z - REFEREE_FEET_Y, cell, cell,
+                             static_cast<float>((d.fmx & 7) * REFEREE_CELL), static_cast<float>(d.fmy * REFEREE_CELL), cell,
+                             cell);
 }
 
 void t_ball::draw(int frame_index) const {

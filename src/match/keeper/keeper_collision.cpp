@@ -5,6 +5,7 @@
 #include "core/globals.hpp"
 #include "core/settings.hpp"
 #include "match/core/match_helpers.hpp"
+#include "match/core/play_events.hpp"
 #include "match/core/match_state.hpp"
 #include "match/keeper/keeper_collision.hpp"
 #include "match/players/player_refs.hpp"
@@ -36,6 +37,7 @@ double parried_vy(double new_vx, double carried_vy) {
 void free_ball_touched_by(const t_player& keeper) {
     ball.owner_last = shared_player(keeper);
     ball.owner = nullptr;
+    note_control(team_of(ball.owner_last));
 }
 } // namespace
 

@@ -13,6 +13,7 @@
 #include "platform/maths.hpp"
 #include "ui/input.hpp"
 #include "ui/menu_input.hpp"
+#include "match/enhanced/referee.hpp"
 
 namespace {
 constexpr int KEY_R = 'R';
@@ -81,6 +82,7 @@ void record_in_place(const t_camera_args& c) {
     ball.save(replay_frame);
     match_teams[0]->save(replay_frame);
     match_teams[1]->save(replay_frame);
+    if (referee.on_pitch) referee.save(replay_frame);
     const auto f = static_cast<size_t>(replay_frame);
     replay_camera_x[f] = static_cast<int32_t>(camera.updatex(c.x_mode, c.x_speed, c.x_target, c.x_limit));
     replay_camera_y[f] = static_cast<int32_t>(camera.updatey(c.y_mode, c.y_speed, c.y_target));

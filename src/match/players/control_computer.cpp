@@ -17,6 +17,8 @@ constexpr int SHOOTING_DEPTH_FIRST = 379;
 constexpr int SHOOTING_DEPTH_LAST = 640;
 constexpr double STRAIGHT_AHEAD = 12;
 constexpr double FREE_BALL_STEP = 20;
+constexpr double FREE_KICK_SHOOTING_RANGE = 330;
+constexpr double FAR_POST_AIM_X = 55;
 
 void stick_towards(t_input& in, double direction) {
     in.x0 = static_cast<int>(round_half_away(cos_deg(direction)));
@@ -66,6 +68,17 @@ void go_for_ball(const t_team& t, t_input& in, bool free_ball) {
     }
     in.fire10 = t.controlled ? 0 : 1;
 }
+// Near goal he goes for it, round the wall's far end; farther out he plays it to the nearest team-mate.
+void take_free_kick(const t_team& t, t_input& in) {
+    const double goal_y = -t.side * GOAL_LINE_Y;
+    if (std::fabs(goal_y - ball.y) < FREE_KICK_SHOOTING_RANGE) {
+        const double far_post = -sign(ball.x) * FAR_POST_AIM_X;
+        stick_towards(in, atan2_deg(goal_y - ball.y, far_post - ball.x));
+    } else if (t.nearest_1 && t.nearest_2) {
+        stick_towards(in, atan2_deg(t.nearest_2->y - t.nearest_1->y, t.nearest_2->x - t.nearest_1->x));
+    }
+    in.fire10 = 1;
+}
 } // namespace
 
 void computer_controller(int team) {
@@ -82,6 +95,7 @@ void computer_controller(int team) {
     case t_match_status::CORNER: set_stick(in, -sign(ball.x), -sign(ball.y), 1); break;
     case t_match_status::GOAL: set_stick(in, sign(ball.x), -sign(ball.y), 0); break;
     case t_match_status::GOALIE: set_stick(in, 0, -sign(ball.y), 1); break;
+    case t_match_status::FREE_KICK: take_free_kick(t, in); break;
     default:
         if (team_owns_ball(team)) {
             attack(team, t, in);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "match/core/match_helpers.hpp"
+#include "match/core/play_events.hpp"
 #include "match/sound/match_sound.hpp"
 #include "match/core/match_state.hpp"
 #include "match/players/player_refs.hpp"
@@ -43,6 +44,7 @@ bool in_shot_zone(const t_input& in, int side) {
 }
 
 void struck(t_team& t, t_input& in) {
+    note_kick(team_of(ball.owner));
     in.fired = -1;
     t.controlled = nullptr;
 }

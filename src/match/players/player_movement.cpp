@@ -9,6 +9,7 @@
 #include "match/core/state_machine.hpp"
 #include "platform/maths.hpp"
 #include "ui/input.hpp"
+#include "match/core/match_rules.hpp"
 
 namespace {
 constexpr double DRIBBLE_SLOWDOWN = 0.05;
@@ -102,17 +103,19 @@ bool move_players(int keep_in_bounds, int keeper_logic) {
             const auto& ref = squad[static_cast<size_t>(slot)];
             if (!ref) continue;
             t_player& p = *ref;
+            if (match_rules().moves_by_himself(p)) continue;
             const bool keeper_thinks = slot == GOALKEEPER_SLOT && keeper_logic && t.controlled != ref;
             t_heading run;
             const t_motion motion = steer(p, t, in, keeper_thinks, run);
             anyone_moving = anyone_moving || motion.moving;
             integrate(p, motion.heading);
-            if (p.status == STATUS_SUBSTITUTED && p.v == 0) {
+            const bool leaving = p.status == STATUS_SUBSTITUTED || p.play.sent_off;
+            if (leaving && p.v == 0) {
                 p.x = PARKED_X;
                 p.tx = p.x;
             }
             if (!keeper_thinks) animate(p, motion);
-            if (keep_in_bounds && p.status != STATUS_SUBSTITUTED) keep_on_pitch(p);
+            if (keep_in_bounds && !leaving) keep_on_pitch(p);
         }
     }
     return anyone_moving;

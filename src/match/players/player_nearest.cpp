@@ -13,7 +13,10 @@ void t_team::find_nearest() {
     constexpr size_t MOST = 11;
     std::array<double, MOST> far{};
     const size_t count = std::min(players.size(), MOST);
-    for (size_t pos = 0; pos < count; ++pos) far[pos] = distance(players[pos]->x, players[pos]->y, ball.x, ball.y);
+    // A man sent off is never the one to go for the ball.
+    constexpr double SENT_OFF_FAR = 1e9;
+    for (size_t pos = 0; pos < count; ++pos)
+        far[pos] = players[pos]->play.sent_off ? SENT_OFF_FAR : distance(players[pos]->x, players[pos]->y, ball.x, ball.y);
     size_t n1 = 1, n2 = 2;
     if (far[2] <= far[1]) std::swap(n1, n2);
     const auto consider = [&](size_t pos) {

@@ -1,6 +1,8 @@
 #include "match/players/player_possession.hpp"
 
 #include "match/core/match_helpers.hpp"
+#include "match/core/play_events.hpp"
+#include "match/core/match_rules.hpp"
 #include "match/core/match_state.hpp"
 #include "match/players/player_refs.hpp"
 #include "platform/maths.hpp"
@@ -9,12 +11,22 @@
 namespace {
 constexpr double SOFT_LANDING_VZ = 7;
 
+double to_ball(const t_player& p) { return distance(p.x, p.y, ball.x, ball.y); }
+} // namespace
+
+void count_tackle(const t_player& loser, const std::shared_ptr<t_player>& winner) {
+    ball.tackled = &loser;
+    ball.tackled_at = match_status.timer;
+    if (const int team = team_of(winner); team >= 0) ++match_stats[static_cast<size_t>(team)].tackles;
+}
+
 void take_ball(t_team& t, const std::shared_ptr<t_player>& taker) {
     t_player& p = *taker;
-    if (ball.owner && ball.owner != taker) {
-        ball.tackled = ball.owner.get();
-        ball.tackled_at = match_status.timer;
+    if (ball.tackled == taker.get() && match_status.timer - ball.tackled_at < QUICK_RETAKE_MS) {
+        if (const int team = team_of(taker); team >= 0) ++match_stats[static_cast<size_t>(team)].quick_retakes;
     }
+    if (ball.owner && ball.owner != taker) count_tackle(*ball.owner, taker);
+    note_control(team_of(taker));
     ball.set_owner(taker);
     t.controlled = taker;
     ball.x = p.x + BALL_AHEAD_OF_FEET * cos_deg(45 * p.fmx);
@@ -29,9 +41,6 @@ void take_ball(t_team& t, const std::shared_ptr<t_player>& taker) {
     }
     ball.s = 0;
 }
-
-double to_ball(const t_player& p) { return distance(p.x, p.y, ball.x, ball.y); }
-} // namespace
 
 bool may_tackle(const t_player& p) {
     if (!ball.owner) return true;
@@ -50,8 +59,11 @@ void update_possession(int team) {
         ball.set_owner(nullptr);
     const auto& n1 = t.nearest_1;
     if (!n1) return;
-    if (t.controlled && !team_owns_ball(team) && in.fire_time == 0 && to_ball(*n1) < TAKE_BALL_DISTANCE &&
-        ball.z < TAKE_BALL_HEIGHT && may_tackle(*n1))
-        take_ball(t, n1);
+    if (t.controlled && !team_owns_ball(team) && in.fire_time == 0) match_rules().contest_ball(t, n1);
     if (!team_owns_ball(team) && in.fire11 == 0 && to_ball(*n1) < CONTROL_DISTANCE) t.controlled = n1;
+}
+
+void classic_contest_ball(t_team& t, const std::shared_ptr<t_player>& nearest) {
+    if (to_ball(*nearest) < TAKE_BALL_DISTANCE && ball.z < TAKE_BALL_HEIGHT && may_tackle(*nearest))
+        take_ball(t, nearest);
 }

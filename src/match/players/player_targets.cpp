@@ -41,6 +41,7 @@ void set_tactics_targets(int neutral) {
         const t_tactics& tac = tactics[static_cast<size_t>(std::clamp(t.tactics, 0, TACTICS_SLOTS - 1))];
         const auto& squad = match_players[team];
         for (size_t slot = 2; slot <= ON_PITCH_SLOTS && slot < squad.size(); ++slot) {
+            if (squad[slot]->play.sent_off) continue; // on his way to the tunnel
             const t_vec2d& target = tac.target[slot - 1][static_cast<size_t>(std::clamp(zone, 0, BALL_ZONES - 1))];
             squad[slot]->tx = -t.side * target.x;
             squad[slot]->ty = -t.side * target.y;

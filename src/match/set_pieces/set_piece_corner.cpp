@@ -8,6 +8,7 @@
 #include "match/players/control_kick.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
+#include "match/core/play_events.hpp"
 #include "match/sound/match_sound.hpp"
 #include "match/core/match_state.hpp"
 #include "match/phases/phase_common.hpp"
@@ -89,6 +90,7 @@ t_match_corner_kick::t_match_corner_kick() : side_x_(sign(ball.x)), side_y_(sign
     clear_controllers();
     const int team = team_of(ball.owner);
     if (team >= 0) team_at(team).controlled = ball.owner;
+    note_restart(team, t_restart_kind::corner);
     if (ball.owner) {
         const int into_pitch = static_cast<int>(atan2_deg(side_y_, side_x_) / 45);
         ball.owner->fmx = (into_pitch + 4 + 8) % 8;

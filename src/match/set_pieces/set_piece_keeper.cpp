@@ -6,6 +6,7 @@
 #include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
+#include "match/core/play_events.hpp"
 #include "match/core/match_state.hpp"
 #include "match/phases/phase_common.hpp"
 #include "match/players/player_movement.hpp"
@@ -35,6 +36,7 @@ t_match_keeper_stop::t_match_keeper_stop() : t(keeper_team()) {
     ++match_stats[static_cast<size_t>(1 - t)].shot;
     match_status.event = t_match_status::GOALIE;
     ball.set_owner(squad_of(t)[GOALKEEPER_SLOT]);
+    note_control(t);
     for (int i = 0; i < 2; ++i) {
         team_at(i).controlled.reset();
         input_of(i).fired = 0;

@@ -7,6 +7,7 @@
 #include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
+#include "match/core/play_events.hpp"
 #include "match/sound/match_sound.hpp"
 #include "match/core/match_state.hpp"
 #include "match/phases/phase_common.hpp"
@@ -93,6 +94,7 @@ t_match_throw_in::t_match_throw_in() : t(std::max(0, team_of(ball.owner_last))) 
         thrower->fmy = ARMS_DOWN_ROW;
     }
     clear_controllers();
+    note_restart(t, t_restart_kind::throw_in);
 }
 
 void t_match_throw_in::update() {

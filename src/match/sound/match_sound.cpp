@@ -1,10 +1,12 @@
 #include "match/sound/match_sound.hpp"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
 #include "football/match_settings.hpp"
+#include "match/sound/commentary_extra.hpp"
 #include "platform/random.hpp"
 
 namespace match {
@@ -16,6 +18,8 @@ t_commentary_set commentary_goal;
 t_commentary_set commentary_own_goal;
 t_commentary_set commentary_corner;
 t_channel_ref commentary_channel;
+// Groups COMMENTARY_PENALTY .. COMMENTARY_RED_CARD, in that order.
+std::array<t_commentary_set, COMMENTARY_RED_CARD - COMMENTARY_PENALTY + 1> commentary_referee;
 
 namespace {
 
@@ -48,7 +52,7 @@ struct t_effect {
     int flags;
 };
 
-constexpr std::array<t_effect, 9> EFFECTS{{
+constexpr std::array<t_effect, 10> EFFECTS{{
     {"intro", &match::t_sound::intro, &match::t_channel::intro, 0},
     {"crowd", &match::t_sound::crowd, &match::t_channel::crowd, LOOPING_SOUND},
     {"bounce", &match::t_sound::bounce, &match::t_channel::bounce, 0},
@@ -58,6 +62,7 @@ constexpr std::array<t_effect, 9> EFFECTS{{
     {"homegoal", &match::t_sound::homegoal, &match::t_channel::homegoal, 0},
     {"chant", &match::t_sound::chant, &match::t_channel::chant, 0},
     {"endgame", &match::t_sound::endgame, &match::t_channel::endgame, 0},
+    {"whistle_foul", &match::t_sound::whistle_foul, &match::t_channel::whistle_foul, 0},
 }};
 
 const t_effect* find_effect(const std::string& name) {
@@ -101,6 +106,8 @@ void load_match_sounds() {
     load_commentary(commentary_goal, 1);
     load_commentary(commentary_own_goal, 2);
     load_commentary(commentary_corner, 3);
+    for (int group = COMMENTARY_PENALTY; group <= COMMENTARY_RED_CARD; ++group)
+        load_commentary(commentary_referee[static_cast<size_t>(group - COMMENTARY_PENALTY)], group);
     for (const t_effect& e : EFFECTS) match::channel.*e.channel = output->alloc();
     commentary_channel = output->alloc();
 }
@@ -143,6 +150,15 @@ void play_goal_sounds(bool scorer_touched_last) {
 
 void play_corner_commentary() {
     if (match_settings.commentary != 0) comment(commentary_corner);
+}
+
+void play_foul_whistle() { trigger(match::sound.whistle_foul, match::channel.whistle_foul, usual_volume(USUAL_LEVEL)); }
+
+void play_referee_commentary(int group, int variant) {
+    if (match_settings.commentary == 0 || group < COMMENTARY_PENALTY || group > COMMENTARY_RED_CARD) return;
+    const t_commentary_set& set = commentary_referee[static_cast<size_t>(group - COMMENTARY_PENALTY)];
+    const auto line = static_cast<size_t>(std::abs(variant) % COMMENTARY_SAMPLES);
+    trigger(set[line], commentary_channel, usual_volume(USUAL_LEVEL));
 }
 
 void update_near_miss(bool near_miss, int32_t& missed_goal) {

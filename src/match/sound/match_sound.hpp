@@ -22,6 +22,7 @@ public:
     t_sound_ref homegoal;
     t_sound_ref chant;
     t_sound_ref endgame;
+    t_sound_ref whistle_foul;
 };
 
 // One channel per effect, so an effect restarts instead of overlapping itself.
@@ -36,6 +37,7 @@ public:
     t_channel_ref homegoal;
     t_channel_ref chant;
     t_channel_ref endgame;
+    t_channel_ref whistle_foul;
 };
 
 extern t_sound sound;
@@ -87,6 +89,11 @@ void play_long_whistle();
 void play_goal_sounds(bool scorer_touched_last);
 // Entry of the corner positions phase.
 void play_corner_commentary();
+// The referee stops play for a foul: one sharp blast.
+void play_foul_whistle();
+// Commentary for a penalty, a free kick or a card (a group of commentary_extra.hpp). `variant` picks the
+// line (the caller passes the match clock), not the match's random numbers: sound never changes play.
+void play_referee_commentary(int group, int variant);
 // Near miss, once while the ball stays close to the goal: `missed_goal` is t_match_main's guard.
 void update_near_miss(bool near_miss, int32_t& missed_goal);
 void play_kick();

@@ -2,12 +2,13 @@
 
 #include "core/backgrounds.hpp"
 #include "core/dictionary.hpp"
+#include "core/game.hpp"
 #include "core/globals.hpp"
 #include "core/screen_modes.hpp"
 #include "screens/main_menu/option_values.hpp"
 
 namespace {
-constexpr int ROW_Y[] = {170, 230, 290, 350, 410, 470};
+constexpr int ROW_Y[] = {170, 230, 290, 350, 410, 470, 530};
 constexpr int LENGTHS = 4;
 constexpr int WEATHER_LEVELS = 3;
 } // namespace
@@ -16,10 +17,10 @@ MenuMatchOptions::MenuMatchOptions() {
     img_background = backgrounds->get("menu_match_options.jpg");
     add_title(*this, VIOLET, translate("MATCH OPTIONS"));
 
-    const char* const captions[] = {"FRIENDLY/DIY GAME LENGTH", "WEATHER EFFECTS", "AUTO REPLAYS",
-                                    "RESOLUTION",               "SOUND EFFECTS",   "COMMENTARY"};
-    t_button_ref* const fields[] = {&w_match_length, &w_weather_effects, &w_auto_replays,
-                                    &w_resolution,   &w_sound_effects,   &w_commentary};
+    const char* const captions[] = {"FRIENDLY/DIY GAME LENGTH", "WEATHER EFFECTS", "AUTO REPLAYS", "RESOLUTION",
+                                    "SOUND EFFECTS",            "COMMENTARY",      "GAMEPLAY"};
+    t_button_ref* const fields[] = {&w_match_length,  &w_weather_effects, &w_auto_replays, &w_resolution,
+                                    &w_sound_effects, &w_commentary,      &w_gameplay};
     for (size_t row = 0; row < std::size(ROW_Y); ++row) {
         add_caption(*this, OLIVE, 110, ROW_Y[row], 460, 34, translate(captions[row]));
         t_button_ref v = add_button(*this, row % 2 == 0 ? VALUE_PINK : VALUE_STEEL, 632, ROW_Y[row], 240, 34, "");
@@ -31,6 +32,7 @@ MenuMatchOptions::MenuMatchOptions() {
     bind_steps(*this, *w_resolution, "bc_resolution", &MenuMatchOptions::bc_resolution);
     bind_steps(*this, *w_sound_effects, "bc_sound_effects", &MenuMatchOptions::bc_sound_effects);
     bind_toggle(*this, *w_commentary, "bc_commentary", &MenuMatchOptions::bc_commentary);
+    bind_toggle(*this, *w_gameplay, "bc_gameplay", &MenuMatchOptions::bc_gameplay);
     selected_widget = w_match_length;
     add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_MAIN_MENU)});
 
@@ -40,6 +42,7 @@ MenuMatchOptions::MenuMatchOptions() {
     update_resolution_button();
     update_sound_effects_button();
     update_commentary_button();
+    update_gameplay_button();
 }
 
 void MenuMatchOptions::bc_match_length(int step) {
@@ -72,6 +75,13 @@ void MenuMatchOptions::bc_commentary() {
     update_commentary_button();
 }
 
+void MenuMatchOptions::bc_gameplay() {
+    if (!game) return; // a screen built without the game has no options file
+    t_gameplay& gameplay = game->extra_options.gameplay;
+    gameplay = gameplay == t_gameplay::classic ? t_gameplay::enhanced : t_gameplay::classic;
+    update_gameplay_button();
+}
+
 void MenuMatchOptions::update_match_length_button() { w_match_length->text = match_length_caption(settings.length); }
 
 void MenuMatchOptions::update_weather_effects_button() {
@@ -91,3 +101,7 @@ void MenuMatchOptions::update_sound_effects_button() {
 }
 
 void MenuMatchOptions::update_commentary_button() { w_commentary->text = on_when_one(settings.commentary); }
+
+void MenuMatchOptions::update_gameplay_button() {
+    w_gameplay->text = translate(gameplay_caption(game ? game->extra_options.gameplay : t_gameplay::classic));
+}

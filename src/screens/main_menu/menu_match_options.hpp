@@ -4,7 +4,7 @@
 #include "screens/main_menu/settings_on_leave.hpp"
 #include "ui/menu_toolkit.hpp"
 
-// Match length, weather, replays, display size, sound effects and commentary; leaving it saves the settings.
+// Match length, weather, replays, display size, sound effects, commentary and gameplay; leaving it saves the settings.
 class MenuMatchOptions : public t_game_mode {
 public:
     MenuMatchOptions();
@@ -15,6 +15,7 @@ public:
     void bc_resolution(int step);
     void bc_sound_effects(int step);
     void bc_commentary();
+    void bc_gameplay();
 
     void update_match_length_button();
     void update_weather_effects_button();
@@ -22,6 +23,7 @@ public:
     void update_resolution_button();
     void update_sound_effects_button();
     void update_commentary_button();
+    void update_gameplay_button();
 
     t_button_ref w_match_length;
     t_button_ref w_weather_effects;
@@ -29,6 +31,7 @@ public:
     t_button_ref w_resolution;
     t_button_ref w_sound_effects;
     t_button_ref w_commentary;
+    t_button_ref w_gameplay;
 
 private:
     t_settings_saved_on_leave save_on_leave_;

@@ -1,5 +1,5 @@
 #pragma once
-// Writes the settings file when the option screen holding it goes, however the player leaves.
+// Writes the settings and options files when the option screen holding it goes, however the player leaves.
 
 class t_settings_saved_on_leave {
 public:

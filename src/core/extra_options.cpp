@@ -1,0 +1,72 @@
+#include "core/extra_options.hpp"
+
+#include <fstream>
+#include <sstream>
+
+#include "football/safe_save.hpp"
+#include "platform/fatal.hpp"
+
+namespace {
+constexpr const char* GAMEPLAY_KEY = "gameplay";
+
+std::string trimmed(const std::string& s) {
+    const size_t first = s.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return "";
+    const size_t last = s.find_last_not_of(" \t\r");
+    return s.substr(first, last - first + 1);
+}
+} // namespace
+
+std::string extra_options_path(const std::string& settings_path) {
+    const size_t slash = settings_path.rfind('/');
+    return slash == std::string::npos ? EXTRA_OPTIONS_FILE : settings_path.substr(0, slash + 1) + EXTRA_OPTIONS_FILE;
+}
+
+t_extra_options parse_extra_options(const std::string& text, std::vector<std::string>& warnings) {
+    t_extra_options options;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::string content = trimmed(line);
+        if (content.empty() || content[0] == '#') continue;
+        const size_t equals = content.find('=');
+        if (equals == std::string::npos) continue;
+        const std::string key = trimmed(content.substr(0, equals));
+        const std::string value = trimmed(content.substr(equals + 1));
+        if (key == GAMEPLAY_KEY) {
+            if (const auto g = parse_gameplay(value)) {
+                options.gameplay = *g;
+            } else {
+                options.gameplay = t_extra_options{}.gameplay;
+                warnings.push_back(std::string("Warning: ") + EXTRA_OPTIONS_FILE + ": gameplay = " + value +
+                                   " is not classic or enhanced; " + gameplay_key(options.gameplay) + " is used");
+            }
+        } else {
+            options.unknown.emplace_back(key, value);
+        }
+    }
+    return options;
+}
+
+std::string extra_options_text(const t_extra_options& options) {
+    std::string text = "# Quilbo Rovudo options, one \"key = value\" a line.\n";
+    text += std::string(GAMEPLAY_KEY) + " = " + gameplay_key(options.gameplay) + "\n";
+    for (const auto& [key, value] : options.unknown) text += key + " = " + value + "\n";
+    return text;
+}
+
+t_extra_options read_extra_options(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::vector<std::string> warnings;
+    t_extra_options options = parse_extra_options(text.str(), warnings);
+    for (const std::string& w : warnings) print_line(w);
+    return options;
+}
+
+std::string write_extra_options(const std::string& path, const t_extra_options& options) {
+    const std::string text = extra_options_text(options);
+    return write_file_atomically(path, std::vector<uint8_t>(text.begin(), text.end()));
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The options beyond the settings file, kept beside it as readable "key = value" lines.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "football/gameplay.hpp"
+
+constexpr const char* EXTRA_OPTIONS_FILE = "quilbo_options.txt";
+
+class t_extra_options {
+public:
+    // A fresh file plays the match engine everyone knows.
+    t_gameplay gameplay = t_gameplay::classic;
+    // Keys this version does not know, as read: a newer game's options survive an older one.
+    std::vector<std::pair<std::string, std::string>> unknown;
+};
+
+// The options file in the folder of the settings file at `settings_path`.
+std::string extra_options_path(const std::string& settings_path);
+// A bad value keeps its default and adds one line to `warnings`; lines without "=" and "#" lines are skipped.
+t_extra_options parse_extra_options(const std::string& text, std::vector<std::string>& warnings);
+std::string extra_options_text(const t_extra_options& options);
+// A missing file gives the defaults silently; each warning is printed as one line.
+t_extra_options read_extra_options(const std::string& path);
+// Through a temporary file renamed over `path`. Returns "" or the reason.
+std::string write_extra_options(const std::string& path, const t_extra_options& options);

@@ -1,0 +1,30 @@
+#pragma once
+// The rules that differ between the two gameplays, asked at the few places where they differ.
+#include <memory>
+
+class t_ball;
+class t_player;
+class t_team;
+
+class t_match_rules {
+public:
+    virtual ~t_match_rules() = default;
+    // The nearest player of team `t`, which does not own the ball and is not striking it, may take it.
+    virtual void contest_ball(t_team& t, const std::shared_ptr<t_player>& nearest) const = 0;
+    // Moves the ball `step` units along its course, its spin included, in one sub-step.
+    virtual void move_ball(t_ball& b, double step) const = 0;
+    // Once an update, after the controllers are read: actions beyond running and kicking (slides).
+    virtual void choose_actions() const {}
+    // Once a sub-step of open play, after possession: what happens on the grass and what the referee
+    // sees. The mode of the restart he gives, or 0 to play on.
+    virtual int referee_step() const { return 0; }
+    // Whether a player moves by himself this sub-step (sliding, lying on the grass, walking off).
+    virtual bool moves_by_himself(const t_player&) const { return false; }
+    // A match is set up: the rules' own people and state.
+    virtual void set_up() const {}
+};
+
+// The rules of the match being played, after match_settings.gameplay.
+const t_match_rules& match_rules();
+// Today's match engine.
+const t_match_rules& classic_rules();

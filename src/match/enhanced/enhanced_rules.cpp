@@ -1,0 +1,32 @@
+#include "match/enhanced/enhanced_rules.hpp"
+
+#include "core/screen_modes.hpp"
+#include "football/player.hpp"
+#include "match/enhanced/enhanced_curl.hpp"
+#include "match/enhanced/enhanced_fouls.hpp"
+#include "match/enhanced/enhanced_tackle.hpp"
+#include "match/enhanced/referee.hpp"
+
+namespace {
+class t_enhanced_rules final : public t_match_rules {
+public:
+    void contest_ball(t_team& t, const std::shared_ptr<t_player>& nearest) const override {
+        enhanced_contest_ball(t, nearest);
+    }
+    void move_ball(t_ball& b, double step) const override { move_curling(b, step); }
+    void choose_actions() const override { choose_slides(); }
+    int referee_step() const override {
+        update_slides();
+        referee.follow_play();
+        if (!referee.whistled) return 0;
+        return referee.foul.penalty ? MODE_MATCH_PENALTY_POSITIONS : MODE_MATCH_FREE_KICK_POSITIONS;
+    }
+    bool moves_by_himself(const t_player& p) const override { return ::moves_by_himself(p); }
+    void set_up() const override { set_up_referee(); }
+};
+} // namespace
+
+const t_match_rules& enhanced_rules() {
+    static const t_enhanced_rules rules;
+    return rules;
+}

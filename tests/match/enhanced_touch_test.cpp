@@ -1,0 +1,180 @@
+// ENHANCED first touches: a fast ball deflects off a body, a slow one is controlled, headers need the
+// ball in their height window; and what the statistics make of kicks and goals in either gameplay.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "football/match_settings.hpp"
+#include "match/core/play_events.hpp"
+#include "match/enhanced/enhanced_touch.hpp"
+#include "match/enhanced/enhanced_tuning.hpp"
+#include "match/enhanced/referee.hpp"
+#include "match/players/player_possession.hpp"
+#include "platform/random.hpp"
+#include "player_test_support.hpp"
+
+using namespace player_test;
+
+namespace {
+constexpr int RECEIVER = 7;
+constexpr int KICKER = 8;
+
+class EnhancedTouch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        build_match();
+        match_settings.gameplay = t_gameplay::enhanced;
+        referee = t_referee();
+        seed_rnd(5);
+    }
+    void TearDown() override { match_settings.gameplay = t_gameplay::classic; }
+
+    // Team 0's receiver at the centre spot, his side's nearest and controlled; a free ball from
+    // team 1 arriving at `speed` from +x at height `z`, `gap` units from him.
+    t_player& ball_arriving(double speed, double z, double gap = 3) {
+        build_match();
+        ball.tackle_memory = {};
+        t_player& p = squad_player(0, RECEIVER);
+        p.x = 0;
+        p.y = 0;
+        team_at(0).nearest_1 = ref(0, RECEIVER);
+        team_at(0).controlled = ref(0, RECEIVER);
+        team_at(1).nearest_1 = nullptr;
+        ball.set_owner(nullptr);
+        ball.owner_last = ref(1, KICKER);
+        ball.set_position(gap, 0, z);
+        ball.v = speed;
+        ball.a = 180;
+        return p;
+    }
+};
+} // namespace
+
+TEST_F(EnhancedTouch, AFastBallDeflectsOffABodyAndASlowOneIsControlled) {
+    int deflected = 0;
+    for (int k = 0; k < 200; ++k) {
+        seed_trial(100 + k);
+        ball_arriving(320, 0).bc = 0;
+        update_possession(0);
+        if (ball.owner) continue;
+        ++deflected;
+        EXPECT_EQ(ball.owner_last, ref(0, RECEIVER)) << "he is the last to touch it: out over his line, a corner";
+        EXPECT_LT(ball.v, 320 * DEFLECT_SPEED_KEPT_MAX + 1e-9);
+        EXPECT_GE(std::fabs(std::remainder(ball.a - 180, 360)), DEFLECT_TURN_MIN - 1e-9);
+    }
+    EXPECT_NEAR(deflected / 200.0, 1 - CONTROL_FAST_BASE, 0.07);
+    // Good ball control kills more of them.
+    int controlled_by_the_best = 0;
+    for (int k = 0; k < 200; ++k) {
+        seed_trial(100 + k);
+        ball_arriving(320, 0).bc = SKILL_TOP;
+        update_possession(0);
+        controlled_by_the_best += ball.owner ? 1 : 0;
+    }
+    EXPECT_GT(controlled_by_the_best, 200 - deflected + 60);
+    for (int k = 0; k < 50; ++k) {
+        seed_trial(k);
+        ball_arriving(DEFLECT_SPEED - 20, 0);
+        update_possession(0);
+        EXPECT_EQ(ball.owner, ref(0, RECEIVER)) << "a slower ball is always controlled";
+    }
+}
+
+TEST_F(EnhancedTouch, AHeaderNeedsTheBallInItsHeightWindow) {
+    int headed = 0;
+    for (int k = 0; k < 50; ++k) {
+        seed_trial(k);
+        ball_arriving(150, 30).he = SKILL_TOP;
+        team_at(0).control = CONTROL_COMPUTER;
+        update_possession(0);
+        if (ball.owner_last != ref(0, RECEIVER)) continue;
+        ++headed;
+        EXPECT_EQ(match_stats[0].headers, 1);
+        EXPECT_FALSE(ball.owner) << "a header plays the ball on, nobody keeps it";
+        EXPECT_GE(ball.v, HEADER_SPEED);
+    }
+    EXPECT_GT(headed, 35);
+    // Too high: it sails over him; at his feet it is simply controlled.
+    ball_arriving(150, HEADER_HIGH + 5);
+    update_possession(0);
+    EXPECT_EQ(ball.owner_last, ref(1, KICKER));
+    EXPECT_EQ(match_stats[0].headers, 0);
+    ball_arriving(150, 10);
+    update_possession(0);
+    EXPECT_EQ(ball.owner, ref(0, RECEIVER));
+    EXPECT_FALSE(in_header_window(30, HEADER_REACH + 1)) << "out of reach";
+}
+
+TEST_F(EnhancedTouch, AHumanHeadsOnlyWithFireAndAlongHisStick) {
+    for (int k = 0; k < 20; ++k) {
+        ball_arriving(150, 30).he = SKILL_TOP;
+        team_at(0).control = CONTROL_PLAYER;
+        hold(0, 0, 0, 0);
+        update_possession(0);
+        EXPECT_EQ(ball.owner_last, ref(1, KICKER)) << "no fire, no header";
+    }
+    int along_stick = 0;
+    for (int k = 0; k < 20; ++k) {
+        seed_trial(k);
+        ball_arriving(150, 30).he = SKILL_TOP;
+        team_at(0).control = CONTROL_PLAYER;
+        hold(0, 0, 1, 1);
+        update_possession(0);
+        if (ball.owner_last == ref(0, RECEIVER)) {
+            EXPECT_NEAR(ball.a, 90, 1e-9) << "down the screen, as the stick says";
+            ++along_stick;
+        }
+    }
+    EXPECT_GT(along_stick, 10);
+}
+
+TEST_F(EnhancedTouch, PassesShotsAndGoalsAreCountedAsTheyHappen) {
+    // Team 0 defends y = +640 and attacks y = -640.
+    ball.set_position(0, 0, 0);
+    ball.a = 0;
+    note_kick(0);
+    EXPECT_EQ(match_stats[0].passes, 1) << "square across the halfway line";
+    note_control(0);
+    EXPECT_EQ(match_stats[0].passes_completed, 1);
+    note_kick(0);
+    note_control(1);
+    EXPECT_EQ(match_stats[0].passes, 2);
+    EXPECT_EQ(match_stats[0].passes_completed, 1) << "intercepted";
+
+    ball.set_position(30, -400, 0);
+    ball.a = 270;
+    note_kick(0);
+    EXPECT_EQ(match_stats[0].shots, 1);
+    EXPECT_EQ(match_stats[0].shots_on_target, 1);
+    ball.a = 300;
+    note_kick(0);
+    EXPECT_EQ(match_stats[0].shots, 1) << "well wide: a pass, not a shot";
+    bool on_target = true;
+    EXPECT_TRUE(heads_for_goal(0, 0, -500, 240, &on_target));
+    EXPECT_FALSE(on_target) << "wide of the post but near enough to count as a shot";
+    EXPECT_FALSE(heads_for_goal(0, 0, 0, 270, nullptr)) << "from the halfway line";
+
+    // A corner's ball headed in is a header from a set piece; once the defenders have it, no longer.
+    note_restart(0, t_restart_kind::corner);
+    note_kick(0);
+    note_kick(0, t_goal_kind::header);
+    ball.owner_last = ref(0, KICKER);
+    record_goal(0);
+    ASSERT_EQ(goals.size(), 1u);
+    EXPECT_EQ(goals[0].kind, t_goal_kind::header);
+    EXPECT_TRUE(goals[0].set_piece);
+    note_control(1);
+    note_kick(0);
+    record_goal(0);
+    EXPECT_FALSE(goals[1].set_piece);
+    EXPECT_EQ(goals[1].kind, t_goal_kind::open_play);
+    // A free kick's direct kick is a free-kick goal; a goal off a defender an own goal.
+    note_restart(0, t_restart_kind::free_kick);
+    note_kick(0);
+    record_goal(0);
+    EXPECT_EQ(goals[2].kind, t_goal_kind::free_kick);
+    ball.owner_last = ref(1, KICKER);
+    record_goal(0);
+    EXPECT_EQ(goals[3].kind, t_goal_kind::own_goal);
+    EXPECT_STREQ(goal_kind_key(goals[3].kind), "own_goal");
+}
