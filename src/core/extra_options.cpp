@@ -5,6 +5,7 @@
 
 #include "football/safe_save.hpp"
 #include "platform/fatal.hpp"
+#include "platform/file_places.hpp"
 
 namespace {
 constexpr const char* GAMEPLAY_KEY = "gameplay";
@@ -56,7 +57,8 @@ std::string extra_options_text(const t_extra_options& options) {
 }
 
 t_extra_options read_extra_options(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    // The player's own copy, when he has saved one, shadows a shipped file.
+    std::ifstream in(readable_path(path), std::ios::binary);
     if (!in) return {};
     std::ostringstream text;
     text << in.rdbuf();
