@@ -94,23 +94,27 @@ protected:
 };
 
 TEST_F(MatchSoundTriggers, LoadsEveryFileAndGivesEachEffectItsOwnChannel) {
-    ASSERT_EQ(mixer.loads.size(), 27u);
+    ASSERT_EQ(mixer.loads.size(), 52u);
     EXPECT_EQ(mixer.loads[0], "sfx/intro.ogg");
     EXPECT_EQ(mixer.loads[8], "sfx/endgame.ogg");
-    EXPECT_EQ(mixer.loads[9], "sfx/commentary/101.ogg");
-    EXPECT_EQ(mixer.loads[14], "sfx/commentary/106.ogg");
-    EXPECT_EQ(mixer.loads[15], "sfx/commentary/201.ogg");
-    EXPECT_EQ(mixer.loads[26], "sfx/commentary/306.ogg");
+    EXPECT_EQ(mixer.loads[9], "sfx/whistle_foul.ogg");
+    EXPECT_EQ(mixer.loads[10], "sfx/commentary/101.ogg");
+    EXPECT_EQ(mixer.loads[15], "sfx/commentary/106.ogg");
+    EXPECT_EQ(mixer.loads[16], "sfx/commentary/201.ogg");
+    EXPECT_EQ(mixer.loads[27], "sfx/commentary/306.ogg");
+    // The referee's sets: penalty, free kick, yellow and red card.
+    EXPECT_EQ(mixer.loads[28], "sfx/commentary/401.ogg");
+    EXPECT_EQ(mixer.loads[51], "sfx/commentary/706.ogg");
     EXPECT_TRUE(match::sound.crowd->looping());
     for (const t_sound_ref& s : {match::sound.intro, match::sound.kick, match::sound.chant, match::sound.homegoal})
         EXPECT_FALSE(s->looping());
-    ASSERT_EQ(mixer.channels.size(), 10u);
+    ASSERT_EQ(mixer.channels.size(), 11u);
     const std::set<const ::t_channel*> distinct(
         {match::channel.intro.get(), match::channel.crowd.get(), match::channel.bounce.get(),
          match::channel.kick.get(), match::channel.whistle.get(), match::channel.missgoal.get(),
          match::channel.homegoal.get(), match::channel.chant.get(), match::channel.endgame.get(),
-         commentary_channel.get()});
-    EXPECT_EQ(distinct.size(), 10u);
+         match::channel.whistle_foul.get(), commentary_channel.get()});
+    EXPECT_EQ(distinct.size(), 11u);
 }
 
 TEST_F(MatchSoundTriggers, CrowdStartsAtSetUpAndFollowsTheVolumeKeysAtOnce) {

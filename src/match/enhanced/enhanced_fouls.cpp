@@ -95,6 +95,8 @@ bool computer_should_slide(const t_player& p, int team) {
     if (gap > COMPUTER_SLIDE_REACH || gap < SLIDE_BALL_REACH) return false;
     // Only at a ball he can reach first, roughly along his run.
     if (to_ball(p) > distance(carrier->x, carrier->y, ball.x, ball.y) + SLIDE_BALL_REACH) return false;
+    // Never through the man from behind: the computer knows that is a card.
+    if (challenge_side(p, *carrier) == t_challenge_side::behind) return false;
     const double off = std::fabs(std::remainder(atan2_deg(ball.y - p.y, ball.x - p.x) - p.a, 360.0));
     return off < COMPUTER_SLIDE_CONE && rnd() < COMPUTER_SLIDE_CHANCE;
 }
@@ -154,7 +156,7 @@ void update_slides() {
 
 bool denies_clear_chance(const t_player& fouled, const t_player& offender) {
     const int attacking = team_of(shared_player(fouled));
-    if (attacking < 0) return false;
+    if (attacking < 0 || ball.owner.get() != &fouled) return false;
     const double goal_y = -team_at(attacking).side * GOAL_LINE_Y;
     if (std::fabs(goal_y - fouled.y) > CLEAR_CHANCE_RANGE) return false;
     // Any other defender nearer his goal than the attacker would still have covered.

@@ -76,7 +76,9 @@ void enhanced_contest_ball(t_team& t, const std::shared_ptr<t_player>& nearest) 
     if (!ball.owner) {
         if (to_ball(p) >= TAKE_BALL_DISTANCE) return;
         // A shot or a hard pass into a body flies off it unless he controls it.
-        const bool fast = ball.v >= DEFLECT_SPEED && ball.owner_last != nearest && !p.is_goalkeeper();
+        // A team-mate's hard pass is met with the body on purpose: only opponents deflect it.
+        const bool fast = ball.v >= DEFLECT_SPEED && !p.is_goalkeeper() && team_of(ball.owner_last) >= 0 &&
+                          team_of(ball.owner_last) != team_of(nearest);
         if (fast && rnd() >= control_chance(ball.v, p.bc)) {
             deflect_ball(nearest);
             ball.tackle_memory.lost.remember(&p, match_status.timer);

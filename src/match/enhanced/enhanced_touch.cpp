@@ -35,6 +35,7 @@ void deflect_ball(const std::shared_ptr<t_player>& p) {
     ball.events.touch = t_goal_kind::open_play;
 }
 
+// A ball still rising past him is gone before his head gets there.
 bool in_header_window(double z, double reach) { return z >= HEADER_LOW && z <= HEADER_HIGH && reach < HEADER_REACH; }
 
 bool try_header(int team, const std::shared_ptr<t_player>& p) {
@@ -44,6 +45,7 @@ bool try_header(int team, const std::shared_ptr<t_player>& p) {
     const bool human = t.control == CONTROL_PLAYER && t.controlled == p;
     // A human heads only when he presses fire as the ball arrives.
     if (human && in.fire11 == 0) return false;
+    if (ball.vz > 0) return false;
     if (ball.tackle_memory.challenged.within(&h, match_status.timer, HEADER_RETRY_MS)) return false;
     ball.tackle_memory.challenged.remember(&h, match_status.timer);
     if (rnd() >= HEADER_BASE + HEADER_PER_SKILL * skill(h.he)) return false;

@@ -14,7 +14,7 @@ public:
     bool within(const t_player* player, int32_t now, int32_t span) const;
 
 private:
-    static constexpr std::size_t SIZE = 6;
+    static constexpr std::size_t SIZE = 12;
     struct t_entry {
         const t_player* player = nullptr;
         int32_t at = 0;

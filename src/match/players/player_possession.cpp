@@ -57,7 +57,8 @@ void update_possession(int team) {
     const t_input& in = input_of(team);
     if (team_owns_ball(team) && (to_ball(*ball.owner) > LOSE_BALL_DISTANCE || ball.z > LOSE_BALL_HEIGHT))
         ball.set_owner(nullptr);
-    const auto& n1 = t.nearest_1;
+    // A copy: a foul in the contest may send him off, and the team forgets him.
+    const std::shared_ptr<t_player> n1 = t.nearest_1;
     if (!n1) return;
     if (t.controlled && !team_owns_ball(team) && in.fire_time == 0) match_rules().contest_ball(t, n1);
     if (!team_owns_ball(team) && in.fire11 == 0 && to_ball(*n1) < CONTROL_DISTANCE) t.controlled = n1;

@@ -80,6 +80,9 @@ t_match_free_kick_positions::t_match_free_kick_positions() : frame0_(replay_fram
     match_status.event = t_match_status::FREE_KICK;
     const t_foul& f = referee.foul;
     referee.whistled = false;
+    // The whistle ends the tackle's aftermath: the restart is nobody's quick retake.
+    ball.tackled = nullptr;
+    ball.tackle_memory = {};
     // The card's words first; the restart's only when no card was shown.
     if (referee.card == t_card::none) play_referee_commentary(COMMENTARY_FREE_KICK, match_status.timer / UPDATE_MS);
     clear_controllers();
