@@ -5,9 +5,14 @@ BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ARGS ?=
 ASAN_BUILD ?= build-asan
-# The sanitizer build is the "asan" preset of CMakePresets.json (build-asan, -O1, ASan + UBSan).
+# `make test` builds the "ci" preset of CMakePresets.json (build-ci: optimised, line tables only,
+# precompiled headers), the sanitizer build is its "asan" preset (build-asan, -O1, ASan + UBSan).
 CCACHE := $(shell command -v ccache 2>/dev/null)
-ASAN_FLAGS ?= $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+LAUNCHER_FLAGS := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+CI_FLAGS ?= $(LAUNCHER_FLAGS)
+ASAN_FLAGS ?= $(LAUNCHER_FLAGS)
+# Lets ccache keep the objects that were compiled against a precompiled header.
+export CCACHE_SLOPPINESS ?= pch_defines,time_macros
 FUZZ_SECONDS ?= 60
 
 .PHONY: play test test-asan fuzz
@@ -20,15 +25,16 @@ play:
 
 test:
 	@tools/setup.sh test
-	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD)
-	@cd $(BUILD) && $(CURDIR)/tools/run_ctest.sh --output-on-failure -j2
-	@$(MAKE) --no-print-directory test-package
+	@cmake --preset ci $(CI_FLAGS) >/dev/null
+	@cmake --build --preset ci
+	@tools/run_ctest.sh --preset ci
+	@$(MAKE) --no-print-directory test-package BUILD=build-ci
 	@$(MAKE) --no-print-directory test-asan
 
 # The unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer, then a
 # headless and a windowed match of the sanitized game (the other end-to-end runs stay in `test`).
 test-asan:
+	@tools/setup.sh test
 	@cmake --preset asan $(ASAN_FLAGS) >/dev/null
 	@cmake --build --preset asan
 	@tools/run_ctest.sh --preset asan
