@@ -82,6 +82,7 @@ enum t_screen_mode : int32_t {
     MODE_TACTICS_IMPORT = 74,
     MODE_TACTICS_LOAD = 75,
     MODE_QUIT = 76, // no screen: the main loop ends
+    MODE_HOW_TO_PLAY = 77,
 };
 
 struct t_screen_name {
@@ -90,7 +91,7 @@ struct t_screen_name {
 };
 
 // Every screen in number order.
-inline constexpr std::array<t_screen_name, MODE_QUIT> SCREEN_NAMES = {{
+inline constexpr std::array<t_screen_name, MODE_HOW_TO_PLAY> SCREEN_NAMES = {{
     {MODE_MAIN_MENU, "MenuMain"},
     {MODE_GAME_OPTIONS, "MenuGameOptions"},
     {MODE_MATCH_OPTIONS, "MenuMatchOptions"},
@@ -167,6 +168,7 @@ inline constexpr std::array<t_screen_name, MODE_QUIT> SCREEN_NAMES = {{
     {MODE_TACTICS_IMPORT, "t_menu_tactics_import"},
     {MODE_TACTICS_LOAD, "t_menu_tactics_load"},
     {MODE_QUIT, ""},
+    {MODE_HOW_TO_PLAY, "MenuHowToPlay"},
 }};
 
 // True when entry i of the table names screen number i + 1: a name beside the wrong number, a screen left
@@ -178,7 +180,7 @@ constexpr bool screen_names_in_order() {
 }
 static_assert(screen_names_in_order(), "SCREEN_NAMES must list every screen number in order, beside its own name");
 
-constexpr bool is_screen_mode(int32_t mode) { return mode >= MODE_MAIN_MENU && mode <= MODE_QUIT; }
+constexpr bool is_screen_mode(int32_t mode) { return mode >= MODE_MAIN_MENU && mode <= MODE_HOW_TO_PLAY; }
 
 // The class that plays a screen number ("" for quit); the number must be a screen's.
 constexpr std::string_view screen_class_name(int32_t mode) {
