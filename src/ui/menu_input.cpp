@@ -157,8 +157,9 @@ t_widget_ref read_menu_input(const std::vector<t_widget_ref>& widgets, const t_w
     }
     m.x = plus_x - minus_x;
     m.y = plus_y - minus_y;
-    // Enter is fire 1 of every menu, whatever the key sets hold.
-    fire1 |= down(KEY_ENTER);
+    // Enter is fire 1 of every menu, whatever the key sets hold, except for a widget that takes the keys:
+    // there it commits, and must not open the entry again.
+    if (!(selected && selected->takes_keys())) fire1 |= down(KEY_ENTER);
     m.esc0 = m.esc;
     m.esc = down(KEY_ESCAPE);
     const bool use_mouse = settings.mouse_enabled != 0;

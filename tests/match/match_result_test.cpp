@@ -61,7 +61,7 @@ TEST_F(MatchResult, TheBannerNamesTheScorerAndTheNewScore) {
 TEST_F(MatchResult, TheScreenAfterAFriendlyShowsTheScoreScorersAndStatistics) {
     score(0, 0, 9, 12);
     score(1, 1, 11, 40);
-    score(0, 0, 9, 81);
+    score(0, 0, 9, 44);
     match_stats[0].shot = 7;
     match_stats[1].shot = 3;
     match_stats[0].poss = 3;
@@ -71,7 +71,7 @@ TEST_F(MatchResult, TheScreenAfterAFriendlyShowsTheScoreScorersAndStatistics) {
     ASSERT_TRUE(screen.w_score);
     EXPECT_EQ(screen.w_score->text, "Ashbury Rovers  2 - 1  Ashham Athletic");
     EXPECT_EQ(final_score_line(), screen.w_score->text);
-    EXPECT_EQ(screen.w_scorers[0]->text, "Pener 12,81");
+    EXPECT_EQ(screen.w_scorers[0]->text, "Pener 12,44");
     EXPECT_EQ(screen.w_scorers[1]->text, "Oduya 40");
     const auto shows = [&](const std::string& text) {
         for (const t_widget_ref& w : screen.widgets)
