@@ -186,6 +186,9 @@ void reset_menu_input() {
     menu_input.x = menu_input.y = menu_input.x0 = menu_input.y0 = 0;
     menu_input.tx = menu_input.ty = 0;
     menu_input.tfa = menu_input.tfb = 10;
+    // Escape or Enter still held from the screen before (the match's second Escape) must not act here.
+    for (const int key : {KEY_ESCAPE, KEY_ENTER})
+        if (key_down(key)) hold_back_until_released(key);
 }
 
 bool escape_pressed() { return menu_input.esc == 1 && menu_input.esc0 == 0; }

@@ -134,3 +134,14 @@ TEST_F(MenuKeys, AClickSelectsTheButtonUnderAStillPointer) {
     EXPECT_EQ(screen.exit_fired, 1);
     EXPECT_EQ(screen.action_fired, 0);
 }
+
+TEST_F(MenuKeys, EscapeHeldFromTheScreenBeforeDoesNotLeaveTheNextOne) {
+    press(KEY_ESCAPE); // the match's second Escape, still down when the screen after it opens
+    t_exit_screen next;
+    for (int f = 0; f < 5; ++f) next.update();
+    EXPECT_EQ(next.exit_fired, 0);
+    release(KEY_ESCAPE);
+    next.update();
+    next.frame_with(KEY_ESCAPE);
+    EXPECT_EQ(next.exit_fired, 1);
+}
