@@ -56,7 +56,13 @@ const char* const HELP =
     "  --benchmark           print start-up time, frame rate and CPU time per frame at exit\n"
     "  --version             print the version\n"
     "  --help                this text\n"
-    "Keys: Alt+F1 quits.\n";
+    "Keys (default; HOW TO PLAY in the main menu shows them, CONTROL changes them):\n"
+    "  key set 1: cursor keys, fire 1 ',' fire 2 '.'   key set 2: W Z A S, fire 1 C, fire 2 V\n"
+    "  pads: D-pad or left stick, fire 1 A, fire 2 B, START pauses a match\n"
+    "  menus: Enter is fire 1, Escape goes back\n"
+    "  match: P pause, R replay, Space keep a highlight, Escape twice ends the match,\n"
+    "         F5/F6 effects volume, F8 commentary, F10 crowd chants, F12 automatic replays\n"
+    "  Alt+F1 quits.\n";
 
 bool holds_data(const std::string& dir) {
     for (const char* sub : {"data", "images", "language", "keycodes", "tactics"})

@@ -21,7 +21,7 @@ fi
 # Later tools read what earlier ones wrote: the nationality codes, the teams and the languages
 # come before the flags and crests made from them.
 order=(gen_text_data gen_fonts gen_pointer gen_backgrounds gen_language gen_licence_text gen_calendars
-       gen_tactics gen_teams gen_art_players gen_art_stadium gen_art_match gen_art_menu gen_sound gen_sound_music)
+       gen_tactics gen_teams gen_art_players gen_art_stadium gen_art_match gen_art_menu gen_art_crests gen_sound gen_sound_music)
 tools=()
 for name in "${order[@]}"; do [ -f "tools/$name.py" ] && tools+=("tools/$name.py"); done
 for tool in tools/gen_*.py; do

@@ -68,13 +68,18 @@ void t_game_mode::update() {
 
     if (settings.mouse_enabled != 0) {
         mouse.poll();
-        if (!(selected_widget && selected_widget->entry_mode == 1) && mouse.moved == 1) {
+        // A press selects what lies under the pointer, even when the pointer has not moved.
+        const bool pressed = (mouse.button10 == 1 && mouse.button1 == 0) || (mouse.button20 == 1 && mouse.button2 == 0);
+        if (!(selected_widget && selected_widget->takes_keys()) && (mouse.moved == 1 || pressed)) {
             for (const t_widget_ref& w : widgets)
                 if (w->mouse_over() && w->visible != 0 && w->active != 0) selected_widget = w;
         }
     }
 
     selected_widget = read_menu_input();
+    // Read before the widgets update: an input button that Escape cancels this frame still has the key.
+    const bool go_back = escape_pressed() && !(selected_widget && selected_widget->takes_keys()) && exit_widget &&
+                         exit_widget->visible != 0;
 
     // Index loop: an "on_update" callback may change the screen's widgets.
     for (size_t i = 0; i < widgets.size(); ++i) {
@@ -88,14 +93,25 @@ void t_game_mode::update() {
         }
     }
 
+    if (go_back) {
+        event_name = "fire1_down";
+        fire_bindings(exit_widget, event_name);
+        return;
+    }
+
     if (settings.mouse_enabled != 0 && selected_widget && !selected_widget->mouse_over() && mouse.moved == 1) return;
 
     event_name = fire_event_name();
     if (event_name.empty() || !selected_widget) return;
-    const t_widget_ref target = selected_widget;
+    fire_bindings(selected_widget, event_name);
+}
+
+void t_game_mode::fire_bindings(const t_widget_ref& widget, const std::string& event) {
+    // Copies: a callback may replace the screen's widgets.
+    const t_widget_ref target = widget;
     const std::vector<t_binding> bindings = target->bindings;
     for (const t_binding& b : bindings)
-        if (b.event_name == event_name) call_method(b.method_name, b.method_arguments);
+        if (b.event_name == event) call_method(b.method_name, b.method_arguments);
 }
 
 void t_game_mode::render() {

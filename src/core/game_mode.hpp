@@ -55,6 +55,8 @@ public:
 
     t_image_ref img_background;
     t_widget_ref selected_widget;
+    // The button Escape stands for (the screen's EXIT or back), if it has one.
+    t_widget_ref exit_widget;
     std::vector<t_widget_ref> widgets;
     std::string event_name;
 
@@ -65,6 +67,7 @@ protected:
     void define_void_method(const std::string& name, std::function<void()> method);
     // The fire event of this frame from the menu input record, or "".
     static std::string fire_event_name();
+    void fire_bindings(const t_widget_ref& widget, const std::string& event);
 
 private:
     template <class... A, size_t... I>

@@ -6,14 +6,16 @@
 
 t_game* game = nullptr;
 std::unique_ptr<t_game_action_queue> action_queue;
-std::array<t_display_mode, 8> display_modes{{{640, 400, 0},
+std::array<t_display_mode, DISPLAY_MODES> display_modes{{{640, 400, 0},
                                              {640, 480, 0},
                                              {800, 600, 0},
                                              {1024, 768, 0},
                                              {1280, 960, 0},
                                              {1280, 1024, 0},
                                              {1600, 1200, 0},
-                                             {1680, 1050, 0}}};
+                                             {1680, 1050, 0},
+                                             {1280, 720, 0},
+                                             {1920, 1080, 0}}};
 int32_t joystick_count = 0;
 std::unique_ptr<t_dictionary> dictionary;
 t_mouse mouse;

@@ -28,7 +28,9 @@ constexpr size_t HIGHLIGHT_SLOTS = 30;
 
 extern t_game* game;
 extern std::unique_ptr<t_game_action_queue> action_queue;
-extern std::array<t_display_mode, 8> display_modes;
+// The eight sizes of old, then the widescreen ones.
+constexpr size_t DISPLAY_MODES = 10;
+extern std::array<t_display_mode, DISPLAY_MODES> display_modes;
 extern int32_t joystick_count;
 extern std::unique_ptr<t_dictionary> dictionary;
 extern t_mouse mouse;

@@ -82,10 +82,11 @@ enum t_screen_mode : int32_t {
     MODE_TACTICS_IMPORT = 74,
     MODE_TACTICS_LOAD = 75,
     MODE_QUIT = 76, // no screen: the main loop ends
-    MODE_MATCH_FREE_KICK_POSITIONS = 77,
-    MODE_MATCH_FREE_KICK = 78,
-    MODE_MATCH_PENALTY_POSITIONS = 79,
-    MODE_MATCH_PENALTY_KICK = 80,
+    MODE_HOW_TO_PLAY = 77,
+    MODE_MATCH_FREE_KICK_POSITIONS = 78,
+    MODE_MATCH_FREE_KICK = 79,
+    MODE_MATCH_PENALTY_POSITIONS = 80,
+    MODE_MATCH_PENALTY_KICK = 81,
 };
 
 struct t_screen_name {
@@ -171,6 +172,7 @@ inline constexpr std::array<t_screen_name, MODE_MATCH_PENALTY_KICK> SCREEN_NAMES
     {MODE_TACTICS_IMPORT, "t_menu_tactics_import"},
     {MODE_TACTICS_LOAD, "t_menu_tactics_load"},
     {MODE_QUIT, ""},
+    {MODE_HOW_TO_PLAY, "MenuHowToPlay"},
     {MODE_MATCH_FREE_KICK_POSITIONS, "t_match_free_kick_positions"},
     {MODE_MATCH_FREE_KICK, "t_match_free_kick"},
     {MODE_MATCH_PENALTY_POSITIONS, "t_match_penalty_positions"},

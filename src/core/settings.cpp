@@ -23,7 +23,7 @@ std::vector<int32_t*> stored_fields(t_settings& s) {
     return f;
 }
 
-constexpr int32_t DISPLAY_MODE_LAST = 7;
+constexpr int32_t DISPLAY_MODE_LAST = 9;
 constexpr int32_t MATCH_LENGTH_LAST = 3;
 constexpr int32_t WEATHER_MAX_LAST = 2;
 constexpr int32_t BENCH_SIZE_LOWEST = 2;

@@ -150,17 +150,23 @@ t_face create_face(const t_player& player) {
     return out;
 }
 
-void load_clnf(t_team& team, int with_shadow) {
+std::string clnf_file(const t_team& team) {
     const std::string folder =
         team.national != 0 ? "images/flags/" + confederation_folder(team.country) : "images/logos/" + lower(team.country);
     std::string chosen;
     if (file_type(folder) == 2) {
         const std::string number = three_digits(team.number);
         for (const std::string& name : list_dir(folder))
-            if (starts_with(name, number) && file_type(folder + "/" + name) == 1) chosen = name;
+            if (starts_with(name, number) && file_type(folder + "/" + name) == 1) chosen = folder + "/" + name;
     }
+    return chosen;
+}
+
+void load_clnf(t_team& team, int with_shadow) {
+    const std::string chosen = clnf_file(team);
     if (!chosen.empty()) {
-        team.clnf = load_image_from(folder, chosen, EDITABLE_IMAGE, CREST_MASK);
+        const size_t slash = chosen.rfind('/');
+        team.clnf = load_image_from(chosen.substr(0, slash), chosen.substr(slash + 1), EDITABLE_IMAGE, CREST_MASK);
     } else {
         const t_kit first = team.kits.empty() ? t_kit{} : team.kits.front();
         team.clnf = load_image_from("images/logos/std", kit_style_name(first.style) + ".png", EDITABLE_IMAGE, CREST_MASK);

@@ -49,3 +49,5 @@ t_face create_face(const t_player& player);
 // Club crest or national flag, falling back on the standard crest of the
 // first kit's style; clubs get a shadow copy when asked.
 void load_clnf(t_team& team, int with_shadow);
+// The team's own crest or flag file (folder and name), "" when it has none and the standard shield stands in.
+std::string clnf_file(const t_team& team);

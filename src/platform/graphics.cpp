@@ -33,6 +33,9 @@ struct t_state {
     GLuint fbo_texture = 0;
     int fbo_w = 0;
     int fbo_h = 0;
+    // The window size the game last asked for: a window of another size was resized by the player.
+    int asked_w = 0;
+    int asked_h = 0;
     std::string title = "Quilbo Rovudo";
     t_window_choice choice = t_window_choice::from_settings;
     bool unpaced = false;
@@ -254,6 +257,8 @@ bool open_graphics(int width, int height, int depth, int hz, int /*flags*/) {
         gfx.window = SDL_CreateWindow(gfx.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                                       window_flags);
         if (gfx.window == nullptr) return false;
+        gfx.asked_w = width;
+        gfx.asked_h = height;
         gfx.context = SDL_GL_CreateContext(gfx.window);
         if (gfx.context == nullptr) {
             SDL_DestroyWindow(gfx.window);
@@ -263,10 +268,16 @@ bool open_graphics(int width, int height, int depth, int hz, int /*flags*/) {
         SDL_GL_SetSwapInterval(0);
         if (gfx.message_boxes) set_fatal_hook(show_fatal_box);
     } else {
+        int now_w = 0, now_h = 0;
+        SDL_GetWindowSize(gfx.window, &now_w, &now_h);
+        // A window the player has resized keeps its size between menus and match: the picture scales into it.
+        const bool player_sized = !gfx.full_screen && (now_w != gfx.asked_w || now_h != gfx.asked_h);
         SDL_SetWindowFullscreen(gfx.window, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-        if (!full) {
+        if (!full && !player_sized) {
             SDL_SetWindowSize(gfx.window, width, height);
             SDL_SetWindowPosition(gfx.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+            gfx.asked_w = width;
+            gfx.asked_h = height;
         }
     }
     gfx.full_screen = full;

@@ -22,8 +22,12 @@ namespace {
 constexpr int KEY_COUNT = 256;
 constexpr int JOY_PORTS = 2;
 
+// Bits of t_joystick::buttons for a pad: fire 1, fire 2, then every pad button by SDL's number.
+constexpr int PAD_FIRE_BITS = 2;
+
 struct t_joystick {
     SDL_Joystick* handle = nullptr;
+    SDL_GameController* pad = nullptr; // set when SDL maps the device as a game controller
     SDL_JoystickID id = -1;
     float x = 0, y = 0;
     uint32_t buttons = 0;
@@ -47,6 +51,8 @@ struct t_input_state {
     std::array<bool, 4> mouse_buttons{};
     bool close = false;
     std::array<t_joystick, JOY_PORTS> joys{};
+    // Per port: the pad buttons of fire 1 and fire 2.
+    std::array<std::array<int, 2>, JOY_PORTS> pad_fire{{{PAD_BUTTON_A, PAD_BUTTON_B}, {PAD_BUTTON_A, PAD_BUTTON_B}}};
     bool sdl_input_ready = false;
     std::vector<t_script_event> script;
     size_t script_pos = 0;
@@ -59,13 +65,18 @@ void ensure_input_system() {
     if (in.sdl_input_ready) return;
     in.sdl_input_ready = true;
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0) SDL_InitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER);
+    // The game-controller part reads SDL's mapping database and SDL_GAMECONTROLLERCONFIG when it starts.
+    if (SDL_WasInit(SDL_INIT_GAMECONTROLLER) == 0) SDL_InitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER);
 }
 
 void open_joystick(int device_index) {
+    const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(device_index);
+    for (const t_joystick& j : in.joys)
+        if (j.handle != nullptr && j.id == id) return; // SDL may announce a device twice
     for (t_joystick& j : in.joys) {
         if (j.handle != nullptr) continue;
-        j.handle = SDL_JoystickOpen(device_index);
+        if (SDL_IsGameController(device_index) == SDL_TRUE) j.pad = SDL_GameControllerOpen(device_index);
+        j.handle = j.pad != nullptr ? SDL_GameControllerGetJoystick(j.pad) : SDL_JoystickOpen(device_index);
         if (j.handle != nullptr) j.id = SDL_JoystickInstanceID(j.handle);
         return;
     }
@@ -74,16 +85,40 @@ void open_joystick(int device_index) {
 void close_joystick(SDL_JoystickID id) {
     for (t_joystick& j : in.joys)
         if (j.handle != nullptr && j.id == id) {
-            SDL_JoystickClose(j.handle);
+            if (j.pad != nullptr) SDL_GameControllerClose(j.pad);
+            else SDL_JoystickClose(j.handle);
             j = t_joystick{};
         }
 }
 
 float axis_value(Sint16 v) { return std::max(-1.0f, static_cast<float>(v) / 32767.0f); }
 
+void read_pad(t_joystick& j, const std::array<int, 2>& fire) {
+    j.x = axis_value(SDL_GameControllerGetAxis(j.pad, SDL_CONTROLLER_AXIS_LEFTX));
+    j.y = axis_value(SDL_GameControllerGetAxis(j.pad, SDL_CONTROLLER_AXIS_LEFTY));
+    const auto held = [&](int b) {
+        return SDL_GameControllerGetButton(j.pad, static_cast<SDL_GameControllerButton>(b)) != 0;
+    };
+    if (held(SDL_CONTROLLER_BUTTON_DPAD_LEFT)) j.x = -1;
+    if (held(SDL_CONTROLLER_BUTTON_DPAD_RIGHT)) j.x = 1;
+    if (held(SDL_CONTROLLER_BUTTON_DPAD_UP)) j.y = -1;
+    if (held(SDL_CONTROLLER_BUTTON_DPAD_DOWN)) j.y = 1;
+    uint32_t bits = 0;
+    for (size_t f = 0; f < fire.size(); ++f)
+        if (held(fire[f])) bits |= 1u << f;
+    for (int b = 0; b < PAD_BUTTON_COUNT; ++b)
+        if (held(b)) bits |= 1u << (PAD_FIRE_BITS + b);
+    j.buttons = bits;
+}
+
 void read_joysticks() {
-    for (t_joystick& j : in.joys) {
+    for (size_t port = 0; port < in.joys.size(); ++port) {
+        t_joystick& j = in.joys[port];
         if (j.handle == nullptr || j.scripted) continue;
+        if (j.pad != nullptr) {
+            read_pad(j, in.pad_fire[port]);
+            continue;
+        }
         j.x = SDL_JoystickNumAxes(j.handle) > 0 ? axis_value(SDL_JoystickGetAxis(j.handle, 0)) : 0;
         j.y = SDL_JoystickNumAxes(j.handle) > 1 ? axis_value(SDL_JoystickGetAxis(j.handle, 1)) : 0;
         // A hat counts as the stick, so pads with a d-pad steer too.
@@ -320,6 +355,40 @@ float joy_y(int port) { return port >= 0 && port < JOY_PORTS ? in.joys[static_ca
 bool joy_down(int button, int port) {
     if (port < 0 || port >= JOY_PORTS || button < 0 || button > 31) return false;
     return (in.joys[static_cast<size_t>(port)].buttons & (1u << button)) != 0;
+}
+
+bool joy_is_pad(int port) { return port >= 0 && port < JOY_PORTS && in.joys[static_cast<size_t>(port)].pad != nullptr; }
+
+void set_pad_fire_button(int port, int fire, int pad_button) {
+    if (port < 0 || port >= JOY_PORTS || fire < 1 || fire > 2 || pad_button < 0 || pad_button >= PAD_BUTTON_COUNT) return;
+    in.pad_fire[static_cast<size_t>(port)][static_cast<size_t>(fire - 1)] = pad_button;
+}
+
+int pad_fire_button(int port, int fire) {
+    if (port < 0 || port >= JOY_PORTS || fire < 1 || fire > 2) return -1;
+    return in.pad_fire[static_cast<size_t>(port)][static_cast<size_t>(fire - 1)];
+}
+
+std::string pad_button_name(int pad_button) {
+    // SDL's order of SDL_GameControllerButton.
+    static const char* const NAMES[PAD_BUTTON_COUNT] = {"A",          "B",           "X",          "Y",
+                                                        "BACK",       "GUIDE",       "START",      "LEFT STICK",
+                                                        "RIGHT STICK", "LEFT SHOULDER", "RIGHT SHOULDER", "D-PAD UP",
+                                                        "D-PAD DOWN", "D-PAD LEFT",  "D-PAD RIGHT"};
+    return pad_button >= 0 && pad_button < PAD_BUTTON_COUNT ? NAMES[pad_button] : "";
+}
+
+int pad_button_held(int port) {
+    if (!joy_is_pad(port)) return -1;
+    const uint32_t bits = in.joys[static_cast<size_t>(port)].buttons >> PAD_FIRE_BITS;
+    for (int b = 0; b < PAD_BUTTON_COUNT; ++b)
+        if ((bits & (1u << b)) != 0) return b;
+    return -1;
+}
+
+bool pad_start_down(int port) {
+    return joy_is_pad(port) &&
+           (in.joys[static_cast<size_t>(port)].buttons & (1u << (PAD_FIRE_BITS + SDL_CONTROLLER_BUTTON_START))) != 0;
 }
 
 void flush_joy(int mask) {

@@ -32,6 +32,22 @@ float joy_y(int port);
 bool joy_down(int button, int port);
 void flush_joy(int mask = -1);
 
+// Devices that SDL knows as game controllers (its mapping database, or SDL_GAMECONTROLLERCONFIG) are
+// read as pads: D-pad or left stick move, and fire 1 and 2 are pad buttons numbered as SDL numbers them
+// (0 A, 1 B, 2 X, 3 Y, 4 BACK, 5 GUIDE, 6 START ...), A and B unless redefined. Other devices are read raw.
+constexpr int PAD_BUTTON_A = 0;
+constexpr int PAD_BUTTON_B = 1;
+constexpr int PAD_BUTTON_COUNT = 15;
+bool joy_is_pad(int port);
+void set_pad_fire_button(int port, int fire, int pad_button);
+int pad_fire_button(int port, int fire);
+// "A", "B", "X", "Y", "BACK" ... ("" outside the range).
+std::string pad_button_name(int pad_button);
+// A pad button held now, by SDL's number, whatever fire 1 and 2 are; -1 when none.
+int pad_button_held(int port);
+// START of the pad on `port` (pauses a match).
+bool pad_start_down(int port);
+
 // Reads window-system events into the input state; flip() calls it once per frame.
 void poll_events();
 bool close_requested();

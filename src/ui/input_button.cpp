@@ -4,6 +4,7 @@
 
 #include "core/text.hpp"
 #include "platform/input.hpp"
+#include "ui/menu_input.hpp"
 
 bool is_entry_char(uint32_t code) {
     if (code == ' ' || code == '\'' || code == '-' || code == '.') return true;
@@ -34,6 +35,7 @@ void t_input_button::update() {
         if (!key_down(k)) continue;
         if (k == KEY_ESCAPE) {
             entry_mode = 0; // leaves without committing: text keeps its old value
+            hold_back_until_released(KEY_ESCAPE); // or the screen would take it as its EXIT
             return;
         }
         if (k == KEY_BACKSPACE && backspace_wait == 0) {
@@ -44,6 +46,7 @@ void t_input_button::update() {
         }
         if (k == KEY_ENTER) {
             set_entry_mode(0);
+            hold_back_until_released(KEY_ENTER); // or the menus would take it as fire 1 and edit again
             return;
         }
     }

@@ -15,6 +15,10 @@ int32_t& key_of_set(t_key_set& set, const std::string& key_name) {
     runtime_error("Unknown key name: " + key_name);
 }
 
+std::string key_code_name(int32_t code) {
+    return code >= 0 && code < static_cast<int32_t>(keycodes.size()) ? keycodes[static_cast<size_t>(code)].name : "";
+}
+
 void t_key_button::set_key(int key_set_, const std::string& key_name_) {
     key_set = key_set_;
     key_name = key_name_;
@@ -25,7 +29,7 @@ void t_key_button::set_entry_mode(int flag) {
         for (size_t i = 1; i < held_at_start_.size(); ++i) held_at_start_[i] = key_down(static_cast<int>(i));
     entry_mode = flag;
     const int32_t code = key_of_set(settings.key.at(static_cast<size_t>(key_set)), key_name);
-    text = code >= 0 && code < static_cast<int32_t>(keycodes.size()) ? keycodes[static_cast<size_t>(code)].name : "";
+    text = key_code_name(code);
 }
 
 bool t_key_button::key_isfree(int code) const {
@@ -48,6 +52,7 @@ void t_key_button::update() {
         if (held_at_start_[index]) continue;
         if (i == KEY_ESCAPE) {
             set_entry_mode(0);
+            hold_back_until_released(KEY_ESCAPE);
             return;
         }
         if (keycodes[static_cast<size_t>(i)].active == 0) continue;

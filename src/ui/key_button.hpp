@@ -9,6 +9,8 @@
 
 // The stored key of a key set by its name ("key_up" ... "button_2"); fatal for another name.
 int32_t& key_of_set(t_key_set& set, const std::string& key_name);
+// The name a key code shows under ("" for a code without one).
+std::string key_code_name(int32_t code);
 
 // Shows one key of one keyboard key set and captures a new one.
 class t_key_button : public t_button {
@@ -17,6 +19,7 @@ public:
     void toggle_entry_mode() override { set_entry_mode(entry_mode != 0 ? 0 : 1); }
     void update() override;
     std::string get_text() override;
+    bool takes_keys() const override { return entry_mode != 0; }
     virtual void set_key(int key_set_, const std::string& key_name_);
     // No key of either key set uses `code`.
     virtual bool key_isfree(int code) const;

@@ -24,6 +24,8 @@ public:
     int32_t tactics_flip = 1;
     t_tactics_stack tactics_undo;
     t_team_ref team_to_show;
+    // The screen the HOW TO PLAY screen goes back to.
+    int32_t help_return = 1;
 };
 
 extern t_menu menu;

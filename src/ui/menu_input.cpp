@@ -52,6 +52,15 @@ void direction_timer(int32_t now, int32_t before, int32_t& timer) {
     if (timer > 0) --timer;
 }
 
+// A mouse button acts only for a press that began over the selected widget: a click on
+// empty space must not fire whatever the keys had selected.
+int mouse_fire(int32_t button, int32_t& before, bool& on_widget, const t_widget_ref& selected) {
+    if (button == 1 && before == 0)
+        on_widget = selected && selected->visible != 0 && selected->active != 0 && selected->mouse_over();
+    before = button;
+    return button == 1 && on_widget ? 1 : 0;
+}
+
 double centre_x(const t_widget& w) { return w.x + 0.5 * w.w; }
 double centre_y(const t_widget& w) { return w.y + 0.5 * w.h; }
 } // namespace
@@ -148,9 +157,16 @@ t_widget_ref read_menu_input(const std::vector<t_widget_ref>& widgets, const t_w
     }
     m.x = plus_x - minus_x;
     m.y = plus_y - minus_y;
+    // Enter is fire 1 of every menu, whatever the key sets hold, except for a widget that takes the keys:
+    // there it commits, and must not open the entry again.
+    if (!(selected && selected->takes_keys())) fire1 |= down(KEY_ENTER);
+    m.esc0 = m.esc;
+    m.esc = down(KEY_ESCAPE);
     const bool use_mouse = settings.mouse_enabled != 0;
-    m.fa = (fire1 != 0 || (use_mouse && mouse.button1 == 1)) ? 1 : 0;
-    m.fb = (fire2 != 0 || (use_mouse && mouse.button2 == 1)) ? 1 : 0;
+    const int mouse1 = use_mouse ? mouse_fire(mouse.button1, m.mouse1_before, m.mouse1_on_widget, selected) : 0;
+    const int mouse2 = use_mouse ? mouse_fire(mouse.button2, m.mouse2_before, m.mouse2_on_widget, selected) : 0;
+    m.fa = (fire1 != 0 || mouse1 == 1) ? 1 : 0;
+    m.fb = (fire2 != 0 || mouse2 == 1) ? 1 : 0;
     if (selected && selected->entry_mode == 1) {
         for (const t_widget_ref& w : widgets) w->selected = 0;
         selected->selected = 1;
@@ -170,7 +186,12 @@ void reset_menu_input() {
     menu_input.x = menu_input.y = menu_input.x0 = menu_input.y0 = 0;
     menu_input.tx = menu_input.ty = 0;
     menu_input.tfa = menu_input.tfb = 10;
+    // Escape or Enter still held from the screen before (the match's second Escape) must not act here.
+    for (const int key : {KEY_ESCAPE, KEY_ENTER})
+        if (key_down(key)) hold_back_until_released(key);
 }
+
+bool escape_pressed() { return menu_input.esc == 1 && menu_input.esc0 == 0; }
 
 bool any_key_held() {
     for (int k = 1; k < KEY_CODES; ++k)

@@ -1,6 +1,10 @@
 #include "ui/menu_toolkit.hpp"
 
 #include "core/dictionary.hpp"
+#include "core/game_action.hpp"
+#include "core/globals.hpp"
+#include "core/screen_modes.hpp"
+#include "ui/menu.hpp"
 
 namespace {
 constexpr int TITLE_X = 312, TITLE_Y = 40, TITLE_W = 400, TITLE_H = 40;
@@ -49,7 +53,14 @@ void bind_screen_change(t_game_mode& screen, t_widget& widget, int mode) {
 }
 
 t_button_ref add_exit_caption(t_game_mode& screen, int y) {
-    return add_button(screen, EXIT_COLOURS, EXIT_X, y, EXIT_W, EXIT_H, translate("EXIT"));
+    t_button_ref b = add_button(screen, EXIT_COLOURS, EXIT_X, y, EXIT_W, EXIT_H, translate("EXIT"));
+    screen.exit_widget = b;
+    return b;
+}
+
+void open_how_to_play(int back) {
+    menu.help_return = back;
+    action_queue->push(ACTION_NEW_SCREEN, MODE_HOW_TO_PLAY);
 }
 
 std::string with_number(const std::string& text, int number) {

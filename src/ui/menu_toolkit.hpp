@@ -94,5 +94,8 @@ t_button_ref add_exit_button(t_game_mode& screen, const std::string& name, F met
     return b;
 }
 
+// Opens the HOW TO PLAY screen, whose EXIT comes back to screen `back`.
+void open_how_to_play(int back);
+
 // "%n" in `text` replaced by `number`.
 std::string with_number(const std::string& text, int number);

@@ -31,6 +31,8 @@ public:
     virtual void bind(const std::string& event, const std::string& method, std::vector<std::string> arguments = {});
     virtual void set_entry_mode(int flag) { entry_mode = flag; }
     virtual void toggle_entry_mode() { entry_mode = entry_mode != 0 ? 0 : 1; }
+    // Keys typed now belong to the widget (text entry or key capture), not to the screen.
+    virtual bool takes_keys() const { return entry_mode != 0; }
     virtual int get_changed() const { return changed; }
     virtual void set_changed(int flag) { changed = flag; }
 

@@ -89,10 +89,12 @@ TEST(ScreenNames, LookUpTheClassAtBothEndsOfTheTable) {
     EXPECT_FALSE(is_screen_mode(0));
     EXPECT_TRUE(is_screen_mode(MODE_MAIN_MENU));
     EXPECT_TRUE(is_screen_mode(MODE_QUIT));
+    EXPECT_TRUE(is_screen_mode(MODE_HOW_TO_PLAY));
     EXPECT_TRUE(is_screen_mode(SCREEN_NAMES.back().mode));
     EXPECT_FALSE(is_screen_mode(SCREEN_NAMES.back().mode + 1));
     EXPECT_EQ(screen_class_name(MODE_MAIN_MENU), "MenuMain");
     EXPECT_EQ(screen_class_name(MODE_MATCH_LOADING), "MatchLoading");
     EXPECT_EQ(screen_class_name(MODE_TACTICS_LOAD), "t_menu_tactics_load");
     EXPECT_EQ(screen_class_name(MODE_QUIT), "");
+    EXPECT_EQ(screen_class_name(MODE_HOW_TO_PLAY), "MenuHowToPlay");
 }

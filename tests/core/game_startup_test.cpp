@@ -36,7 +36,7 @@ public:
 
 private:
     t_settings saved_;
-    std::array<t_display_mode, 8> saved_modes_;
+    std::array<t_display_mode, DISPLAY_MODES> saved_modes_;
 };
 } // namespace
 

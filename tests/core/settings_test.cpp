@@ -81,7 +81,7 @@ TEST(Settings, HandEditedValuesAreBroughtIntoTheirRanges) {
                       38, 40, 37, 39, 300, -1, 87, 90, 65, 83, 67, 86});
     t_settings s;
     s.read(SETTINGS_VERSION, path);
-    EXPECT_EQ(s.gr_mode, 7);
+    EXPECT_EQ(s.gr_mode, 9) << "the last display size, 1920 x 1080";
     EXPECT_EQ(s.full_screen, 1);
     EXPECT_EQ(s.length, 0);
     EXPECT_EQ(s.weather_max, 2);

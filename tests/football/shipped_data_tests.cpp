@@ -13,12 +13,14 @@
 #include "football/catalogue.hpp"
 #include "football/colour.hpp"
 #include "football/football_startup.hpp"
+#include "football/kit_colour.hpp"
 #include "football/league.hpp"
 #include "football/price.hpp"
 #include "football/tactics.hpp"
 #include "football/team.hpp"
 #include "football/team_file.hpp"
 #include "football_test_support.hpp"
+#include "platform/image.hpp"
 #include "platform/random.hpp"
 #include "platform/stream.hpp"
 
@@ -375,4 +377,26 @@ TEST(ShippedData, PresetsFollowTheirBoardDiagramAndStayCompact) {
         }
         EXPECT_GE(previous_line - own_end_line, 240);
     }
+}
+
+TEST(ShippedData, EveryNationHasItsFlagAndEveryClubItsCrest) {
+    in_assets here;
+    std::set<std::string> pictures;
+    int teams = 0;
+    for (const auto& e : std::filesystem::directory_iterator(assets_dir() + "/data")) {
+        const std::string name = e.path().filename().string();
+        if (name.rfind("team_", 0) != 0 || e.path().extension() != ".qst") continue;
+        for (const auto& t : load_file_teams(name.substr(5, 3))) {
+            SCOPED_TRACE(name + " " + t->name);
+            ++teams;
+            const std::string file = clnf_file(*t);
+            ASSERT_FALSE(file.empty()) << "the standard shield would stand in";
+            EXPECT_EQ(file.rfind(t->national != 0 ? "images/flags/" : "images/logos/", 0), 0u) << file;
+            EXPECT_TRUE(pictures.insert(file).second) << file << " serves two teams";
+            load_clnf(*t, 1);
+            ASSERT_TRUE(t->clnf);
+            EXPECT_EQ(image_width(t->clnf), t->national != 0 ? 48 : 40);
+        }
+    }
+    EXPECT_GE(teams, 1000);
 }

@@ -32,6 +32,20 @@ TEST_F(CameraFollow, StaysWithinTheTouchlineMarginOn1024) {
     EXPECT_EQ(camera.x, 1700 - 1024);
 }
 
+// 1920 is wider than the stadium picture: the picture stays centred however the ball runs.
+TEST_F(CameraFollow, ADisplayWiderThanThePictureKeepsItCentred) {
+    screen_w = 1920;
+    screen_h = 1080;
+    for (double bx : {-560.0, 560.0}) {
+        ball.set_position(bx, 0, 0);
+        for (int k = 0; k < 2000; ++k) ASSERT_EQ(camera.updatex(CAMERA_FOLLOW_BALL, 3, 0, 1), -110);
+        for (int k = 0; k < 2000; ++k) ASSERT_EQ(camera.updatex(CAMERA_TO_TARGET, 3, bx, 0), -110);
+    }
+    screen_w = 1680; // narrower than the picture: it scrolls as before
+    for (int k = 0; k < 20000; ++k) camera.updatex(CAMERA_TO_TARGET, 3, 2000, 0);
+    EXPECT_EQ(camera.x, 1700 - 1680);
+}
+
 TEST_F(CameraFollow, VerticalRangeIsThePicture) {
     ball.set_position(0, 700, 0);
     for (int k = 0; k < 20000; ++k) ASSERT_LE(camera.updatey(CAMERA_FOLLOW_BALL, 3, 0), 1800 - 768);

@@ -225,3 +225,25 @@ TEST(HudMessage, ANewMessageGetsItsOwn1200Ms) {
     age_hud_message(3250);
     EXPECT_TRUE(hud_message.empty());
 }
+
+TEST_F(FunctionKeys, EscapeEndsTheMatchOnlyWhenPressedAgainWithinTwoSeconds) {
+    const auto escape_press = [] {
+        input_key_event(KEY_ESCAPE, true);
+        const bool first = escape_ends_match();
+        const bool held = escape_ends_match();
+        input_key_event(KEY_ESCAPE, false);
+        escape_ends_match();
+        EXPECT_FALSE(held) << "a held key is one press";
+        return first;
+    };
+    EXPECT_FALSE(escape_press());
+    EXPECT_EQ(hud_message, "PRESS ESC AGAIN TO END THE MATCH");
+    advance_virtual_clock(ESCAPE_CONFIRM_MS - 25);
+    EXPECT_TRUE(escape_press());
+
+    function_keys = t_function_key{};
+    EXPECT_FALSE(escape_press());
+    advance_virtual_clock(ESCAPE_CONFIRM_MS + 25);
+    EXPECT_FALSE(escape_press()) << "too late: this press asks again";
+    EXPECT_TRUE(escape_press());
+}

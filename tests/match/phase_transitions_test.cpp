@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "match/core/match_helpers.hpp"
+#include "match/overlays/hud_message.hpp"
 #include "match/phases/phase_common.hpp"
 #include "match/phases/phase_full_time.hpp"
 #include "match/phases/phase_goal.hpp"
@@ -285,11 +286,20 @@ TEST(PhaseExits, RReplaysFireTwoOpensTheBenchOnlyWhereOffered) {
     EXPECT_TRUE(drain().empty()) << "no bench during a goal celebration";
 }
 
-TEST(PhaseExits, EscapeLeavesTheMatchFromAPhase) {
+TEST(PhaseExits, EscapeLeavesTheMatchFromAPhaseOnlyWhenPressedTwice) {
     set_up();
+    function_keys = t_function_key{};
     t_match_half_time_stop stop;
-    input_key_event(KEY_ESCAPE, true);
-    stop.update();
-    release_keys();
+    const auto press_escape = [&] {
+        input_key_event(KEY_ESCAPE, true);
+        stop.update();
+        stop.update(); // held: still one press
+        release_keys();
+        stop.update();
+    };
+    press_escape();
+    EXPECT_TRUE(drain().empty()) << "one press only asks";
+    EXPECT_FALSE(hud_message.empty());
+    press_escape();
     EXPECT_EQ(drain(), std::vector{new_screen(19)});
 }

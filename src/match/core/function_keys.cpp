@@ -9,6 +9,7 @@
 #include "match/sound/match_sound.hpp"
 #include "match/core/match_state.hpp"
 #include "platform/input.hpp"
+#include "platform/timer.hpp"
 #include "ui/input.hpp"
 #include "ui/menu_input.hpp"
 
@@ -23,10 +24,15 @@ t_pause pause_stage = t_pause::none;
 int held(int key) { return key_down(key) ? 1 : 0; }
 bool pressed(int key, int32_t held_before) { return key_down(key) && held_before == 0; }
 
+bool pad_start_held() { return pad_start_down(0) || pad_start_down(1); }
+
+// P, or START of a pad.
+int pause_held() { return key_down(KEY_PAUSE) || pad_start_held() ? 1 : 0; }
+
 bool anything_held() {
     for (int k = FIRST_KEY; k <= LAST_KEY; ++k)
         if (key_down(k)) return true;
-    return joy_down(0, 0) || joy_down(0, 1);
+    return joy_down(0, 0) || joy_down(0, 1) || pad_start_held();
 }
 
 bool fire1_held() {
@@ -41,7 +47,7 @@ bool pause_ends() {
         if (anything_held()) return false;
         pause_stage = t_pause::waiting_press;
     }
-    if (!key_down(KEY_PAUSE) && !fire1_held()) return false;
+    if (pause_held() == 0 && !fire1_held()) return false;
     pause_stage = t_pause::none;
     return true;
 }
@@ -64,13 +70,26 @@ std::string volume_bar(int sound_vol) {
 
 bool match_paused() { return pause_stage != t_pause::none; }
 
+bool escape_ends_match() {
+    t_function_key& keys = function_keys;
+    const bool press = pressed(KEY_ESCAPE, keys.escape);
+    keys.escape = held(KEY_ESCAPE);
+    if (!press) return false;
+    const long now = millisecs();
+    if (keys.escape_asked != t_function_key::NO_ESCAPE_ASKED && now - keys.escape_asked <= ESCAPE_CONFIRM_MS)
+        return true;
+    keys.escape_asked = now;
+    show_hud_message("PRESS ESC AGAIN TO END THE MATCH");
+    return false;
+}
+
 bool handle_function_keys() {
     // The game runs a phase once more when its fade-out ends, before the queued replay or bench opens: a
     // second R or fire 2 then would hold a second visit on the one place for a held phase, the phase would be
     // lost and the game would end when the visits return.
     if (action_queue && !action_queue->empty()) return true;
     t_function_key& keys = function_keys;
-    if (pause_stage == t_pause::none && pressed(KEY_PAUSE, keys.pause)) pause_stage = t_pause::waiting_release;
+    if (pause_stage == t_pause::none && pause_held() != 0 && keys.pause == 0) pause_stage = t_pause::waiting_release;
     if (pause_stage != t_pause::none && !pause_ends()) return true;
 
     if (pressed(KEY_SPACE, keys.record_action)) {
@@ -91,7 +110,7 @@ bool handle_function_keys() {
     if (pressed(KEY_F8, keys.commentary)) toggle(match_settings.commentary, "COMMENTARY");
     if (pressed(KEY_F12, keys.auto_replay)) toggle(match_settings.auto_replay, "AUTO REPLAYS");
 
-    keys.pause = held(KEY_PAUSE);
+    keys.pause = pause_held();
     keys.record_action = held(KEY_SPACE);
     keys.sound_fx_down = held(KEY_F5);
     keys.sound_fx_up = held(KEY_F6);

@@ -16,6 +16,9 @@ constexpr int KEY_F12 = 123;
 // blocking, so scripted runs keep feeding the keys that end it.
 bool handle_function_keys();
 bool match_paused();
+// Escape ends a match only when pressed again within two seconds; the first press says so.
+bool escape_ends_match();
+constexpr long ESCAPE_CONFIRM_MS = 2000;
 
 // "SOUND EFFECTS" bar: ten characters, "|" up to the volume.
 std::string volume_bar(int sound_vol);

@@ -231,7 +231,7 @@ void release_match_images() {
 MatchLoading::MatchLoading() {
     const auto started = std::chrono::steady_clock::now();
     t_step_timer steps;
-    const t_display_mode& mode = display_modes.at(static_cast<size_t>(std::clamp(settings.gr_mode, 0, 7)));
+    const t_display_mode& mode = display_modes.at(static_cast<size_t>(std::clamp(settings.gr_mode, 0, static_cast<int32_t>(DISPLAY_MODES) - 1)));
     if (!open_graphics(mode.width, mode.height, settings.full_screen != 0 ? 32 : 0, 60))
         runtime_error("Cannot open the display");
     screen_w = mode.width;

@@ -141,7 +141,7 @@ void t_match_main::update() {
     const int owner_team = team_of(ball.owner);
     if (owner_team >= 0) ++match_stats[static_cast<size_t>(owner_team)].poss;
     note_update_finished();
-    if (key_down(KEY_ESCAPE))
+    if (escape_ends_match())
         quit_match();
     else if (key_down(KEY_R))
         replay();

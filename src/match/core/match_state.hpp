@@ -157,6 +157,10 @@ public:
     int32_t commentary = 0;
     int32_t crowd_chants = 0;
     int32_t auto_replay = 0;
+    // Escape: held in the previous update, and the wall-clock ms of the press that asked to end the match.
+    int32_t escape = 0;
+    long escape_asked = NO_ESCAPE_ASKED;
+    static constexpr long NO_ESCAPE_ASKED = -1;
 };
 
 class t_bench_status {

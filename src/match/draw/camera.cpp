@@ -39,8 +39,10 @@ double t_camera::updatex(int mode, int speed, double target, int limit) {
     if (limit != 0 && screen_w < CAMERA_LIMIT_NARROWER_THAN) {
         const int margin = screen_w / 8;
         x = std::clamp(x, static_cast<double>(336 - margin), static_cast<double>(margin - screen_w + 1356));
+    } else if (screen_w > CAMERA_PICTURE_W) {
+        x = 0.5 * (CAMERA_PICTURE_W - screen_w); // wider than the stadium: centred, the stands drawn on
     } else {
-        x = std::clamp(x, 0.0, static_cast<double>(std::max(0, CAMERA_PICTURE_W - screen_w)));
+        x = std::clamp(x, 0.0, static_cast<double>(CAMERA_PICTURE_W - screen_w));
     }
     return x;
 }

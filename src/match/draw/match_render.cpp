@@ -7,6 +7,7 @@
 #include "core/fonts.hpp"
 #include "core/globals.hpp"
 #include "core/loaders.hpp"
+#include "match/draw/camera.hpp"
 #include "match/draw/grass.hpp"
 #include "match/draw/match_images.hpp"
 #include "match/core/match_mode.hpp"
@@ -32,12 +33,32 @@ bool night() { return match_settings.time == TIME_NIGHT; }
 
 float fl(double v) { return static_cast<float>(v); }
 
+// A display wider than the stadium picture sees past its sides: the outer strip of stands is drawn on there.
+void draw_stands_beyond_the_picture() {
+    const int margin = (screen_w - CAMERA_PICTURE_W) / 2 + 1;
+    if (margin <= 1) return;
+    const int last = PITCH_TILE_ROWS - 1;
+    const int right_sx = CAMERA_PICTURE_W - PITCH_TILE * last - margin;
+    const auto m = static_cast<float>(margin);
+    const auto tile = static_cast<float>(PITCH_TILE);
+    for (int r = 0; r < PITCH_TILE_ROWS; ++r) {
+        const auto y = static_cast<float>(PITCH_TILE * r - PITCH_ORIGIN_Y);
+        const auto row = static_cast<size_t>(r);
+        draw_subimage_if_visible(pitch_tiles[row][0], static_cast<float>(-margin - PITCH_ORIGIN_X), y, m, tile, 0, 0,
+                                 m, tile);
+        draw_subimage_if_visible(pitch_tiles[row][static_cast<size_t>(last)],
+                                 static_cast<float>(CAMERA_PICTURE_W - PITCH_ORIGIN_X), y, m, tile,
+                                 static_cast<float>(right_sx), 0, m, tile);
+    }
+}
+
 void draw_pitch() {
     for (int r = 0; r < PITCH_TILE_ROWS; ++r)
         for (int c = 0; c < PITCH_TILE_ROWS; ++c)
             draw_image_if_visible(pitch_tiles[static_cast<size_t>(r)][static_cast<size_t>(c)],
                                   static_cast<float>(PITCH_TILE * c - PITCH_ORIGIN_X),
                                   static_cast<float>(PITCH_TILE * r - PITCH_ORIGIN_Y));
+    draw_stands_beyond_the_picture();
 }
 
 void draw_crowd() {

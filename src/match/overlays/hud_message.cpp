@@ -3,6 +3,7 @@
 #include "core/dictionary.hpp"
 #include "core/fonts.hpp"
 #include "core/globals.hpp"
+#include "match/overlays/overlay_backing.hpp"
 #include "platform/timer.hpp"
 
 std::string hud_message;
@@ -25,6 +26,9 @@ void age_hud_message(long now_ms) {
 }
 
 void draw_hud_message() {
-    if (!hud_message.empty()) draw_text_10(hud_message, static_cast<float>(screen_w / 2), 1, font_10, 0);
+    if (!hud_message.empty()) {
+        draw_text_backing(hud_message, screen_w / 2, 1, 10, 0);
+        draw_text_10(hud_message, static_cast<float>(screen_w / 2), 1, font_10, 0);
+    }
     age_hud_message(millisecs());
 }

@@ -9,9 +9,12 @@
 #include "match/draw/match_images.hpp"
 #include "match/core/match_mode.hpp"
 #include "match/core/match_state.hpp"
+#include "match/overlays/overlay_backing.hpp"
 #include "match/overlays/overlay_cell.hpp"
 #include "match/overlays/overlay_clock.hpp"
 #include "match/overlays/overlay_score.hpp"
+#include "match/overlays/overlay_signs.hpp"
+#include "match/core/function_keys.hpp"
 #include "match/overlays/overlay_stats.hpp"
 #include "platform/graphics.hpp"
 
@@ -20,7 +23,11 @@ constexpr int BLINK_CYCLE = 160;
 constexpr int BLINK_SHOWN_AFTER = 80;
 constexpr int VANE_CELL = 30;
 
-void draw_caption(const t_player& p) { draw_text_10(player_caption(p), 10, 1, font_10, 1); }
+void draw_caption(const t_player& p) {
+    const std::string caption = player_caption(p);
+    draw_text_backing(caption, 10, 1, 10, 1);
+    draw_text_10(caption, 10, 1, font_10, 1);
+}
 
 void draw_ball_owner() {
     const int team = team_of(ball.owner);
@@ -55,4 +62,6 @@ void draw_match_overlays(const t_match_mode& phase) {
     set_color(fade_level, fade_level, fade_level);
     draw_hud_message();
     if (phase.display_statistics != 0 && camera_at_rest()) draw_match_stats(fade_level);
+    if (phase.display_goal_scorer != 0) draw_goal_banner();
+    if (match_paused()) draw_paused_sign();
 }

@@ -1,5 +1,6 @@
 #include "match/overlays/overlay_presentation.hpp"
 
+#include <algorithm>
 #include <string>
 
 #include "core/dictionary.hpp"
@@ -10,13 +11,18 @@
 #include "match/overlays/overlay_flag.hpp"
 #include "football/team.hpp"
 #include "match/overlays/box_frame.hpp"
+#include "match/overlays/hud_message.hpp"
+#include "match/overlays/overlay_backing.hpp"
 #include "platform/graphics.hpp"
 #include "ui/menu.hpp"
 
 namespace {
-constexpr float PANEL_OPACITY = 0.3f;
+// Dark enough for the names to read on a snowed pitch.
+constexpr float PANEL_OPACITY = 0.65f;
 constexpr double LINE_STEP = 0.044;
 constexpr int RULE_HALF_WIDTH = 60;
+constexpr int SKIP_GAP = 14;
+constexpr int SKIP_LINE_H = 18;
 
 float fl(double v) { return static_cast<float>(v); }
 
@@ -105,4 +111,10 @@ void draw_presentation() {
     draw_text_10(coach, fl(p.x0 + 0.56 * p.w), fl(coach_y), font_10, 1);
     draw_text_10(home.coach_name, fl(home_x), fl(p.y0 + 0.925 * p.h), font_10, 0);
     draw_text_10(away.coach_name, fl(away_x), fl(p.y0 + 0.925 * p.h), font_10, 0);
+
+    // Below the panel: the walk-on is long, and fire skips it.
+    const std::string skip = hud_text("FIRE: SKIP");
+    const int skip_y = std::min(screen_h - p.y0 + SKIP_GAP, screen_h - SKIP_LINE_H);
+    draw_text_backing(skip, sw / 2, skip_y, 10, 0);
+    draw_text_10(skip, fl(0.5 * sw), fl(skip_y), font_10, 0);
 }

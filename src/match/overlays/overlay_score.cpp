@@ -4,6 +4,7 @@
 
 #include "core/fonts.hpp"
 #include "core/globals.hpp"
+#include "match/overlays/overlay_backing.hpp"
 #include "match/overlays/overlay_flag.hpp"
 #include "match/draw/match_images.hpp"
 #include "match/core/match_state.hpp"
@@ -78,11 +79,15 @@ void draw_score_panel() {
     set_color(fade_level, fade_level, fade_level);
     draw_match_flag(home, 10, g + 8);
     draw_match_flag(away, w - image_width(away.clnf) - 10, g + 8);
+    draw_text_backing(home.name, 10, g - 22, 14, 1);
+    draw_text_backing(away.name, w - 8, g - 22, 14, -1);
     draw_text_14(home.name, 10, fl(g - 22), font_14, 1);
     draw_text_14(away.name, fl(w - 8), fl(g - 22), font_14, -1);
     draw_rules(w, g);
     for (const t_overlay_cell& c : score_cells(match_stats[0].goal, match_stats[1].goal, w, g))
         draw_overlay_cell(match_images.score_digits, c);
+    draw_text_backing(scorers_text[0], w / 2 - 12, g + 4, 10, -1);
+    draw_text_backing(scorers_text[1], w / 2 + 14, g + 4, 10, 1);
     draw_text_10(scorers_text[0], fl(w / 2 - 12), fl(g + 4), font_10, -1);
     draw_text_10(scorers_text[1], fl(w / 2 + 14), fl(g + 4), font_10, 1);
 }

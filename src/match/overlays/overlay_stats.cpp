@@ -10,7 +10,8 @@
 
 namespace {
 constexpr double AT_REST_SPEED = 0.000002;
-constexpr float BOX_OPACITY = 0.25f;
+// Dark boxes under full-white text: the panel reads over snow as well as over the night pitch.
+constexpr float BOX_OPACITY = 0.55f;
 
 float fl(double v) { return static_cast<float>(v); }
 
@@ -50,7 +51,7 @@ void draw_match_stats(int alpha) {
     const int blend = get_blend();
     set_blend(ALPHA_BLEND);
     set_alpha(BOX_OPACITY);
-    set_color(alpha, alpha, alpha);
+    set_color(0, 0, 0);
     draw_box(0.25 * w, h / 15 - 7, 0.75 * w, h / 15 + h / 20 + 7);
     for (int r = 0; r < STATS_ROWS; ++r) {
         const int top = h / 5 + r * (h / 11);
@@ -58,6 +59,7 @@ void draw_match_stats(int alpha) {
     }
     set_alpha(1);
     set_blend(blend);
+    set_color(alpha, alpha, alpha);
     draw_text_14(translate("MATCH STATS"), fl(0.5 * w), fl(h / 15 + h / 44 - 9), font_14, 0);
     const std::array<t_stats_row, STATS_ROWS> rows = stats_rows();
     for (int r = 0; r < STATS_ROWS; ++r) {

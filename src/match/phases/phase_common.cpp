@@ -7,6 +7,7 @@
 #include "core/settings.hpp"
 #include "football/team.hpp"
 #include "match/players/control_computer.hpp"
+#include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
 #include "platform/input.hpp"
@@ -106,7 +107,7 @@ int facing_of(double angle) { return (static_cast<int>(round_half_away(angle / 4
 double lining_up_speed(const t_player& p) { return p.sp != 0 ? FAST_RUNNER : RUNNER; }
 
 bool standard_exits(t_match_mode& phase, t_exits exits) {
-    if (key_down(KEY_ESCAPE)) {
+    if (escape_ends_match()) {
         phase.quit_match();
         return true;
     }

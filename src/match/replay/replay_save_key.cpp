@@ -7,6 +7,7 @@
 #include "core/globals.hpp"
 #include "match/replay/highlight_file.hpp"
 #include "match/overlays/hud_message.hpp"
+#include "match/overlays/overlay_backing.hpp"
 #include "platform/graphics.hpp"
 #include "platform/input.hpp"
 
@@ -14,6 +15,9 @@ namespace {
 constexpr int KEY_S = 'S';
 constexpr int HALF_LINE_14 = 13;
 constexpr int ALIGN_CENTRE = 0;
+constexpr int SMALL_FONT = 10;
+// The small font's capitals sit where the large font's would.
+constexpr int SMALL_FONT_DROP = 2;
 } // namespace
 
 void save_highlights_on_key() {
@@ -40,10 +44,12 @@ int save_hint_y(int screen_height) {
 }
 
 void draw_save_highlights_hint() {
-    if (highlights_count <= 0) return;
-    set_color(fade_level, fade_level, fade_level);
+    std::string keys = hud_text("FIRE: CONTINUE");
+    if (highlights_count > 0)
+        keys = "H: " + hud_text("HIGHLIGHTS") + "    S: " + translate("SAVE HIGHLIGHTS") + "    " + keys;
     set_blend(MASK_BLEND);
     set_alpha(1);
-    draw_text_14("S: " + translate("SAVE HIGHLIGHTS"), static_cast<float>(screen_w / 2),
-                 static_cast<float>(save_hint_y(screen_h)), font_14, ALIGN_CENTRE);
+    const int y = save_hint_y(screen_h) + SMALL_FONT_DROP;
+    draw_text_backing(keys, screen_w / 2, y, SMALL_FONT, ALIGN_CENTRE);
+    draw_text_10(keys, static_cast<float>(screen_w / 2), static_cast<float>(y), font_10, ALIGN_CENTRE);
 }

@@ -37,6 +37,7 @@ void t_play_screen::add_buttons(const t_match* match) {
     w_stats = add_button(*this, COMPETITION_GREEN, 562, 700, 180, 34, translate("STATS"));
     bind_screen_change(*this, *w_stats, MODE_VIEW_STATISTICS);
     w_exit = add_button(*this, EXIT_COLOURS, 762, 700, 180, 34, translate("EXIT"));
+    exit_widget = w_exit;
     bind_screen_change(*this, *w_exit, MODE_MAIN_MENU);
 
     if (!match) selected_widget = w_stats;

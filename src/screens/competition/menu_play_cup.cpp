@@ -17,6 +17,7 @@ constexpr int FONT_GREEN = 0x40FC40;
 constexpr int SCROLL_MASK = 0x182034;
 constexpr int STATUS_DROP = 26;
 constexpr int NAME_H = 26;
+constexpr t_colours SCORE_BOX{0x101010, 0x404040, 0x080808};
 } // namespace
 
 t_cup& MenuPlayCup::cup() { return static_cast<t_cup&>(*competition); }
@@ -62,15 +63,16 @@ void MenuPlayCup::add_block(const t_cup& c, size_t k) {
     std::array<t_widget_ref, 6> block;
     block[0] = add_caption(*this, control_colours(m.teams[0]->control), 72, 0, 330, NAME_H, m.teams[0]->name,
                            SMALL_FONT, ALIGN_RIGHT);
-    block[1] = add_caption(*this, NO_COLOURS, 412, 0, 50, NAME_H, score(0), SMALL_FONT);
+    // Scores in the large white font on a dark box: they are what the player looks for.
+    block[1] = add_caption(*this, played ? SCORE_BOX : NO_COLOURS, 412, 0, 50, NAME_H, score(0), LARGE_FONT);
     block[2] = add_caption(*this, is_current ? GOLD : DARK_OLIVE, 472, 0, 80, NAME_H,
                            played ? "-" : translate("V // code for: VERSUS"), SMALL_FONT);
-    block[3] = add_caption(*this, NO_COLOURS, 562, 0, 50, NAME_H, score(1), SMALL_FONT);
+    block[3] = add_caption(*this, played ? SCORE_BOX : NO_COLOURS, 562, 0, 50, NAME_H, score(1), LARGE_FONT);
     block[4] = add_caption(*this, control_colours(m.teams[1]->control), 622, 0, 330, NAME_H, m.teams[1]->name,
                            SMALL_FONT, ALIGN_LEFT);
     const std::string status = played || !m.result ? m.status : std::string();
     block[5] = add_label(*this, 512, 0, status, SMALL_FONT, ALIGN_CENTRE);
-    for (const size_t green : {size_t{1}, size_t{3}, size_t{5}}) block[green]->img_ucode = img_ucode10g;
+    block[5]->img_ucode = img_ucode10g;
     result_widgets.push_back(block);
 }
 

@@ -60,7 +60,7 @@ MenuViewTeam::MenuViewTeam() {
         add_label(*this, 757, 582, team->coach_name, SMALL_FONT, ALIGN_LEFT);
     }
     selected_widget =
-        add_button(*this, EXIT_COLOURS, 849, 688, 145, 40, translate("EXIT"), SMALL_FONT);
+        exit_widget = add_button(*this, EXIT_COLOURS, 849, 688, 145, 40, translate("EXIT"), SMALL_FONT);
     bind_screen_change(*this, *selected_widget, MODE_SELECT_SQUAD_TO_VIEW);
 }
 

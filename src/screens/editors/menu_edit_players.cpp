@@ -103,7 +103,7 @@ MenuEditPlayers::MenuEditPlayers() {
     w_new_player = add_action_button(*this, ACTION_BLUE, 420, 710, 180, 36, translate("NEW PLAYER"), "bc_new_player", &MenuEditPlayers::bc_new_player);
     w_delete_player = add_action_button(*this, ACTION_BLUE, 610, 710, 200, 36, translate("DELETE PLAYER"), "bc_delete_player", &MenuEditPlayers::bc_delete_player);
     w_save = add_action_button(*this, SAVE_GREEN, 820, 710, 90, 36, translate("SAVE"), "bc_save", &MenuEditPlayers::bc_save);
-    add_action_button(*this, EXIT_COLOURS, 920, 710, 90, 36, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_SELECT_TEAM_TO_EDIT)});
+    exit_widget = add_action_button(*this, EXIT_COLOURS, 920, 710, 90, 36, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_SELECT_TEAM_TO_EDIT)});
     w_message = add_message_box(*this, 112, 20, 800, 40);
 
     selected_widget = w_name[1];

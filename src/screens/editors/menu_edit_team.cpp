@@ -163,7 +163,7 @@ MenuEditTeam::MenuEditTeam() {
     w_new_kit = add_action_button(*this, ACTION_BLUE, 210, 708, 210, 36, translate("NEW KIT"), "bc_new_kit", &MenuEditTeam::bc_new_kit);
     w_delete_kit = add_action_button(*this, ACTION_BLUE, 430, 708, 220, 36, translate("DELETE KIT"), "bc_delete_kit", &MenuEditTeam::bc_delete_kit);
     w_save = add_action_button(*this, SAVE_GREEN, 660, 708, 160, 36, translate("SAVE"), "bc_save", &MenuEditTeam::bc_save);
-    add_action_button(*this, EXIT_COLOURS, 830, 708, 160, 36, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_SELECT_TEAM_TO_EDIT)});
+    exit_widget = add_action_button(*this, EXIT_COLOURS, 830, 708, 160, 36, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_SELECT_TEAM_TO_EDIT)});
     w_message = add_message_box(*this, 112, 656, 800, 44);
 
     selected_widget = w_team_name;

@@ -17,7 +17,7 @@ MenuEditTeams::MenuEditTeams() {
     selected_widget = add_action_button(*this, CHOICE_GREEN, 342, 315, 340, 40, translate("CLUB TEAMS"), "bc_club_teams", &MenuEditTeams::bc_club_teams);
     add_action_button(*this, CHOICE_GREEN, 342, 390, 340, 40, translate("NATIONAL TEAMS"), "bc_national_teams", &MenuEditTeams::bc_national_teams);
     add_action_button(*this, CHOICE_GREEN, 342, 465, 340, 40, translate("CUSTOM TEAMS"), "bc_custom_teams", &MenuEditTeams::bc_custom_teams);
-    add_action_button(*this, EXIT_COLOURS, 422, 700, 180, 34, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_MAIN_MENU)});
+    exit_widget = add_action_button(*this, EXIT_COLOURS, 422, 700, 180, 34, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_MAIN_MENU)});
 }
 
 void MenuEditTeams::bc_club_teams() {

@@ -46,6 +46,7 @@ MenuSelectTeamToEdit::MenuSelectTeamToEdit() {
         if (i == 0) selected_widget = b;
     }
     auto exit = add_action_button(*this, EXIT_COLOURS, 422, 700, 180, 34, translate("EXIT"), "bc_exit", &MenuSelectTeamToEdit::bc_exit);
+    exit_widget = exit;
     if (!selected_widget) selected_widget = exit;
     message_ = add_message_box(*this, 112, 640, 800, 44);
 }

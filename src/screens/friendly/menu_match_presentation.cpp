@@ -121,7 +121,8 @@ MenuMatchPresentation::MenuMatchPresentation() {
 
     t_button_ref play = add_button(*this, PLAY_RED, 352, 262, 240, 44, translate("PLAY MATCH"));
     bind_callback(*play, "fire1_down", "bc_play", &MenuMatchPresentation::bc_play);
-    bind_fire(*this, *add_button(*this, EXIT_COLOURS, 622, 264, 144, 40, translate("EXIT")), "bc_exit", &MenuMatchPresentation::bc_exit);
+    exit_widget = add_button(*this, EXIT_COLOURS, 622, 264, 144, 40, translate("EXIT"));
+    bind_fire(*this, *exit_widget, "bc_exit", &MenuMatchPresentation::bc_exit);
     selected_widget = play;
 
     add_team_panel(0);

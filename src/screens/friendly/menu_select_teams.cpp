@@ -100,6 +100,7 @@ MenuSelectTeams::MenuSelectTeams() {
         add_button(*this, PLUM, 32, 700, 360, 34, translate("VIEW SELECTED TEAMS"));
     bind_screen_change(*this, *w_view_selected_teams, MODE_VIEW_SELECTED_TEAMS);
     t_button_ref exit = add_button(*this, EXIT_COLOURS, 422, 700, 180, 34, translate("EXIT"));
+    exit_widget = exit;
     bind_callback(*exit, "fire1_down", "bc_exit", &MenuSelectTeams::bc_exit);
     add_play_button();
     update_view_button();

@@ -91,9 +91,12 @@ MenuSetTeam::MenuSetTeam() {
     bind_callback(*w_control_mode, "fire1_down", "bc_control_mode", &MenuSetTeam::bc_control_mode);
     w_input_device = add_button(*this, VALUE_BLUE_A, 627, 618, 200, 40, "", SMALL_FONT);
     bind_callback(*w_input_device, "fire1_down", "bc_input_device", &MenuSetTeam::bc_input_device);
+    w_how_to_play = add_button(*this, TEAL, 839, 618, 155, 40, translate("HOW TO PLAY"), SMALL_FONT);
+    bind_fire(*this, *w_how_to_play, "bc_how_to_play", [] { open_how_to_play(MODE_SET_TEAM); });
     w_play_match = add_button(*this, PLAY_RED, 627, 686, 200, 44, translate("PLAY MATCH"));
     bind_callback(*w_play_match, "fire1_down", "bc_play_match", &MenuSetTeam::bc_play_match);
     w_exit = add_button(*this, EXIT_COLOURS, 849, 688, 145, 40, translate("EXIT"), SMALL_FONT);
+    exit_widget = w_exit;
     bind_callback(*w_exit, "fire1_down", "bc_exit", &MenuSetTeam::bc_exit);
 
     board = std::make_shared<t_board>();

@@ -52,6 +52,7 @@ public:
     t_button_ref w_control_mode;
     t_button_ref w_input_device;
     t_button_ref w_play_match;
+    t_button_ref w_how_to_play;
     t_button_ref w_exit;
     t_button_ref w_team_name;
     std::shared_ptr<t_picture> w_clnf;

@@ -6,12 +6,16 @@
 #include "core/screen_modes.hpp"
 #include "ui/menu_toolkit.hpp"
 #include "ui/key_button.hpp"
+#include "ui/pad_button.hpp"
 
 namespace {
 constexpr int ROW_Y[] = {280, 330, 380, 430, 480, 530};
 constexpr int COLUMN_X[] = {402, 642};
 const char* const KEY_NAMES[] = {"key_up", "key_down", "key_left", "key_right", "button_1", "button_2"};
 const char* const KEY_CAPTIONS[] = {"UP", "DOWN", "LEFT", "RIGHT", "BUTTON A", "BUTTON B"};
+constexpr int PAD_X = 874;
+constexpr int PAD_W = 140;
+constexpr int PAD_PORTS = 2;
 } // namespace
 
 MenuControl::MenuControl() {
@@ -36,7 +40,26 @@ MenuControl::MenuControl() {
             if (!selected_widget) selected_widget = k;
         }
     }
+    // The pads' fire buttons, A and B unless redefined here: a column of their own, beside the key sets.
+    for (int port = 0; port < PAD_PORTS; ++port) {
+        const int top = ROW_Y[static_cast<size_t>(port * 3)];
+        add_caption(*this, SAGE, PAD_X, top, PAD_W, 34, translate("JOYSTICK") + " " + std::to_string(port + 1),
+                    SMALL_FONT);
+        for (int fire = 1; fire <= 2; ++fire) {
+            auto b = std::make_shared<t_pad_button>();
+            set_colours(*b, fire == 1 ? VALUE_BLUE_A : VALUE_BLUE_B);
+            b->set_geometry(PAD_X, ROW_Y[static_cast<size_t>(port * 3 + fire)], PAD_W, 34);
+            b->set_pad(port, fire);
+            b->set_text(b->text, ALIGN_CENTRE, SMALL_FONT);
+            bind_callback(*b, "fire1_down", "bc_pad_button", &MenuControl::bc_pad_button);
+            widgets.push_back(b);
+        }
+    }
     add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_MAIN_MENU)});
+}
+
+void MenuControl::bc_pad_button() {
+    if (auto pad = std::dynamic_pointer_cast<t_pad_button>(selected_widget)) pad->toggle_capture();
 }
 
 void MenuControl::bc_key_button() {

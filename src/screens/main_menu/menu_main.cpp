@@ -1,5 +1,8 @@
 #include "screens/main_menu/menu_main.hpp"
 
+#include <algorithm>
+#include <ctime>
+
 #include "core/backgrounds.hpp"
 #include "core/dictionary.hpp"
 #include "core/globals.hpp"
@@ -26,11 +29,25 @@ constexpr t_main_entry MAIN_ENTRIES[] = {
     {112, 250, SLATE_BLUE, "GAME OPTIONS", MODE_GAME_OPTIONS},  {112, 300, VIOLET, "MATCH OPTIONS", MODE_MATCH_OPTIONS},
     {112, 350, MAGENTA, "CONTROL", MODE_CONTROL},          {112, 400, GOLD, "EDIT TACTICS", 0},
     {592, 250, FRIENDLY_GREEN, "FRIENDLY", MODE_FRIENDLY},  {592, 300, COMPETITION_GREEN, "DIY COMPETITION", 0},
-    {592, 350, EDIT_BROWN, "EDIT TEAMS", MODE_EDIT_TEAMS},
+    {592, 350, EDIT_BROWN, "EDIT TEAMS", MODE_EDIT_TEAMS},     {592, 400, TEAL, "HOW TO PLAY", 0},
 };
 constexpr size_t EDIT_TACTICS_ENTRY = 3;
 constexpr size_t DIY_COMPETITION_ENTRY = 5;
+constexpr size_t HOW_TO_PLAY_ENTRY = 7;
+constexpr int TM_YEAR_BASE = 1900;
+
+std::string today_caption() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return date_caption(local.tm_mday, local.tm_mon + 1, local.tm_year + TM_YEAR_BASE);
+}
 } // namespace
+
+std::string date_caption(int day, int month, int year) {
+    const auto m = static_cast<size_t>(std::clamp(month, 1, static_cast<int>(month_keys.size())) - 1);
+    return std::to_string(day) + " " + translate(month_keys[m]) + " " + std::to_string(year);
+}
 
 std::string competition_button_caption(int ended, const std::string& name) {
     return translate(ended != 0 ? "REPLAY" : "CONTINUE") + " " + name;
@@ -40,7 +57,7 @@ MenuMain::MenuMain() {
     img_background = backgrounds->get("menu_main.jpg");
     menu.status = STATUS_NONE;
     add_label(*this, 512, 38, "QUILBO ROVUDO - BETA 0.77", LARGE_FONT, ALIGN_CENTRE);
-    add_label(*this, 20, 739, "5 JUNE 2012", SMALL_FONT, ALIGN_LEFT);
+    add_label(*this, 20, 739, today_caption(), SMALL_FONT, ALIGN_LEFT);
     add_label(*this, 1004, 739, "quilbo-rovudo.example.org", SMALL_FONT, ALIGN_RIGHT);
     for (size_t i = 0; i < std::size(MAIN_ENTRIES); ++i) {
         const t_main_entry& e = MAIN_ENTRIES[i];
@@ -49,6 +66,8 @@ MenuMain::MenuMain() {
         else if (i == EDIT_TACTICS_ENTRY) bind_fire(*this, *b, "bc_edit_tactics", &MenuMain::bc_edit_tactics);
         else if (i == DIY_COMPETITION_ENTRY)
             bind_fire(*this, *b, "bc_set_diy_competition", &MenuMain::bc_set_diy_competition);
+        else if (i == HOW_TO_PLAY_ENTRY)
+            bind_fire(*this, *b, "bc_how_to_play", [] { open_how_to_play(MODE_MAIN_MENU); });
         if (!selected_widget) selected_widget = b;
     }
     if (competition) {

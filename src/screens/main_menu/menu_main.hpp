@@ -14,3 +14,5 @@ public:
 
 // The text of the main menu's competition button.
 std::string competition_button_caption(int ended, const std::string& name);
+// "8 DECEMBER 2026": day, month in the player's language, year (month 1..12).
+std::string date_caption(int day, int month, int year);

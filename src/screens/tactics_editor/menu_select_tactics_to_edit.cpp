@@ -19,7 +19,7 @@ t_menu_select_tactics_to_edit::t_menu_select_tactics_to_edit() {
                                    {std::to_string(i)});
         if (i == 12) selected_widget = b;
     }
-    add_action_button(*this, EXIT_COLOURS, 422, 700, 180, 34, translate("EXIT"), "bc_exit", &t_menu_select_tactics_to_edit::bc_exit);
+    exit_widget = add_action_button(*this, EXIT_COLOURS, 422, 700, 180, 34, translate("EXIT"), "bc_exit", &t_menu_select_tactics_to_edit::bc_exit);
 }
 
 void t_menu_select_tactics_to_edit::bc_edit_tactics(int n) {

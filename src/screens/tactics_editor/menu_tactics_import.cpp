@@ -21,7 +21,7 @@ t_menu_tactics_import::t_menu_tactics_import() {
                           {std::to_string(i)}, SMALL_FONT);
     add_action_button(*this, ORCHID, 326, 500, 372, 34, translate("LOAD"), "bc_load",
                       [] { action_queue->push(ACTION_NEW_SCREEN, MODE_TACTICS_LOAD); });
-    add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_EDIT_TACTICS)});
+    exit_widget = add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("EXIT"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_EDIT_TACTICS)});
 }
 
 void t_menu_tactics_import::bc_import(int i) {

@@ -13,7 +13,7 @@ t_menu_tactics_save_warning::t_menu_tactics_save_warning() {
     auto box = add_widget(*this, ACTION_BLUE, 202, 260, 620, 180, translate("TACTICS HAVE BEEN CHANGED"));
     box->active = 0;
     selected_widget = add_action_button(*this, SAVE_GREEN, 422, 610, 180, 34, translate("SAVE"), "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_SAVE_TACTICS)});
-    add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("EXIT"), "bc_exit", &t_menu_tactics_save_warning::bc_exit);
+    exit_widget = add_action_button(*this, EXIT_COLOURS, 422, 680, 180, 34, translate("EXIT"), "bc_exit", &t_menu_tactics_save_warning::bc_exit);
 }
 
 void t_menu_tactics_save_warning::bc_exit() {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 #include "screen_test_support.hpp"
 #include "screens/main_menu/main_menu_screens.hpp"
 #include "screens/main_menu/menu_main.hpp"
@@ -20,15 +22,16 @@ public:
 };
 } // namespace
 
-TEST_F(MainMenu, WithoutACompetitionTenWidgetsAndDiyGoesToTheDesignChoice) {
+TEST_F(MainMenu, WithoutACompetitionElevenWidgetsAndDiyGoesToTheDesignChoice) {
     menu.status = 2;
     MenuMain screen;
     EXPECT_EQ(menu.status, 0);
-    EXPECT_EQ(screen.widgets.size(), 10u);
+    EXPECT_EQ(screen.widgets.size(), 11u);
     EXPECT_EQ(screen.selected_widget, find_caption(screen, "GAME OPTIONS"));
     EXPECT_TRUE(std::dynamic_pointer_cast<t_label>(find_caption(screen, "QUILBO ROVUDO - BETA 0.77")));
     const std::pair<const char*, int> routes[] = {
-        {"GAME OPTIONS", 2}, {"MATCH OPTIONS", 3}, {"CONTROL", 4}, {"FRIENDLY", 5}, {"EDIT TEAMS", 7}, {"DIY COMPETITION", 6}};
+        {"GAME OPTIONS", 2}, {"MATCH OPTIONS", 3}, {"CONTROL", 4}, {"FRIENDLY", 5}, {"EDIT TEAMS", 7}, {"DIY COMPETITION", 6},
+        {"HOW TO PLAY", 77}};
     for (const auto& [caption, mode] : routes) {
         screen.selected_widget = find_caption(screen, caption);
         fire(screen);
@@ -48,7 +51,7 @@ TEST_F(MainMenu, ACompetitionInProgressCanBeResumedOrReplayed) {
     competition = league;
 
     MenuMain screen;
-    ASSERT_EQ(screen.widgets.size(), 11u);
+    ASSERT_EQ(screen.widgets.size(), 12u);
     screen.selected_widget = find_caption(screen, "CONTINUE SUMMER LEAGUE");
     ASSERT_TRUE(screen.selected_widget);
     fire(screen);
@@ -88,4 +91,17 @@ TEST_F(MainMenu, EditTacticsHandsTheCustomTacticsTeamWithFaces) {
 TEST_F(MainMenu, FamilyFactoryBuildsItsFourScreensOnly) {
     for (int mode = 1; mode <= 4; ++mode) EXPECT_TRUE(make_main_menu_screen(mode)) << mode;
     EXPECT_FALSE(make_main_menu_screen(5));
+}
+
+TEST_F(MainMenu, TheDateIsTodaysInThePlayersLanguage) {
+    EXPECT_EQ(date_caption(8, 12, 2026), "8 DECEMBER 2026");
+    EXPECT_EQ(date_caption(1, 1, 2030), "1 JANUARY 2030");
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    MenuMain screen;
+    const std::string today = date_caption(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
+    // Just past midnight the screen may have been built the day before.
+    EXPECT_TRUE(find_caption(screen, today) || local.tm_hour == 0 && local.tm_min == 0) << today;
+    EXPECT_FALSE(find_caption(screen, "5 JUNE 2012"));
 }

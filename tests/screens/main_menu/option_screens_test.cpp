@@ -105,6 +105,10 @@ TEST_F(OptionScreens, MatchOptionsWrapAndDoNotSave) {
     screen.bc_weather_effects(+1);
     EXPECT_EQ(screen.w_weather_effects->text, "OFF");
     settings.gr_mode = 7;
+    screen.bc_resolution(+1);
+    EXPECT_EQ(settings.gr_mode, 8) << "the widescreen sizes follow the eight of old";
+    EXPECT_EQ(screen.w_resolution->text, resolution_caption({1280, 720, 0}));
+    settings.gr_mode = 9;
     display_modes[0].available = 0;
     screen.bc_resolution(+1);
     EXPECT_EQ(settings.gr_mode, 0);
