@@ -22,7 +22,9 @@ void count_tackle(const t_player& loser, const std::shared_ptr<t_player>& winner
 
 void take_ball(t_team& t, const std::shared_ptr<t_player>& taker) {
     t_player& p = *taker;
-    if (ball.tackled == taker.get() && match_status.timer - ball.tackled_at < QUICK_RETAKE_MS) {
+    // The clock goes back to the half's start after added time: a tackle "later" than now is from before it.
+    const int32_t since_tackle = match_status.timer - ball.tackled_at;
+    if (ball.tackled == taker.get() && since_tackle >= 0 && since_tackle < QUICK_RETAKE_MS) {
         if (const int team = team_of(taker); team >= 0) ++match_stats[static_cast<size_t>(team)].quick_retakes;
     }
     if (ball.owner && ball.owner != taker) count_tackle(*ball.owner, taker);
