@@ -2,10 +2,13 @@
 // moment of recovery, and challenges from the side and from behind.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "football/match_settings.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/enhanced/enhanced_tackle.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
+#include "match/enhanced/tackle_memory.hpp"
 #include "match/players/player_possession.hpp"
 #include "platform/random.hpp"
 #include "player_test_support.hpp"
@@ -179,4 +182,19 @@ TEST_F(EnhancedTackle, AFailedChallengerWaitsBeforeTryingAgain) {
         match_status.timer += CHALLENGE_RETRY_MS;
     }
     EXPECT_FALSE(ball.owner);
+}
+
+TEST(TackleMemory, APlayerRememberedAgainIsNotForgottenForTheNextOne) {
+    // Twelve players fill the memory; the first is remembered again, then a newcomer arrives:
+    // the one to forget is the second, recorded longest ago, not the one just renewed.
+    std::array<t_player, 13> players{};
+    t_player_times times;
+    for (int k = 0; k < 12; ++k) times.remember(&players[static_cast<size_t>(k)], k * 10);
+    times.remember(&players[0], 200);
+    times.remember(&players[12], 205);
+    EXPECT_TRUE(times.within(&players[0], 210, 400));
+    EXPECT_TRUE(times.within(&players[12], 210, 400));
+    EXPECT_FALSE(times.within(&players[1], 210, 400)) << "the oldest made room";
+    EXPECT_TRUE(times.within(&players[2], 210, 400));
+    EXPECT_FALSE(times.within(&players[0], 600, 400)) << "recovered";
 }

@@ -1,13 +1,17 @@
 #include "match/enhanced/tackle_memory.hpp"
 
 void t_player_times::remember(const t_player* player, int32_t now) {
-    for (t_entry& e : entries_)
+    t_entry* slot = &entries_[0];
+    for (t_entry& e : entries_) {
         if (e.player == player) {
             e.at = now;
             return;
         }
-    entries_[next_] = {player, now};
-    next_ = (next_ + 1) % SIZE;
+        // An empty slot, else the one recorded longest ago: a player updated in place keeps his slot
+        // young, so a round-robin turn could hand it to the next one while he is still recovering.
+        if (slot->player != nullptr && (e.player == nullptr || e.at < slot->at)) slot = &e;
+    }
+    *slot = {player, now};
 }
 
 bool t_player_times::within(const t_player* player, int32_t now, int32_t span) const {

@@ -8,7 +8,7 @@ class t_player;
 
 class t_player_times {
 public:
-    // Records `player` at match clock `now`, replacing his older entry or the oldest one.
+    // Records `player` at match clock `now`, replacing his older entry, an empty one or the oldest one.
     void remember(const t_player* player, int32_t now);
     // Whether `player` was recorded less than `span` ms before `now`.
     bool within(const t_player* player, int32_t now, int32_t span) const;
@@ -20,7 +20,6 @@ private:
         int32_t at = 0;
     };
     std::array<t_entry, SIZE> entries_{};
-    std::size_t next_ = 0;
 };
 
 class t_tackle_memory {
