@@ -2,6 +2,12 @@
 
 #include <cmath>
 
+#include "football/team.hpp"
+#include "match/core/match_helpers.hpp"
+#include "match/core/match_state.hpp"
+#include "match/phases/phase_common.hpp"
+#include "match/sound/match_sound.hpp"
+#include "platform/input.hpp"
 #include "platform/maths.hpp"
 #include "ui/input.hpp"
 
@@ -41,4 +47,15 @@ int keeper_kick_angle(const t_input& in, int side_y) {
     if (s.y != 0) return in.angle;
     if (s.x == 0) return away_from(0, side_y);
     return truncated(atan2_deg(-INTO_PITCH_LEAN * side_y, s.x));
+}
+
+int taker_steps_up(t_restart_kind kind) {
+    play_whistle();
+    flush_keys();
+    flush_joy();
+    clear_controllers();
+    const int team = team_of(ball.owner);
+    if (team >= 0) team_at(team).controlled = ball.owner;
+    note_restart(team, kind);
+    return team;
 }

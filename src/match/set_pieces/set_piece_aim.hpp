@@ -1,7 +1,12 @@
 #pragma once
 // A taker's stick at a restart: the part of a push that points out of the pitch is dropped.
+#include "match/core/play_events.hpp"
 
 class t_input;
+
+// The whistle for a restart taken with the foot: keys and stick cleared, the taker (the ball's owner)
+// steered by his side, the restart noted for the statistics. The taker's side, -1 for none.
+int taker_steps_up(t_restart_kind kind);
 
 struct t_stick {
     int x = 0;

@@ -84,13 +84,7 @@ void t_match_corner_positions::update() {
 
 t_match_corner_kick::t_match_corner_kick() : side_x_(sign(ball.x)), side_y_(sign(ball.y)) {
     display_score = 1;
-    play_whistle();
-    flush_keys();
-    flush_joy();
-    clear_controllers();
-    const int team = team_of(ball.owner);
-    if (team >= 0) team_at(team).controlled = ball.owner;
-    note_restart(team, t_restart_kind::corner);
+    taker_steps_up(t_restart_kind::corner);
     if (ball.owner) {
         const int into_pitch = static_cast<int>(atan2_deg(side_y_, side_x_) / 45);
         ball.owner->fmx = (into_pitch + 4 + 8) % 8;

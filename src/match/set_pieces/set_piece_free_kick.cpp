@@ -15,6 +15,7 @@
 #include "match/enhanced/referee.hpp"
 #include "match/phases/phase_common.hpp"
 #include "match/players/control_kick.hpp"
+#include "match/set_pieces/set_piece_aim.hpp"
 #include "match/players/player_movement.hpp"
 #include "match/players/player_refs.hpp"
 #include "match/players/player_targets.hpp"
@@ -133,13 +134,7 @@ void t_match_free_kick_positions::update() {
 
 t_match_free_kick::t_match_free_kick() : spot_x_(ball.x), spot_y_(ball.y) {
     display_score = 1;
-    play_whistle();
-    flush_keys();
-    flush_joy();
-    clear_controllers();
-    const int team = team_of(ball.owner);
-    if (team >= 0) team_at(team).controlled = ball.owner;
-    note_restart(team, t_restart_kind::free_kick);
+    const int team = taker_steps_up(t_restart_kind::free_kick);
     if (ball.owner) ball.owner->fmx = facing_of(atan2_deg(goal_y_of(1 - team) - ball.y, -ball.x));
 }
 
