@@ -5,8 +5,9 @@ BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ARGS ?=
 ASAN_BUILD ?= build-asan
-# `make test` builds the "ci" preset of CMakePresets.json (build-ci: optimised, line tables only,
-# precompiled headers), the sanitizer build is its "asan" preset (build-asan, -O1, ASan + UBSan).
+# `make test` builds the game with the "ci" preset of CMakePresets.json (build-ci: optimised, line
+# tables only, precompiled headers) for the end-to-end scripts and the package; the unit tests are
+# compiled once, in the "asan" preset (build-asan, -O1, ASan + UBSan), and run there.
 CCACHE := $(shell command -v ccache 2>/dev/null)
 LAUNCHER_FLAGS := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 CI_FLAGS ?= $(LAUNCHER_FLAGS)

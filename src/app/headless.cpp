@@ -13,6 +13,7 @@
 #include "football/match_settings.hpp"
 #include "football/team.hpp"
 #include "core/loaders.hpp"
+#include "match/phases/phase_shootout.hpp"
 #include "match/keeper/keeper_states.hpp"
 #include "app/match_command_line.hpp"
 #include "match/core/match_setup.hpp"
@@ -81,6 +82,8 @@ std::string stats_json(const t_stats& s) {
 
 void take_result(t_headless_result& r) {
     r.score = {match_stats[0].goal, match_stats[1].goal};
+    r.shootout.reset();
+    if (shootout.played && !shootout.on) r.shootout = shootout.tally.goals();
     r.stats = match_stats;
     r.scorers.clear();
     for (const t_goal& g : goals) {
@@ -217,7 +220,9 @@ std::string headless_result_json(const t_headless_result& r) {
     std::ostringstream o;
     o << "{\"home\":" << quoted(r.home) << ",\"away\":" << quoted(r.away) << ",\"seed\":" << r.seed
       << ",\"gameplay\":" << quoted(gameplay_key(r.gameplay))
-      << ",\"score\":[" << r.score[0] << "," << r.score[1] << "],\"scorers\":[";
+      << ",\"score\":[" << r.score[0] << "," << r.score[1] << "]";
+    if (r.shootout) o << ",\"shootout\":[" << (*r.shootout)[0] << "," << (*r.shootout)[1] << "]";
+    o << ",\"scorers\":[";
     for (size_t k = 0; k < r.scorers.size(); ++k) {
         const t_headless_scorer& s = r.scorers[k];
         o << (k ? "," : "") << "{\"name\":" << quoted(s.name) << ",\"team\":" << s.team << ",\"minute\":" << s.minute

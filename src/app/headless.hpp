@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,7 @@ public:
     int64_t seed = 0;
     t_gameplay gameplay = t_gameplay::classic;
     std::array<int, 2> score{};
+    std::optional<std::array<int, 2>> shootout; // the penalties, when the match ended with a shoot-out
     std::vector<t_headless_scorer> scorers;
     std::array<t_stats, 2> stats{};
     int periods = 0;

@@ -9,6 +9,15 @@
 
 namespace {
 constexpr const char* GAMEPLAY_KEY = "gameplay";
+constexpr const char* FRIENDLY_SHOOTOUT_KEY = "friendly_shootout";
+
+std::string bad_value(const std::string& key, const std::string& value, const std::string& allowed,
+                      const std::string& used) {
+    std::string line = "Warning: ";
+    line += EXTRA_OPTIONS_FILE;
+    line += ": " + key + " = " + value + " is not " + allowed + "; " + used + " is used";
+    return line;
+}
 
 std::string trimmed(const std::string& s) {
     const size_t first = s.find_first_not_of(" \t\r");
@@ -39,8 +48,14 @@ t_extra_options parse_extra_options(const std::string& text, std::vector<std::st
                 options.gameplay = *g;
             } else {
                 options.gameplay = t_extra_options{}.gameplay;
-                warnings.push_back(std::string("Warning: ") + EXTRA_OPTIONS_FILE + ": gameplay = " + value +
-                                   " is not classic or enhanced; " + gameplay_key(options.gameplay) + " is used");
+                warnings.push_back(bad_value(GAMEPLAY_KEY, value, "classic or enhanced", gameplay_key(options.gameplay)));
+            }
+        } else if (key == FRIENDLY_SHOOTOUT_KEY) {
+            if (value == "yes" || value == "no") {
+                options.friendly_shootout = value == "yes";
+            } else {
+                options.friendly_shootout = t_extra_options{}.friendly_shootout;
+                warnings.push_back(bad_value(FRIENDLY_SHOOTOUT_KEY, value, "yes or no", "no"));
             }
         } else {
             options.unknown.emplace_back(key, value);
@@ -52,6 +67,8 @@ t_extra_options parse_extra_options(const std::string& text, std::vector<std::st
 std::string extra_options_text(const t_extra_options& options) {
     std::string text = "# Quilbo Rovudo options, one \"key = value\" a line.\n";
     text += std::string(GAMEPLAY_KEY) + " = " + gameplay_key(options.gameplay) + "\n";
+    text += FRIENDLY_SHOOTOUT_KEY;
+    text += options.friendly_shootout ? " = yes\n" : " = no\n";
     for (const auto& [key, value] : options.unknown) text += key + " = " + value + "\n";
     return text;
 }

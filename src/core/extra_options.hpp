@@ -12,6 +12,8 @@ class t_extra_options {
 public:
     // A fresh file plays the match engine everyone knows.
     t_gameplay gameplay = t_gameplay::classic;
+    // A drawn ENHANCED friendly is settled by a penalty shoot-out.
+    bool friendly_shootout = false;
     // Keys this version does not know, as read: a newer game's options survive an older one.
     std::vector<std::pair<std::string, std::string>> unknown;
 };

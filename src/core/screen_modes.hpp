@@ -87,6 +87,8 @@ enum t_screen_mode : int32_t {
     MODE_MATCH_FREE_KICK = 79,
     MODE_MATCH_PENALTY_POSITIONS = 80,
     MODE_MATCH_PENALTY_KICK = 81,
+    MODE_MATCH_SHOOTOUT_POSITIONS = 82,
+    MODE_MATCH_SHOOTOUT_KICK = 83,
 };
 
 struct t_screen_name {
@@ -95,7 +97,7 @@ struct t_screen_name {
 };
 
 // Every screen in number order.
-inline constexpr std::array<t_screen_name, MODE_MATCH_PENALTY_KICK> SCREEN_NAMES = {{
+inline constexpr std::array<t_screen_name, MODE_MATCH_SHOOTOUT_KICK> SCREEN_NAMES = {{
     {MODE_MAIN_MENU, "MenuMain"},
     {MODE_GAME_OPTIONS, "MenuGameOptions"},
     {MODE_MATCH_OPTIONS, "MenuMatchOptions"},
@@ -177,6 +179,8 @@ inline constexpr std::array<t_screen_name, MODE_MATCH_PENALTY_KICK> SCREEN_NAMES
     {MODE_MATCH_FREE_KICK, "t_match_free_kick"},
     {MODE_MATCH_PENALTY_POSITIONS, "t_match_penalty_positions"},
     {MODE_MATCH_PENALTY_KICK, "t_match_penalty_kick"},
+    {MODE_MATCH_SHOOTOUT_POSITIONS, "t_match_shootout_positions"},
+    {MODE_MATCH_SHOOTOUT_KICK, "t_match_shootout_kick"},
 }};
 
 // True when entry i of the table names screen number i + 1: a name beside the wrong number, a screen left
@@ -191,10 +195,10 @@ static_assert(screen_names_in_order(), "SCREEN_NAMES must list every screen numb
 constexpr bool is_screen_mode(int32_t mode) {
     return mode >= MODE_MAIN_MENU && mode <= static_cast<int32_t>(SCREEN_NAMES.back().mode);
 }
-// The phases of a match itself, from the walk-on to its highlights, set pieces of ENHANCED play included.
+// The phases of a match itself, from the walk-on to its highlights, ENHANCED set pieces and shoot-outs included.
 constexpr bool is_match_phase(int32_t mode) {
     return (mode >= MODE_MATCH_INTRO && mode <= MODE_MATCH_SHOW_HIGHLIGHT) ||
-           (mode >= MODE_MATCH_FREE_KICK_POSITIONS && mode <= MODE_MATCH_PENALTY_KICK);
+           (mode >= MODE_MATCH_FREE_KICK_POSITIONS && mode <= MODE_MATCH_SHOOTOUT_KICK);
 }
 
 // The class that plays a screen number ("" for quit); the number must be a screen's.

@@ -16,6 +16,7 @@ public:
     int substitutions = 0;
     int bench_size = 0;
     t_gameplay gameplay = t_gameplay::classic;
+    bool friendly_shootout = false; // a drawn ENHANCED friendly ends with penalties
 };
 
 extern t_match_settings match_settings;

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "football/shootout_tally.hpp"
 #include "platform/random.hpp"
 
 namespace {
-constexpr int KICKS = 5;
 // Beyond this many sudden-death pairs a drawn lot settles it, so the loop always ends.
 constexpr int SUDDEN_DEATH_LIMIT = 200;
 
@@ -58,23 +58,15 @@ int penalty_chance(const t_player& taker, const t_player* keeper_player) {
 
 t_score penalty_shootout(const t_team& home, const t_team& away) {
     t_side sides[2] = {t_side(home, away), t_side(away, home)};
-    t_score goals{0, 0};
-    for (int k = 0; k < KICKS; ++k) {
-        for (int s = 0; s < 2; ++s) {
-            if (sides[s].kick()) ++goals[static_cast<size_t>(s)];
-            // Stop once the side behind cannot catch up with the kicks it has left.
-            const int left_home = KICKS - k - 1;
-            const int left_away = KICKS - k - (s == 1 ? 1 : 0);
-            if (goals[0] > goals[1] + left_away || goals[1] > goals[0] + left_home) return goals;
-        }
-    }
-    for (int pair = 0; goals[0] == goals[1]; ++pair) {
-        if (pair == SUDDEN_DEATH_LIMIT) {
+    t_shootout_tally tally;
+    while (!tally.decided()) {
+        const int pairs_beyond = static_cast<int>(tally.kicks(1).size()) - t_shootout_tally::KICKS;
+        if (pairs_beyond >= SUDDEN_DEATH_LIMIT && tally.next_side() == tally.first()) {
+            t_score goals = tally.goals();
             ++goals[static_cast<size_t>(rand(0, 1))];
-            break;
+            return goals;
         }
-        if (sides[0].kick()) ++goals[0];
-        if (sides[1].kick()) ++goals[1];
+        tally.record(sides[tally.next_side()].kick());
     }
-    return goals;
+    return tally.goals();
 }

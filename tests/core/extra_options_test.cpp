@@ -62,9 +62,12 @@ TEST(ExtraOptions, RoundTripKeepsUnknownKeys) {
     t_extra_options again = read_extra_options(path);
     EXPECT_EQ(again.gameplay, t_gameplay::enhanced);
     EXPECT_EQ(again.unknown, s.unknown);
+    EXPECT_FALSE(again.friendly_shootout);
     again.gameplay = t_gameplay::classic;
+    again.friendly_shootout = true;
     ASSERT_EQ(write_extra_options(path, again), "");
     EXPECT_NE(contents(path).find("gameplay = classic\n"), std::string::npos);
+    EXPECT_TRUE(read_extra_options(path).friendly_shootout);
     EXPECT_EQ(read_extra_options(path).unknown, s.unknown) << "unknown keys survive every write";
 }
 
@@ -79,6 +82,11 @@ TEST(ExtraOptions, ABadValueFallsBackToItsDefaultWithOneWarning) {
     warnings.clear();
     EXPECT_EQ(parse_extra_options("gameplay =\n", warnings).gameplay, t_gameplay::classic);
     EXPECT_EQ(warnings.size(), 1u) << "an empty value is a bad value too";
+
+    warnings.clear();
+    EXPECT_FALSE(parse_extra_options("friendly_shootout = yes\nfriendly_shootout = sometimes\n", warnings).friendly_shootout);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("sometimes"), std::string::npos) << warnings[0];
 
     const t_temp_folder folder;
     put(folder.file(EXTRA_OPTIONS_FILE), "gameplay = fast\nkept = yes\n");

@@ -36,7 +36,6 @@ constexpr int KEY_R = 'R';
 constexpr double DRIBBLE_PUSH = 10;
 constexpr double DRIBBLE_PUSH_REACH = 7;
 constexpr double DRIBBLE_STEER_REACH = 8;
-constexpr int PREDICTION_EVERY = 40;
 
 void open(int mode) {
     if (match_start.endless)

@@ -6,6 +6,8 @@
 
 // A post or bar hit counts as a shot only this many sub-steps after the one before.
 constexpr long FRAME_HIT_SHOT_GAP = 48;
+// The ball's predicted path is worked out again every this many recorded sub-steps.
+constexpr int PREDICTION_EVERY = 40;
 
 // Mode 39: open play, twelve simulation sub-steps per update until the ball
 // goes out, into a goal or into the keeper's hands, or the period ends.

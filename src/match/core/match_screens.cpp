@@ -17,6 +17,7 @@
 #include "match/set_pieces/set_piece_throw_in.hpp"
 #include "match/set_pieces/set_piece_free_kick.hpp"
 #include "match/set_pieces/set_piece_penalty.hpp"
+#include "match/phases/phase_shootout.hpp"
 
 std::unique_ptr<t_game_mode> make_match_screen(int32_t mode) {
     switch (mode) {
@@ -52,6 +53,8 @@ std::unique_ptr<t_game_mode> make_match_screen(int32_t mode) {
     case MODE_MATCH_FREE_KICK: return std::make_unique<t_match_free_kick>();
     case MODE_MATCH_PENALTY_POSITIONS: return std::make_unique<t_match_penalty_positions>();
     case MODE_MATCH_PENALTY_KICK: return std::make_unique<t_match_penalty_kick>();
+    case MODE_MATCH_SHOOTOUT_POSITIONS: return std::make_unique<t_match_shootout_positions>();
+    case MODE_MATCH_SHOOTOUT_KICK: return std::make_unique<t_match_shootout_kick>();
     default: break;
     }
     if (auto screen = make_bench_screen(mode)) return screen;

@@ -1,3 +1,4 @@
+#include "match/phases/phase_shootout.hpp"
 #include "match/core/match_setup.hpp"
 
 #include <algorithm>
@@ -48,6 +49,7 @@ void reset_match_state() {
     match_status = t_match_status{};
     bench_status = t_bench_status{};
     match_stats = {};
+    shootout = t_shootout{};
     goals.clear();
     scorers_text = {};
     wind = t_wind{};
@@ -108,6 +110,7 @@ void build_match_objects() {
     match_settings.commentary = settings.commentary;
     match_settings.auto_replay = settings.auto_replay;
     match_settings.gameplay = game ? game->extra_options.gameplay : t_gameplay::classic;
+    match_settings.friendly_shootout = game && game->extra_options.friendly_shootout;
     for (const t_team_ref& team : match_teams)
         for (const auto& p : team->players) p->play = t_player_play{};
     match_rules().set_up();

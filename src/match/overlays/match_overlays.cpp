@@ -13,6 +13,7 @@
 #include "match/overlays/overlay_cell.hpp"
 #include "match/overlays/overlay_clock.hpp"
 #include "match/overlays/overlay_score.hpp"
+#include "match/overlays/overlay_shootout.hpp"
 #include "match/overlays/overlay_signs.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/overlays/overlay_stats.hpp"
@@ -63,5 +64,6 @@ void draw_match_overlays(const t_match_mode& phase) {
     draw_hud_message();
     if (phase.display_statistics != 0 && camera_at_rest()) draw_match_stats(fade_level);
     if (phase.display_goal_scorer != 0) draw_goal_banner();
+    draw_shootout_tally();
     if (match_paused()) draw_paused_sign();
 }

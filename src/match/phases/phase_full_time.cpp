@@ -9,6 +9,7 @@
 #include "match/core/match_state.hpp"
 #include "match/phases/phase_common.hpp"
 #include "match/phases/phase_half_time.hpp"
+#include "match/phases/phase_shootout.hpp"
 #include "match/players/player_movement.hpp"
 #include "match/replay/replay_save_key.hpp"
 #include "platform/input.hpp"
@@ -19,6 +20,14 @@ constexpr int KEY_H = 'H';
 
 int32_t clock_at_minute(int minute) {
     return static_cast<int32_t>(static_cast<int64_t>(match_status.length) * minute / 90);
+}
+
+// A tie the rules send to penalties is settled on the pitch before the players walk off.
+void end_or_shootout() {
+    if (shootout_due())
+        start_shootout();
+    else
+        open_phase(MODE_MATCH_END_POSITIONS);
 }
 
 void back_to_the_centre() {
@@ -56,7 +65,7 @@ t_match_full_time_stop::t_match_full_time_stop() : t_match_period_stop(false, fa
     match_status.event = t_match_status::FULL_TIME;
 }
 
-void t_match_full_time_stop::leave() { open_phase(MODE_MATCH_END_POSITIONS); }
+void t_match_full_time_stop::leave() { end_or_shootout(); }
 
 t_match_extra_time_stop::t_match_extra_time_stop() : t_match_period_stop(true, true) {}
 
@@ -87,7 +96,7 @@ t_match_full_extra_time_stop::t_match_full_extra_time_stop() : t_match_period_st
     match_status.event = t_match_status::FULL_EXTRA_TIME;
 }
 
-void t_match_full_extra_time_stop::leave() { open_phase(MODE_MATCH_END_POSITIONS); }
+void t_match_full_extra_time_stop::leave() { end_or_shootout(); }
 
 t_match_end_positions::t_match_end_positions() {
     display_statistics = 1;

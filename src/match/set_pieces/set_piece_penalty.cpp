@@ -12,6 +12,7 @@
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/enhanced/referee.hpp"
 #include "match/phases/phase_common.hpp"
+#include "match/phases/phase_shootout.hpp"
 #include "match/players/player_movement.hpp"
 #include "match/players/player_refs.hpp"
 #include "match/players/player_targets.hpp"
@@ -113,7 +114,8 @@ t_match_penalty_kick::t_match_penalty_kick()
     flush_joy();
     clear_controllers();
     team_at(taker_team_).controlled = ball.owner;
-    note_restart(taker_team_, t_restart_kind::penalty);
+    // A shoot-out kick is no part of the match's figures.
+    if (!shootout.on) note_restart(taker_team_, t_restart_kind::penalty);
     computer_aim_ = pick_side();
     keeper_guess_ = pick_side();
     if (ball.owner) ball.owner->fmx = facing_of(90.0 * -team_at(taker_team_).side);
@@ -153,7 +155,7 @@ void t_match_penalty_kick::update() {
     ball.v = PENALTY_SPEED + SHOOTING_PACE * shooting;
     ball.vz = aim == 0 ? PENALTY_LIFT : PENALTY_LIFT / 2;
     if (taker) ball.owner_last = shared_player(*taker);
-    note_kick(taker_team_);
+    if (!shootout.on) note_kick(taker_team_);
     play_match_sound("kick", match_settings.sound_vol);
-    open_phase(MODE_MATCH_MAIN);
+    open_phase(shootout.on ? MODE_MATCH_SHOOTOUT_KICK : MODE_MATCH_MAIN);
 }

@@ -8,7 +8,7 @@
 #include "screens/main_menu/option_values.hpp"
 
 namespace {
-constexpr int ROW_Y[] = {170, 230, 290, 350, 410, 470, 530};
+constexpr int ROW_Y[] = {150, 205, 260, 315, 370, 425, 480, 535};
 constexpr int LENGTHS = 4;
 constexpr int WEATHER_LEVELS = 3;
 } // namespace
@@ -18,9 +18,11 @@ MenuMatchOptions::MenuMatchOptions() {
     add_title(*this, VIOLET, translate("MATCH OPTIONS"));
 
     const char* const captions[] = {"FRIENDLY/DIY GAME LENGTH", "WEATHER EFFECTS", "AUTO REPLAYS", "RESOLUTION",
-                                    "SOUND EFFECTS",            "COMMENTARY",      "GAMEPLAY"};
+                                    "SOUND EFFECTS",            "COMMENTARY",      "GAMEPLAY",
+                                    "FRIENDLY SHOOT-OUT"};
     t_button_ref* const fields[] = {&w_match_length,  &w_weather_effects, &w_auto_replays, &w_resolution,
-                                    &w_sound_effects, &w_commentary,      &w_gameplay};
+                                    &w_sound_effects, &w_commentary,      &w_gameplay,
+                                    &w_friendly_shootout};
     for (size_t row = 0; row < std::size(ROW_Y); ++row) {
         add_caption(*this, OLIVE, 110, ROW_Y[row], 460, 34, translate(captions[row]));
         t_button_ref v = add_button(*this, row % 2 == 0 ? VALUE_PINK : VALUE_STEEL, 632, ROW_Y[row], 240, 34, "");
@@ -33,6 +35,7 @@ MenuMatchOptions::MenuMatchOptions() {
     bind_steps(*this, *w_sound_effects, "bc_sound_effects", &MenuMatchOptions::bc_sound_effects);
     bind_toggle(*this, *w_commentary, "bc_commentary", &MenuMatchOptions::bc_commentary);
     bind_toggle(*this, *w_gameplay, "bc_gameplay", &MenuMatchOptions::bc_gameplay);
+    bind_toggle(*this, *w_friendly_shootout, "bc_friendly_shootout", &MenuMatchOptions::bc_friendly_shootout);
     selected_widget = w_match_length;
     add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_MAIN_MENU)});
 
@@ -43,6 +46,7 @@ MenuMatchOptions::MenuMatchOptions() {
     update_sound_effects_button();
     update_commentary_button();
     update_gameplay_button();
+    update_friendly_shootout_button();
 }
 
 void MenuMatchOptions::bc_match_length(int step) {
@@ -104,4 +108,14 @@ void MenuMatchOptions::update_commentary_button() { w_commentary->text = on_when
 
 void MenuMatchOptions::update_gameplay_button() {
     w_gameplay->text = translate(gameplay_caption(game ? game->extra_options.gameplay : t_gameplay::classic));
+}
+
+void MenuMatchOptions::bc_friendly_shootout() {
+    if (!game) return;
+    game->extra_options.friendly_shootout = !game->extra_options.friendly_shootout;
+    update_friendly_shootout_button();
+}
+
+void MenuMatchOptions::update_friendly_shootout_button() {
+    w_friendly_shootout->text = on_when_one(game && game->extra_options.friendly_shootout ? 1 : 0);
 }

@@ -4,7 +4,8 @@
 #include "screens/main_menu/settings_on_leave.hpp"
 #include "ui/menu_toolkit.hpp"
 
-// Match length, weather, replays, display size, sound effects, commentary and gameplay; leaving it saves the settings.
+// Match length, weather, replays, display size, sound effects, commentary, gameplay and the friendly shoot-out;
+// leaving it saves the settings.
 class MenuMatchOptions : public t_game_mode {
 public:
     MenuMatchOptions();
@@ -16,6 +17,7 @@ public:
     void bc_sound_effects(int step);
     void bc_commentary();
     void bc_gameplay();
+    void bc_friendly_shootout();
 
     void update_match_length_button();
     void update_weather_effects_button();
@@ -24,6 +26,7 @@ public:
     void update_sound_effects_button();
     void update_commentary_button();
     void update_gameplay_button();
+    void update_friendly_shootout_button();
 
     t_button_ref w_match_length;
     t_button_ref w_weather_effects;
@@ -32,6 +35,7 @@ public:
     t_button_ref w_sound_effects;
     t_button_ref w_commentary;
     t_button_ref w_gameplay;
+    t_button_ref w_friendly_shootout;
 
 private:
     t_settings_saved_on_leave save_on_leave_;
