@@ -48,6 +48,7 @@ public:
     int down = 0;         // sub-steps left lying on the grass
     bool fallen = false;  // down because he was fouled, not after his own slide
     int heading = 0;      // sub-steps left in the air after a header
+    bool diving = false;  // ...a diving one: he flies along, then lands on his front
     int yellow = 0;
     bool sent_off = false;
 };

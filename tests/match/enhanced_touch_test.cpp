@@ -1,15 +1,18 @@
 // ENHANCED first touches: a fast ball deflects off a body, a slow one is controlled, headers need the
-// ball in their height window; and what the statistics make of kicks and goals in either gameplay.
+// ball in their height window, low crosses are dived at and dropping balls volleyed; and what the statistics make of kicks and goals in either gameplay.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "football/match_settings.hpp"
 #include "match/core/play_events.hpp"
+#include "match/enhanced/enhanced_fouls.hpp"
 #include "match/enhanced/enhanced_touch.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/enhanced/referee.hpp"
+#include "match/players/player_movement.hpp"
 #include "match/players/player_possession.hpp"
+#include "platform/maths.hpp"
 #include "platform/random.hpp"
 #include "player_test_support.hpp"
 
@@ -126,6 +129,97 @@ TEST_F(EnhancedTouch, AHumanHeadsOnlyWithFireAndAlongHisStick) {
         }
     }
     EXPECT_GT(along_stick, 10);
+}
+
+TEST_F(EnhancedTouch, ADroppingBallIsVolleyedNearGoalAndControlledFarFromIt) {
+    constexpr int TRIALS = 200;
+    int clean = 0;
+    for (int k = 0; k < TRIALS; ++k) {
+        seed_trial(300 + k);
+        t_player& p = ball_arriving(150, 15);
+        p.sh = 4;
+        // Team 0 attacks the goal at y = -640.
+        p.y = -400;
+        ball.set_position(3, -400, 15);
+        ball.vz = -40;
+        update_possession(0);
+        ASSERT_FALSE(ball.owner) << "near goal the computer strikes it first time";
+        EXPECT_EQ(ball.events.touch, t_goal_kind::volley);
+        EXPECT_EQ(ball.owner_last, ref(0, RECEIVER));
+        if (ball.v > VOLLEY_SPEED) ++clean;
+    }
+    EXPECT_NEAR(clean / double(TRIALS), VOLLEY_BASE + 4 * VOLLEY_PER_SKILL, 0.08) << "some are scuffed";
+
+    t_player& far = ball_arriving(150, 15);
+    far.y = 300;
+    ball.set_position(3, 300, 15);
+    ball.vz = -40;
+    update_possession(0);
+    EXPECT_EQ(ball.owner, ref(0, RECEIVER)) << "in his own half he takes it down";
+
+    t_player& rising = ball_arriving(150, 15);
+    rising.y = -400;
+    ball.set_position(3, -400, 15);
+    ball.vz = 40;
+    update_possession(0);
+    EXPECT_NE(ball.events.touch, t_goal_kind::volley) << "a rising ball is no volley";
+}
+
+TEST_F(EnhancedTouch, ALowCrossAcrossAnAttackerNearGoalIsMetWithADivingHeader) {
+    constexpr int TRIALS = 300;
+    int dived = 0;
+    for (int k = 0; k < TRIALS; ++k) {
+        seed_trial(500 + k);
+        t_player& p = ball_arriving(230, 12, 20);
+        p.he = 5;
+        p.y = -480;
+        p.a = 0;
+        ball.set_position(20, -480, 12);
+        ball.v = 230;
+        ball.a = 180;
+        update_possession(0);
+        if (!p.play.diving) continue;
+        ++dived;
+        EXPECT_EQ(ball.events.touch, t_goal_kind::header);
+        EXPECT_LT(sin_deg(ball.a), 0) << "towards the goal he attacks";
+        EXPECT_NEAR(distance(p.x, p.y, ball.x, ball.y), DIVING_HEAD_AHEAD, 1e-9) << "his head meets the ball";
+        EXPECT_TRUE(on_the_grass(p) || moves_by_himself(p));
+    }
+    EXPECT_NEAR(dived / double(TRIALS), DIVING_HEADER_BASE + 5 * DIVING_HEADER_PER_SKILL, 0.06);
+
+    // A ball running away from him is chased, not dived at; nor does anyone dive in midfield.
+    for (int k = 0; k < 50; ++k) {
+        seed_trial(900 + k);
+        t_player& chaser = ball_arriving(230, 12, 20);
+        chaser.y = -480;
+        chaser.a = 0;
+        ball.set_position(20, -480, 12);
+        ball.v = 230;
+        ball.a = 0;
+        update_possession(0);
+        EXPECT_FALSE(chaser.play.diving);
+        t_player& midfield = ball_arriving(230, 12, 20);
+        midfield.a = 0;
+        update_possession(0);
+        EXPECT_FALSE(midfield.play.diving);
+    }
+}
+
+TEST_F(EnhancedTouch, ADiverFliesOnLandsOnHisFrontAndGetsUpInAnyPhase) {
+    t_player& p = squad_player(0, RECEIVER);
+    p.x = 0;
+    p.y = 0;
+    p.a = 0;
+    p.play.heading = DIVING_HEADER_SUB_STEPS;
+    p.play.diving = true;
+    // Play may have stopped (the keeper holds the ball): the phases move the players all the same.
+    for (int k = 0; k < DIVING_HEADER_SUB_STEPS; ++k) move_players(1, 0);
+    EXPECT_GT(p.x, 0) << "his flight carries him on";
+    EXPECT_GT(p.play.down, 0) << "landed";
+    EXPECT_TRUE(on_the_grass(p));
+    for (int k = 0; k < DIVING_HEADER_DOWN_SUB_STEPS; ++k) move_players(1, 0);
+    EXPECT_FALSE(on_the_grass(p));
+    EXPECT_FALSE(p.play.diving);
 }
 
 TEST_F(EnhancedTouch, PassesShotsAndGoalsAreCountedAsTheyHappen) {

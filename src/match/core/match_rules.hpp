@@ -18,8 +18,9 @@ public:
     // Once a sub-step of open play, after possession: what happens on the grass and what the referee
     // sees. The mode of the restart he gives, or 0 to play on.
     virtual int referee_step() const { return 0; }
-    // Whether a player moves by himself this sub-step (sliding, lying on the grass, walking off).
-    virtual bool moves_by_himself(const t_player&) const { return false; }
+    // Whether a player of `team` moves by himself this sub-step (sliding, lying on the grass, in the air after
+    // a header) rather than running where he is steered; when he does, this moves him. Asked in every phase.
+    virtual bool moves_by_himself(t_player&, int) const { return false; }
     // A match is set up: the rules' own people and state.
     virtual void set_up() const {}
 };

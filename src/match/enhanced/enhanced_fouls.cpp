@@ -27,11 +27,6 @@ constexpr int STANDING_ROW = 1;
 
 double to_ball(const t_player& p) { return distance(p.x, p.y, ball.x, ball.y); }
 
-bool in_own_penalty_area(int team, double x, double y) {
-    const double side = team_at(team).side;
-    return std::fabs(x) <= PENALTY_AREA_X && y * side >= PENALTY_AREA_FRONT && y * side <= GOAL_LINE_Y;
-}
-
 // The opponent the slider may meet: the carrier, or the one who just played the ball away.
 std::shared_ptr<t_player> target_of(int team) {
     if (ball.owner && team_of(ball.owner) == 1 - team) return ball.owner;
@@ -65,7 +60,8 @@ void slide_step(t_player& p, int team) {
         p.v = 0;
         s.down = std::max(s.down, SLIDE_GET_UP_SUB_STEPS);
     }
-    if (s.slide_fouled) return;
+    // Out of play the slide runs its course, but meets nobody the referee would see.
+    if (s.slide_fouled || match_status.event != t_match_status::IN_GAME) return;
     const double feet_x = p.x + SLIDE_FEET_AHEAD * cos_deg(p.a);
     const double feet_y = p.y + SLIDE_FEET_AHEAD * sin_deg(p.a);
     const std::shared_ptr<t_player> target = target_of(team);
@@ -100,7 +96,23 @@ bool computer_should_slide(const t_player& p, int team) {
     const double off = std::fabs(std::remainder(atan2_deg(ball.y - p.y, ball.x - p.x) - p.a, 360.0));
     return off < COMPUTER_SLIDE_CONE && rnd() < COMPUTER_SLIDE_CHANCE;
 }
+// A diving header's flight, slowing to a landing on his front.
+void dive_step(t_player& p) {
+    t_player_play& s = p.play;
+    const double share = static_cast<double>(s.heading) / DIVING_HEADER_SUB_STEPS;
+    p.x += cos_deg(p.a) * DIVING_SPEED * share / SUB_STEPS_PER_SECOND;
+    p.y += sin_deg(p.a) * DIVING_SPEED * share / SUB_STEPS_PER_SECOND;
+    p.v = 0;
+    p.fmx = facing_of(p.a);
+    p.fmy = DIVING_HEADER_ROW + (share > DIVING_LAUNCH_SHARE ? 0 : 1);
+    if (--s.heading == 0) s.down = DIVING_HEADER_DOWN_SUB_STEPS;
+}
 } // namespace
+
+bool in_own_penalty_area(int team, double x, double y) {
+    const double side = team_at(team).side;
+    return std::fabs(x) <= PENALTY_AREA_X && y * side >= PENALTY_AREA_FRONT && y * side <= GOAL_LINE_Y;
+}
 
 bool on_the_grass(const t_player& p) { return p.play.slide > 0 || p.play.down > 0 || p.play.sent_off; }
 
@@ -132,25 +144,31 @@ void choose_slides() {
     }
 }
 
+bool step_by_himself(t_player& p, int team) {
+    if (!moves_by_himself(p)) return false;
+    t_player_play& s = p.play;
+    if (s.slide > 0) {
+        slide_step(p, team);
+    } else if (s.down > 0) {
+        p.fmy = s.fallen ? FALLEN_ROW : s.diving ? DIVING_HEADER_ROW + 1 : SLIDE_TACKLE_ROW + 1;
+        if (--s.down == 0) {
+            s.fallen = false;
+            s.diving = false;
+            p.fmy = STANDING_ROW;
+        }
+    } else if (s.diving) {
+        dive_step(p);
+    } else {
+        p.fmy = HEADER_ROW + (s.heading > HEADER_SUB_STEPS / 2 ? 1 : 0);
+        if (--s.heading == 0) p.fmy = STANDING_ROW;
+    }
+    return true;
+}
+
 void update_slides() {
     for (int team = 0; team < 2; ++team) {
         const auto& squad = squad_of(team);
-        for (size_t slot = 1; slot < squad.size(); ++slot) {
-            t_player& p = *squad[slot];
-            t_player_play& s = p.play;
-            if (s.slide > 0) {
-                slide_step(p, team);
-            } else if (s.down > 0) {
-                p.fmy = s.fallen ? FALLEN_ROW : SLIDE_TACKLE_ROW + 1;
-                if (--s.down == 0) {
-                    s.fallen = false;
-                    p.fmy = STANDING_ROW;
-                }
-            } else if (s.heading > 0) {
-                p.fmy = HEADER_ROW + (s.heading > HEADER_SUB_STEPS / 2 ? 1 : 0);
-                if (--s.heading == 0) p.fmy = STANDING_ROW;
-            }
-        }
+        for (size_t slot = 1; slot < squad.size(); ++slot) step_by_himself(*squad[slot], team);
     }
 }
 
@@ -187,6 +205,7 @@ void call_foul(const std::shared_ptr<t_player>& offender, const std::shared_ptr<
     fouled->play.down = FOULED_DOWN_SUB_STEPS;
     fouled->play.fallen = true;
     fouled->play.heading = 0;
+    fouled->play.diving = false;
     fouled->play.slide = 0;
     fouled->v = 0;
     if (ball.owner == fouled) ball.set_owner(nullptr);

@@ -4,6 +4,7 @@
 #include "football/player.hpp"
 #include "match/enhanced/enhanced_curl.hpp"
 #include "match/enhanced/enhanced_fouls.hpp"
+#include "match/enhanced/enhanced_keeper.hpp"
 #include "match/enhanced/enhanced_tackle.hpp"
 #include "match/enhanced/referee.hpp"
 
@@ -16,12 +17,13 @@ public:
     void move_ball(t_ball& b, double step) const override { move_curling(b, step); }
     void choose_actions() const override { choose_slides(); }
     int referee_step() const override {
-        update_slides();
+        keeper_reflex_saves();
+        keep_keepers_in_their_area();
         referee.follow_play();
         if (!referee.whistled) return 0;
         return referee.foul.penalty ? MODE_MATCH_PENALTY_POSITIONS : MODE_MATCH_FREE_KICK_POSITIONS;
     }
-    bool moves_by_himself(const t_player& p) const override { return ::moves_by_himself(p); }
+    bool moves_by_himself(t_player& p, int team) const override { return step_by_himself(p, team); }
     void set_up() const override { set_up_referee(); }
 };
 } // namespace

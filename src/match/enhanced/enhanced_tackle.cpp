@@ -68,9 +68,13 @@ void knock_ball_loose(t_team& t, const std::shared_ptr<t_player>& tackler) {
 void enhanced_contest_ball(t_team& t, const std::shared_ptr<t_player>& nearest) {
     const t_player& p = *nearest;
     if (recovering_from_tackle(p) || on_the_grass(p)) return;
-    if (!ball.owner && !p.is_goalkeeper() && in_header_window(ball.z, to_ball(p))) {
-        try_header(t.index, nearest);
-        return;
+    if (!ball.owner && !p.is_goalkeeper()) {
+        if (in_header_window(ball.z, to_ball(p))) {
+            try_header(t.index, nearest);
+            return;
+        }
+        if (try_diving_header(t.index, nearest)) return;
+        if (in_volley_window(ball.z, ball.vz, to_ball(p)) && try_volley(t.index, nearest)) return;
     }
     if (ball.z >= TAKE_BALL_HEIGHT) return;
     if (!ball.owner) {

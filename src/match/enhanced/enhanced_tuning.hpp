@@ -82,3 +82,46 @@ constexpr double HEADER_AT_GOAL_RANGE = 260;  // the computer heads at goal from
 constexpr double HEADER_AIM_SPREAD = 40;      // across the goal mouth
 constexpr int HEADER_RETRY_MS = 300;
 constexpr int HEADER_SUB_STEPS = 144;         // in the air after a header
+
+// Diving headers: a low ball flying across in front of an attacker near goal.
+constexpr double DIVING_HEADER_LOW = 6;       // below HEADER_LOW
+constexpr double DIVING_HEADER_REACH = 30;    // ahead of him, along his run
+constexpr double DIVING_HEADER_MIN_BALL_SPEED = 120;
+constexpr double DIVING_HEADER_RANGE = 220;   // from the goal line he attacks
+constexpr double DIVING_HEADER_LIFT = 8;
+constexpr int DIVING_HEADER_SUB_STEPS = 96;   // in the air...
+constexpr int DIVING_HEADER_DOWN_SUB_STEPS = 240; // ...then on the grass
+constexpr double DIVING_SPEED = 100;          // his flight at the start, slowing to nothing
+constexpr double DIVING_LAUNCH_SHARE = 0.75;  // the first quarter of the flight is the launch frame
+constexpr double DIVING_HEAD_AHEAD = 9;       // his head is this far ahead of his feet point, flat out
+constexpr double DIVING_HEADER_CONE = 60;     // degrees either side of his run the ball may be
+constexpr double DIVING_HEADER_MEETS = 70;    // the ball comes at him: its course within this of straight at him
+constexpr double DIVING_HEADER_BASE = 0.12;   // he meets it: at heading skill 0
+constexpr double DIVING_HEADER_PER_SKILL = 0.04;
+constexpr double DIVING_HEADER_AIM_SPREAD = 70; // across the goal mouth: flat out, he cannot place it
+
+// Volleys: a dropping ball between knee and head height struck first time.
+constexpr double VOLLEY_LOW = 8;
+constexpr double VOLLEY_REACH = 12;
+constexpr double VOLLEY_RANGE = 330;          // the computer volleys at goal from this close
+constexpr double VOLLEY_BASE = 0.35;          // struck cleanly: at shooting skill 0
+constexpr double VOLLEY_PER_SKILL = 0.08;
+constexpr double VOLLEY_SPEED = 360;
+constexpr double VOLLEY_SPEED_PER_SKILL = 15;
+constexpr double VOLLEY_LIFT = 25;
+constexpr double MIS_HIT_TURN = 55;           // a scuffed volley flies off this far at most
+constexpr double MIS_HIT_SPEED_SHARE = 0.5;
+
+// Goalkeepers.
+constexpr double REFLEX_MIN_SPEED = 300;      // shots faster than this at his body: no time to dive
+constexpr double REFLEX_REACH = 12;           // from his feet point, plus a unit a skill point
+constexpr double REFLEX_HEIGHT = 50;
+constexpr double REFLEX_BASE = 0.35;          // he gets a hand or a leg to it: at skill 0
+constexpr double REFLEX_PER_SKILL = 0.07;
+constexpr double REFLEX_SPEED_KEPT = 0.35;
+constexpr double REFLEX_LIFT = 70;
+constexpr double REFLEX_SPREAD = 50;          // degrees either side of straight back out
+constexpr int REFLEX_RETRY_MS = 400;
+constexpr double KEEPER_CLEARANCE_SPEED = 560; // a keeper caught outside his area with the ball boots it
+constexpr double KEEPER_CLEARANCE_LIFT = 160;
+constexpr double KEEPER_CLEARANCE_SPREAD = 25;

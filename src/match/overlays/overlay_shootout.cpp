@@ -21,7 +21,7 @@ constexpr int PADDING = 12;
 constexpr int TITLE_H = 24;
 constexpr int ROW_H = 22;
 constexpr int NAME_MARK_GAP = 14;
-constexpr int BOTTOM_MARGIN = 60;
+constexpr int TOP_MARGIN = 64; // under the clock, clear of the score panel at the foot
 constexpr int SCORED_RGB[] = {60, 200, 70};
 constexpr int MISSED_RGB[] = {215, 45, 40};
 constexpr int TO_COME_RGB[] = {120, 120, 120};
@@ -64,7 +64,7 @@ void draw_shootout_tally() {
                   2 * PADDING;
     const int h = TITLE_H + 2 * ROW_H + (next.empty() ? 0 : ROW_H) + PADDING;
     const int left = (screen_w - w) / 2;
-    const int top = screen_h - BOTTOM_MARGIN - h;
+    const int top = TOP_MARGIN;
     draw_overlay_backing(left, top, w, h);
     draw_text_10(title, fl(screen_w / 2), fl(top + PADDING / 2), font_10, 0);
     const t_score scored = shootout.tally.goals();

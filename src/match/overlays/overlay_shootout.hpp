@@ -1,5 +1,5 @@
 #pragma once
-// The running tally of a penalty shoot-out, low in the middle of the screen while it is played.
+// The running tally of a penalty shoot-out, high in the middle of the screen while it is played.
 
 // Each side's name, a green mark for a kick scored, red for one missed, hollow for those to come, and the
 // goals; under them the player who takes the next kick.

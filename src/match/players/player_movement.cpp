@@ -103,7 +103,7 @@ bool move_players(int keep_in_bounds, int keeper_logic) {
             const auto& ref = squad[static_cast<size_t>(slot)];
             if (!ref) continue;
             t_player& p = *ref;
-            if (match_rules().moves_by_himself(p)) continue;
+            if (match_rules().moves_by_himself(p, static_cast<int>(team))) continue;
             const bool keeper_thinks = slot == GOALKEEPER_SLOT && keeper_logic && t.controlled != ref;
             t_heading run;
             const t_motion motion = steer(p, t, in, keeper_thinks, run);

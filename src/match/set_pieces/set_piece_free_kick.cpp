@@ -121,7 +121,6 @@ void t_match_free_kick_positions::update() {
     bool walking = false;
     for (int k = 0; k < SUB_STEPS; ++k) {
         walking = move_players(1, 1);
-        update_slides();
         referee.follow_play();
         record_sub_step(CAMERA_FOLLOW);
     }

@@ -94,7 +94,6 @@ void t_match_penalty_positions::update() {
     bool walking = false;
     for (int k = 0; k < SUB_STEPS; ++k) {
         walking = move_players(1, 0);
-        update_slides();
         referee.follow_play();
         ball.set_position(0, ball.y, 0);
         record_sub_step(CAMERA_FOLLOW);

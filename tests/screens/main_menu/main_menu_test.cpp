@@ -102,6 +102,6 @@ TEST_F(MainMenu, TheDateIsTodaysInThePlayersLanguage) {
     MenuMain screen;
     const std::string today = date_caption(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
     // Just past midnight the screen may have been built the day before.
-    EXPECT_TRUE(find_caption(screen, today) || local.tm_hour == 0 && local.tm_min == 0) << today;
+    EXPECT_TRUE(find_caption(screen, today) || (local.tm_hour == 0 && local.tm_min == 0)) << today;
     EXPECT_FALSE(find_caption(screen, "5 JUNE 2012"));
 }

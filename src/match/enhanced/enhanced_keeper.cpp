@@ -1,0 +1,77 @@
+#include "match/enhanced/enhanced_keeper.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "football/player.hpp"
+#include "football/team.hpp"
+#include "match/core/match_helpers.hpp"
+#include "match/core/match_state.hpp"
+#include "match/core/play_events.hpp"
+#include "match/core/state_machine.hpp"
+#include "match/enhanced/enhanced_fouls.hpp"
+#include "match/enhanced/enhanced_tuning.hpp"
+#include "match/players/player_refs.hpp"
+#include "match/sound/match_sound.hpp"
+#include "platform/maths.hpp"
+#include "platform/random.hpp"
+
+namespace {
+int skill(int value) { return std::clamp(value, 0, SKILL_TOP); }
+
+// Straight back up the pitch from the goal `team` defends.
+double up_the_pitch(int team) { return team_at(team).side > 0 ? 270 : 90; }
+
+bool standing_guard(const t_player& k) {
+    return k.brain && k.state_positioning && k.brain->active_state == k.state_positioning.get();
+}
+
+void reflex_save(int team) {
+    const auto& squad = squad_of(team);
+    if (squad.size() <= GOALKEEPER_SLOT) return;
+    const std::shared_ptr<t_player>& keeper = squad[GOALKEEPER_SLOT];
+    t_player& k = *keeper;
+    if (ball.owner || ball.v < REFLEX_MIN_SPEED || ball.z > REFLEX_HEIGHT) return;
+    if (team_of(ball.owner_last) != 1 - team || k.play.sent_off || !standing_guard(k)) return;
+    // Only a ball on its way to his goal.
+    if (sin_deg(ball.a) * team_at(team).side <= 0) return;
+    if (distance(k.x, k.y, ball.x, ball.y) > REFLEX_REACH + skill(k.skill_keeper)) return;
+    if (ball.tackle_memory.challenged.within(&k, match_status.timer, REFLEX_RETRY_MS)) return;
+    ball.tackle_memory.challenged.remember(&k, match_status.timer);
+    if (rnd() >= REFLEX_BASE + REFLEX_PER_SKILL * skill(k.skill_keeper)) return;
+    ball.a = std::fmod(up_the_pitch(team) + rnd_range(-REFLEX_SPREAD, REFLEX_SPREAD) + 360, 360);
+    ball.v *= REFLEX_SPEED_KEPT;
+    ball.vz = REFLEX_LIFT * rnd();
+    ball.s = 0;
+    ball.owner_last = keeper;
+    ball.events.pass_team = -1;
+    ball.events.touch = t_goal_kind::open_play;
+}
+} // namespace
+
+void keeper_reflex_saves() {
+    reflex_save(0);
+    reflex_save(1);
+}
+
+void keep_keepers_in_their_area() {
+    for (int team = 0; team < 2; ++team) {
+        t_team& t = team_at(team);
+        const auto& squad = squad_of(team);
+        if (!t.controlled || squad.size() <= GOALKEEPER_SLOT || t.controlled != squad[GOALKEEPER_SLOT]) continue;
+        const std::shared_ptr<t_player> keeper = t.controlled;
+        if (in_own_penalty_area(team, keeper->x, keeper->y)) continue;
+        if (ball.owner == keeper) {
+            const double a = up_the_pitch(team) + rnd_range(-KEEPER_CLEARANCE_SPREAD, KEEPER_CLEARANCE_SPREAD);
+            ball.set_owner(nullptr);
+            ball.owner_last = keeper;
+            ball.a = std::fmod(a + 360, 360);
+            ball.v = KEEPER_CLEARANCE_SPEED;
+            ball.vz = KEEPER_CLEARANCE_LIFT;
+            ball.s = 0;
+            note_kick(team);
+            play_kick();
+        }
+        t.controlled = t.nearest_1 && t.nearest_1 != keeper ? t.nearest_1 : t.nearest_2;
+    }
+}

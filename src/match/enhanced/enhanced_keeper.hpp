@@ -1,0 +1,7 @@
+#pragma once
+// ENHANCED goalkeeping beyond the dives: reflexes at close range, and a keeper who stays a keeper.
+
+// A shot too fast to dive for, at the keeper's body: he may get a hand or a leg to it and it flies back out.
+void keeper_reflex_saves();
+// A keeper outside his penalty area is never the man his side steers; with the ball there, he boots it clear.
+void keep_keepers_in_their_area();

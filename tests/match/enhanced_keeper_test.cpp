@@ -1,0 +1,106 @@
+// ENHANCED goalkeeping: reflex parries of shots too fast to dive for, and a keeper who is never the man
+// steered outside his area.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "football/match_settings.hpp"
+#include "match/core/match_helpers.hpp"
+#include "match/core/state_machine.hpp"
+#include "match/enhanced/enhanced_keeper.hpp"
+#include "match/enhanced/enhanced_tuning.hpp"
+#include "match/enhanced/referee.hpp"
+#include "platform/maths.hpp"
+#include "platform/random.hpp"
+#include "player_test_support.hpp"
+
+using namespace player_test;
+
+namespace {
+constexpr int SHOOTER = 9;
+constexpr int DEFENDER = 5;
+
+class EnhancedKeeper : public ::testing::Test {
+protected:
+    void SetUp() override {
+        build_match();
+        match_settings.gameplay = t_gameplay::enhanced;
+        referee = t_referee();
+    }
+    void TearDown() override { match_settings.gameplay = t_gameplay::classic; }
+
+    // Team 0's keeper on his line (his goal at y = +640), a shot of team 1 about to reach him.
+    t_player& shot_at_keeper(double speed, double course, int shooter_team = 1) {
+        build_match();
+        ball.tackle_memory = {};
+        t_player& k = squad_player(0, GOALKEEPER_SLOT);
+        k.x = 0;
+        k.y = 620;
+        k.skill_keeper = 3;
+        k.brain->set_state("state_positioning");
+        ball.set_owner(nullptr);
+        ball.owner_last = ref(shooter_team, SHOOTER);
+        ball.set_position(2, 612, 10);
+        ball.v = speed;
+        ball.a = course;
+        return k;
+    }
+};
+} // namespace
+
+TEST_F(EnhancedKeeper, AShotTooFastToDiveForIsSometimesParriedBackOut) {
+    constexpr int TRIALS = 300;
+    int parried = 0;
+    for (int k = 0; k < TRIALS; ++k) {
+        seed_trial(700 + k);
+        shot_at_keeper(420, 90);
+        keeper_reflex_saves();
+        if (ball.owner_last != ref(0, GOALKEEPER_SLOT)) continue;
+        ++parried;
+        EXPECT_LT(sin_deg(ball.a), 0) << "back out, away from his goal";
+        EXPECT_NEAR(ball.v, 420 * REFLEX_SPEED_KEPT, 1e-9);
+    }
+    EXPECT_NEAR(parried / double(TRIALS), REFLEX_BASE + 3 * REFLEX_PER_SKILL, 0.07);
+
+    for (int k = 0; k < 40; ++k) {
+        seed_trial(1700 + k);
+        shot_at_keeper(REFLEX_MIN_SPEED - 10, 90);
+        keeper_reflex_saves();
+        EXPECT_EQ(ball.owner_last, ref(1, SHOOTER)) << "a slower shot is for his hands and his dives";
+        shot_at_keeper(420, 270);
+        keeper_reflex_saves();
+        EXPECT_EQ(ball.owner_last, ref(1, SHOOTER)) << "a ball going away from his goal";
+        shot_at_keeper(420, 90, 0);
+        keeper_reflex_saves();
+        EXPECT_EQ(ball.owner_last, ref(0, SHOOTER)) << "his own side's ball";
+        shot_at_keeper(420, 90).brain->set_state("state_diving_low_double");
+        keeper_reflex_saves();
+        EXPECT_EQ(ball.owner_last, ref(1, SHOOTER)) << "already diving";
+    }
+}
+
+TEST_F(EnhancedKeeper, OutsideHisAreaTheKeeperIsNeverSteeredAndBootsTheBallClear) {
+    seed_rnd(7);
+    give_ball(0, GOALKEEPER_SLOT, 40, 300);
+    team_at(0).nearest_2 = ref(0, DEFENDER);
+    keep_keepers_in_their_area();
+    EXPECT_EQ(team_at(0).controlled, ref(0, DEFENDER));
+    EXPECT_FALSE(ball.owner);
+    EXPECT_EQ(ball.owner_last, ref(0, GOALKEEPER_SLOT));
+    EXPECT_LT(sin_deg(ball.a), 0) << "up the pitch, away from his own goal at y = +640";
+    EXPECT_EQ(ball.v, KEEPER_CLEARANCE_SPEED);
+
+    // Without the ball he simply stops being the one steered.
+    give_ball(0, DEFENDER, 0, 0);
+    team_at(0).controlled = ref(0, GOALKEEPER_SLOT);
+    squad_player(0, GOALKEEPER_SLOT).y = 300;
+    keep_keepers_in_their_area();
+    EXPECT_EQ(team_at(0).controlled, ref(0, DEFENDER));
+    EXPECT_EQ(ball.owner, ref(0, DEFENDER));
+
+    // In his area he is steered as before.
+    give_ball(0, GOALKEEPER_SLOT, 0, 560);
+    keep_keepers_in_their_area();
+    EXPECT_EQ(team_at(0).controlled, ref(0, GOALKEEPER_SLOT));
+    EXPECT_EQ(ball.owner, ref(0, GOALKEEPER_SLOT));
+}
