@@ -52,6 +52,7 @@ const char* const HELP =
     "                        800 x 600 display, whatever the settings or --display say\n"
     "  --matches N           headless: N matches with seeds --seed, --seed+1 ... and a summary line\n"
     "  --digests FILE        headless: write the match-state digests (every 40 updates) to FILE\n"
+    "  --trace FILE          write one JSON line per update of every match to FILE (windowed or headless)\n"
     "  --watch FILE          show the highlights saved in FILE (a replays/*.qhl of the end screen)\n"
     "  --benchmark           print start-up time, frame rate and CPU time per frame at exit\n"
     "  --version             print the version\n"
@@ -215,6 +216,8 @@ int main(int argc, char** argv) {
             }
         } else if (arg == "--digests") {
             digest_path = value();
+        } else if (arg == "--trace") {
+            options.trace_path = value();
         } else if (arg == "--watch") {
             watch_path = value();
         } else if (arg == "--benchmark") {

@@ -14,6 +14,7 @@
 #include "core/screen_modes.hpp"
 #include "football/competition_save.hpp"
 #include "football/football_startup.hpp"
+#include "match/core/match_trace.hpp"
 #include "platform/fatal.hpp"
 #include "platform/timer.hpp"
 #include "platform/graphics.hpp"
@@ -33,6 +34,7 @@ t_game::t_game(const t_game_options& options) : options_(options) {
     use_virtual_clock(options.unpaced);
     set_message_boxes(options.input_script.empty() && options.frames == 0 && options.screenshots.empty());
     if (!options.input_script.empty()) load_input_script(options.input_script);
+    if (!options.trace_path.empty()) trace_ = std::make_unique<t_match_trace>(options.trace_path);
 
     poll_events(); // brings up the input system and the joysticks already plugged in
     joystick_count = std::min(2, joy_count());
@@ -130,17 +132,21 @@ void t_game::pop_action() {
         // The old screen goes first, so a match can give back what it holds before the next one loads.
         fg_mode.reset();
         fg_mode = new_mode(current_action->mode);
+        fg_mode_number_ = current_action->mode;
         break;
     case ACTION_FADE_IN:
     case ACTION_FADE_OUT: current_action->timer = FADE_FRAMES; break;
     case ACTION_HOLD_AND_OPEN:
         hold_mode = std::move(fg_mode);
+        hold_mode_number_ = fg_mode_number_;
         saved_frame = replay_frame;
         fg_mode = new_mode(current_action->mode);
+        fg_mode_number_ = current_action->mode;
         break;
     case ACTION_RESTORE_HELD:
         replay_frame = saved_frame;
         fg_mode = std::move(hold_mode);
+        fg_mode_number_ = hold_mode_number_;
         break;
     default: break;
     }
@@ -179,6 +185,7 @@ void t_game::update_frame(long frame) {
     apply_script_events(frame);
     const bool may_update = run_current_action();
     if (may_update && fg_mode) fg_mode->update();
+    if (trace_) trace_->record(frame, fg_mode_number_);
 }
 
 bool t_game::start_next_action() {

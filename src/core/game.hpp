@@ -22,6 +22,8 @@ struct t_screenshot_request {
 };
 
 // A match started straight from the command line (--match): teams as "EXT:NUMBER".
+class t_match_trace;
+
 struct t_match_request {
     std::string home;
     std::string away;
@@ -50,6 +52,7 @@ struct t_game_options {
     bool benchmark = false;
     bool headless = false; // no display at all: matches run without a window (--headless)
     std::string first_screen; // "" opens the intro; "gallery" the widget gallery
+    std::string trace_path;   // "" no match trace
     t_match_request match;
 };
 
@@ -87,6 +90,10 @@ private:
     void report_benchmark() const;
 
     t_game_options options_;
+    // Only when asked for: no trace costs nothing.
+    std::unique_ptr<t_match_trace> trace_;
+    int32_t fg_mode_number_ = 0;
+    int32_t hold_mode_number_ = 0;
     bool fade_in_ending_ = false;
     long startup_started_ms_ = 0;
     long first_frame_ms_ = -1;
