@@ -104,3 +104,27 @@ TEST_F(EnhancedKeeper, OutsideHisAreaTheKeeperIsNeverSteeredAndBootsTheBallClear
     EXPECT_EQ(team_at(0).controlled, ref(0, GOALKEEPER_SLOT));
     EXPECT_EQ(ball.owner, ref(0, GOALKEEPER_SLOT));
 }
+
+TEST_F(EnhancedKeeper, ABallRollingAlongHisLineIsGatheredUnlessItIsHisOwnSidesPassBack) {
+    const auto rolling_along_the_line = [](int last_team, double speed) {
+        build_match();
+        t_player& k = squad_player(0, GOALKEEPER_SLOT);
+        k.x = 30;
+        k.y = 628;
+        k.brain->set_state("state_positioning");
+        ball.set_owner(nullptr);
+        ball.set_position(38, 634, 0);
+        ball.v = speed;
+        ball.a = 180;
+        ball.owner_last = ref(last_team, SHOOTER);
+    };
+    rolling_along_the_line(1, 120);
+    EXPECT_TRUE(keeper_gathers_loose_ball());
+    rolling_along_the_line(0, 120);
+    EXPECT_FALSE(keeper_gathers_loose_ball()) << "a pass back from his own side";
+    rolling_along_the_line(1, KEEPER_GATHER_SPEED + 50);
+    EXPECT_FALSE(keeper_gathers_loose_ball()) << "a fast ball is for his dives";
+    rolling_along_the_line(1, 120);
+    ball.set_position(38 + KEEPER_GATHER_REACH, 634, 0);
+    EXPECT_FALSE(keeper_gathers_loose_ball()) << "out of his reach";
+}

@@ -54,6 +54,20 @@ void keeper_reflex_saves() {
     reflex_save(1);
 }
 
+bool keeper_gathers_loose_ball() {
+    if (ball.owner || ball.z > KEEPER_GATHER_HEIGHT || ball.v > KEEPER_GATHER_SPEED) return false;
+    for (int team = 0; team < 2; ++team) {
+        const auto& squad = squad_of(team);
+        if (squad.size() <= GOALKEEPER_SLOT) continue;
+        const t_player& k = *squad[GOALKEEPER_SLOT];
+        // His own side's pass back is for his feet.
+        if (team_of(ball.owner_last) == team || k.play.sent_off || !standing_guard(k)) continue;
+        if (!in_own_penalty_area(team, ball.x, ball.y) || !in_own_penalty_area(team, k.x, k.y)) continue;
+        if (distance(k.x, k.y, ball.x, ball.y) < KEEPER_GATHER_REACH) return true;
+    }
+    return false;
+}
+
 void keep_keepers_in_their_area() {
     for (int team = 0; team < 2; ++team) {
         t_team& t = team_at(team);

@@ -3,5 +3,8 @@
 
 // A shot too fast to dive for, at the keeper's body: he may get a hand or a leg to it and it flies back out.
 void keeper_reflex_saves();
+// A slow ball at a standing keeper's feet in his area, last played by the other side (a ball rolling along his
+// line, which his dives never meet): he gathers it. True when he did; play stops for his kick.
+bool keeper_gathers_loose_ball();
 // A keeper outside his penalty area is never the man his side steers; with the ball there, he boots it clear.
 void keep_keepers_in_their_area();

@@ -19,6 +19,7 @@ public:
     int referee_step() const override {
         keeper_reflex_saves();
         keep_keepers_in_their_area();
+        if (keeper_gathers_loose_ball()) return MODE_MATCH_KEEPER_STOP;
         referee.follow_play();
         if (!referee.whistled) return 0;
         return referee.foul.penalty ? MODE_MATCH_PENALTY_POSITIONS : MODE_MATCH_FREE_KICK_POSITIONS;

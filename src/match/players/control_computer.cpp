@@ -70,16 +70,20 @@ void go_for_ball(const t_team& t, t_input& in, bool free_ball) {
 }
 // Near goal he goes for it, round the wall's far end; farther out he plays it to the nearest team-mate.
 void take_free_kick(const t_team& t, t_input& in) {
-    const double goal_y = -t.side * GOAL_LINE_Y;
-    if (std::fabs(goal_y - ball.y) < FREE_KICK_SHOOTING_RANGE) {
-        const double far_post = -sign(ball.x) * FAR_POST_AIM_X;
-        stick_towards(in, atan2_deg(goal_y - ball.y, far_post - ball.x));
-    } else if (t.nearest_1 && t.nearest_2) {
-        stick_towards(in, atan2_deg(t.nearest_2->y - t.nearest_1->y, t.nearest_2->x - t.nearest_1->x));
-    }
+    if (const auto aim = free_kick_aim(t)) stick_towards(in, *aim);
     in.fire10 = 1;
 }
 } // namespace
+
+std::optional<double> free_kick_aim(const t_team& t) {
+    const double goal_y = -t.side * GOAL_LINE_Y;
+    if (std::fabs(goal_y - ball.y) < FREE_KICK_SHOOTING_RANGE) {
+        const double far_post = -sign(ball.x) * FAR_POST_AIM_X;
+        return atan2_deg(goal_y - ball.y, far_post - ball.x);
+    }
+    if (t.nearest_1 && t.nearest_2) return atan2_deg(t.nearest_2->y - t.nearest_1->y, t.nearest_2->x - t.nearest_1->x);
+    return std::nullopt;
+}
 
 void computer_controller(int team) {
     const t_team& t = team_at(team);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "core/globals.hpp"
@@ -14,6 +15,7 @@
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/enhanced/referee.hpp"
 #include "match/phases/phase_common.hpp"
+#include "match/players/control_computer.hpp"
 #include "match/players/control_kick.hpp"
 #include "match/set_pieces/set_piece_aim.hpp"
 #include "match/players/player_movement.hpp"
@@ -143,7 +145,9 @@ void t_match_free_kick::update() {
     const int team = team_of(ball.owner_last);
     if (team >= 0) {
         t_input& in = input_of(team);
-        in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
+        const std::optional<double> computer_aim =
+            team_at(team).control == CONTROL_PLAYER ? std::nullopt : free_kick_aim(team_at(team));
+        in.angle = static_cast<int32_t>(std::lround(computer_aim ? *computer_aim : atan2_deg(in.y1, in.x1)));
         if ((in.x1 != 0 || in.y1 != 0) && in.fired == 0 && ball.owner_last) ball.owner_last->fmx = facing_of(in.angle);
         update_kick(team);
     }
