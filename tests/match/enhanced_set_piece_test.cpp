@@ -1,0 +1,82 @@
+// ENHANCED free kicks and penalties from the whistle to the kick: the computer's exact aim at goal, and a
+// penalty that flies as struck.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/screen_modes.hpp"
+#include "match/enhanced/enhanced_tuning.hpp"
+#include "match/enhanced/referee.hpp"
+#include "match/core/match_main.hpp"
+#include "match/set_pieces/set_piece_free_kick.hpp"
+#include "match/set_pieces/set_piece_penalty.hpp"
+#include "phase_test_support.hpp"
+#include "platform/maths.hpp"
+#include "platform/random.hpp"
+
+using namespace phase_test;
+
+TEST(EnhancedFreeKick, TheComputerShootsAtTheFarPostNotAlongItsStick) {
+    set_up();
+    match_settings.gameplay = t_gameplay::enhanced;
+    referee = t_referee();
+    seed_rnd(4);
+    // Team 1 attacks the goal at y = +640; the foul was on its man 240 units out, right of centre.
+    t_foul foul;
+    foul.fouled_team = 1;
+    foul.fouled = ref(1, 9);
+    foul.x = 100;
+    foul.y = 400;
+    referee.foul = foul;
+    referee.whistled = true;
+    {
+        t_match_free_kick_positions positions;
+        ASSERT_GT(run_until_queued(positions, 2000), 0);
+        EXPECT_EQ(drain(), std::vector{new_screen(MODE_MATCH_FREE_KICK)});
+    }
+    t_match_free_kick kick;
+    ASSERT_GT(run_until_queued(kick, 2000), 0) << "the computer never took it";
+    const double far_post = atan2_deg(GOAL_LINE_Y - 400, -55 - 100);
+    EXPECT_NEAR(std::remainder(ball.a - far_post, 360.0), 0, 1.0);
+    EXPECT_GT(std::fabs(std::remainder(ball.a, 45.0)), 1.0) << "not one of the stick's eight directions";
+    match_settings.gameplay = t_gameplay::classic;
+    referee = t_referee();
+}
+
+TEST(EnhancedPenalty, AKickBeingChargedAtTheWhistleIsNotLetGoAsThePenaltyFlies) {
+    set_up();
+    match_settings.gameplay = t_gameplay::enhanced;
+    referee = t_referee();
+    seed_rnd(9);
+    t_foul foul;
+    foul.fouled_team = 1;
+    foul.fouled = ref(1, 9);
+    foul.x = 0;
+    foul.y = 560;
+    referee.foul = foul;
+    referee.whistled = true;
+    // The fouled side was charging a pass when the whistle went.
+    input_of(1).fired = 1;
+    input_of(1).fire_time = 6;
+    input_of(1).fire_angle = 135;
+    {
+        t_match_penalty_positions positions;
+        ASSERT_GT(run_until_queued(positions, 3000), 0);
+        EXPECT_EQ(drain(), std::vector{new_screen(MODE_MATCH_PENALTY_KICK)});
+    }
+    {
+        t_match_penalty_kick kick;
+        ASSERT_GT(run_until_queued(kick, 2000), 0);
+        EXPECT_EQ(drain(), std::vector{new_screen(MODE_MATCH_MAIN)});
+    }
+    const double course = ball.a;
+    const double pace = ball.v;
+    ASSERT_GE(pace, PENALTY_SPEED);
+    t_match_main play;
+    advance_virtual_clock(25);
+    play.update();
+    EXPECT_NEAR(std::remainder(ball.a - course, 360.0), 0, 1e-6) << "the old pass was let go instead";
+    EXPECT_GT(ball.v, 0.9 * pace);
+    match_settings.gameplay = t_gameplay::classic;
+    referee = t_referee();
+}
