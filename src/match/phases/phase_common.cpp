@@ -1,3 +1,4 @@
+#include "match/players/kick_tuning.hpp"
 #include "match/phases/phase_common.hpp"
 
 #include <cmath>
@@ -68,6 +69,15 @@ bool fire1_on_any_device() {
 void clear_controllers() {
     input_reset(0);
     input_reset(1);
+}
+
+void forget_charged_kicks() {
+    for (int i = 0; i < 2; ++i) {
+        t_input& in = input_of(i);
+        in.fired = 0;
+        in.fire_time = 0;
+        in.atouch = AFTER_TOUCH_OFF;
+    }
 }
 
 void clear_controlled_players() {

@@ -43,6 +43,9 @@ void read_taker_controller(int team);
 // Fire 1 pressed on the device of either side (phases that do not read the controllers).
 bool fire1_on_any_device();
 void clear_controllers();
+// A kick either side was charging, and its after-touch, when the whistle went: forgotten, so that it is not
+// let go when play goes on from the restart.
+void forget_charged_kicks();
 void clear_controlled_players();
 // Recording step of a sub-step: ball, both squads and the camera.
 void record_sub_step(const t_camera_args& camera_args);

@@ -136,6 +136,7 @@ void t_match_free_kick_positions::update() {
 t_match_free_kick::t_match_free_kick() : spot_x_(ball.x), spot_y_(ball.y) {
     display_score = 1;
     const int team = taker_steps_up(t_restart_kind::free_kick);
+    forget_charged_kicks();
     if (ball.owner) ball.owner->fmx = facing_of(atan2_deg(goal_y_of(1 - team) - ball.y, -ball.x));
 }
 

@@ -13,7 +13,6 @@
 #include "match/enhanced/referee.hpp"
 #include "match/phases/phase_common.hpp"
 #include "match/phases/phase_shootout.hpp"
-#include "match/players/kick_tuning.hpp"
 #include "match/players/player_movement.hpp"
 #include "match/players/player_refs.hpp"
 #include "match/players/player_targets.hpp"
@@ -113,12 +112,7 @@ t_match_penalty_kick::t_match_penalty_kick()
     flush_keys();
     flush_joy();
     clear_controllers();
-    // A kick being charged when the whistle went would be let go as the penalty flies: it stops here.
-    for (int i = 0; i < 2; ++i) {
-        input_of(i).fired = 0;
-        input_of(i).fire_time = 0;
-        input_of(i).atouch = AFTER_TOUCH_OFF;
-    }
+    forget_charged_kicks();
     team_at(taker_team_).controlled = ball.owner;
     // A shoot-out kick is no part of the match's figures.
     if (!shootout.on) note_restart(taker_team_, t_restart_kind::penalty);
