@@ -43,6 +43,8 @@ const char* const HELP =
     "  --pitch P             frozen muddy wet soft normal dry hard snowed white random (or 0..9)\n"
     "  --weather W[:N]       clear, wind, rain, snow, fog or random; N = strength 1..2\n"
     "  --time T              day, night or random\n"
+    "  --tactics H A         the two sides' preset tactics: 442 541 451 532 352 433 424 343 LIBERO 523\n"
+    "                        ATTACK DEFEND\n"
     "  --open-play           start the match with open play (no walk-on and kick-off)\n"
     "  --display WxH         match display size (one of the game's modes, e.g. 1024x768)\n"
     "  --gameplay G          classic or enhanced (default: the options file's, classic when new)\n"
@@ -181,6 +183,13 @@ int main(int argc, char** argv) {
         } else if (arg == "--weather") {
             if (!parse_weather(value(), options.match.weather_effect, options.match.weather_intensity)) {
                 std::fprintf(stderr, "quilbo: --weather wants clear, wind, rain, snow, fog or random, with :1 or :2\n");
+                return 2;
+            }
+        } else if (arg == "--tactics") {
+            options.match.home_tactics = parse_tactics(value());
+            options.match.away_tactics = parse_tactics(value());
+            if (options.match.home_tactics < 0 || options.match.away_tactics < 0) {
+                std::fprintf(stderr, "quilbo: --tactics wants two of 442 541 451 532 352 433 424 343 LIBERO 523 ATTACK DEFEND\n");
                 return 2;
             }
         } else if (arg == "--time") {

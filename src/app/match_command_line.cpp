@@ -9,6 +9,7 @@
 #include "core/menu_status.hpp"
 #include "core/screen_modes.hpp"
 #include "football/match_settings.hpp"
+#include "football/tactics.hpp"
 #include "football/team.hpp"
 #include "football/team_file.hpp"
 #include "match/draw/grass.hpp"
@@ -106,9 +107,19 @@ int parse_time(const std::string& name) {
     return -1;
 }
 
+int parse_tactics(const std::string& name) {
+    std::string file = "T";
+    for (const char c : name) file += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (int slot = 0; slot < PRESET_COUNT; ++slot)
+        if (tactics_file_names[static_cast<size_t>(slot)] == file) return slot;
+    return -1;
+}
+
 void start_command_line_match(const t_match_request& request) {
     match_teams[0] = load_command_line_team(request.home);
     match_teams[1] = load_command_line_team(request.away);
+    if (request.home_tactics >= 0) match_teams[0]->tactics = request.home_tactics;
+    if (request.away_tactics >= 0) match_teams[1]->tactics = request.away_tactics;
     match_teams[0]->control = request.home_control;
     match_teams[1]->control = request.away_control;
     const bool two_humans = request.home_control == CONTROL_PLAYER && request.away_control == CONTROL_PLAYER;

@@ -16,3 +16,5 @@ bool parse_weather(const std::string& text, int& effect, int& intensity);
 int parse_display_mode(const std::string& text);
 // "day" / "night" / "random" as 0 / 1 / 2; -1 when unknown.
 int parse_time(const std::string& name);
+// The slot of a preset tactic named as its file without the T ("442", "attack"), or -1.
+int parse_tactics(const std::string& name);

@@ -34,6 +34,8 @@ struct t_match_request {
     int weather_effect = -1; // 0 wind, 1 rain, 2 snow, 3 fog, 4 random; -1: random
     int weather_intensity = 0;
     int time = -1; // 0 day, 1 night, 2 random; -1: random
+    int home_tactics = -1; // a preset's slot, -1: the team file's
+    int away_tactics = -1;
     bool open_play = false; // start with open play, skipping walk-on and kick-off
     int display_mode = -1;  // index into display_modes, -1: the settings' mode
     bool endless = false;   // with open_play: every stop of play restarts from the centre
