@@ -6,10 +6,12 @@
 #include "core/screen_modes.hpp"
 #include "football/match_settings.hpp"
 #include "match/core/match_rules.hpp"
+#include "match/core/state_machine.hpp"
 #include "match/enhanced/enhanced_cards.hpp"
 #include "match/enhanced/enhanced_fouls.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/enhanced/referee.hpp"
+#include "match/players/player_movement.hpp"
 #include "match/players/player_possession.hpp"
 #include "match/players/player_targets.hpp"
 #include "match/set_pieces/set_piece_free_kick.hpp"
@@ -161,6 +163,23 @@ TEST_F(EnhancedFouls, ASecondBookingSendsAPlayerOffAndHisSidePlaysWithTen) {
     // His tactical place is left empty: he walks to the tunnel.
     set_tactics_targets(0);
     EXPECT_EQ(offender.tx, SENT_OFF_EXIT_X);
+}
+
+TEST_F(EnhancedFouls, AKeeperSentOffLeavesTheGoalToTheBestOutfieldMan) {
+    const std::shared_ptr<t_player> keeper = ref(1, GOALKEEPER_SLOT);
+    // Team 1 defends the goal at y = -640: slot 4 stands nearest it, slot 6 is the better keeper.
+    for (int slot = 2; slot <= 11; ++slot) squad_player(1, slot).y = 0;
+    squad_player(1, 4).y = -500;
+    squad_player(1, 6).skill_keeper = 3;
+    send_off(*keeper);
+    const std::shared_ptr<t_player> in_goal = ref(1, GOALKEEPER_SLOT);
+    EXPECT_NE(in_goal, keeper);
+    EXPECT_EQ(in_goal.get(), &*squad_of(1)[GOALKEEPER_SLOT]);
+    EXPECT_EQ(squad_of(1)[6], keeper) << "the best keeper among them takes over; the sent-off man takes his slot";
+    EXPECT_TRUE(in_goal->brain->in_state("state_positioning")) << "he keeps goal";
+    EXPECT_TRUE(keeper->play.sent_off);
+    EXPECT_FALSE(keeper->brain->in_state("state_positioning")) << "he no longer guards the goal";
+    EXPECT_EQ(players_on_pitch(1), 10);
 }
 
 TEST_F(EnhancedFouls, TheLastDefenderDenyingAClearChanceIsSentOffStraightAway) {
