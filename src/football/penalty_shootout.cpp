@@ -10,8 +10,6 @@ namespace {
 // Beyond this many sudden-death pairs a drawn lot settles it, so the loop always ends.
 constexpr int SUDDEN_DEATH_LIMIT = 200;
 
-int shooting(const t_player& p) { return (p.sh & SKILL_VALUE_MASK) + (p.fi & SKILL_VALUE_MASK); }
-
 // The outfield players of the first eleven, best shooters first; the whole squad if none.
 std::vector<const t_player*> takers(const t_team& team) {
     std::vector<const t_player*> out;
@@ -21,7 +19,7 @@ std::vector<const t_player*> takers(const t_team& team) {
     if (out.empty())
         for (const auto& p : team.players) out.push_back(p.get());
     std::stable_sort(out.begin(), out.end(),
-                     [](const t_player* a, const t_player* b) { return shooting(*a) > shooting(*b); });
+                     [](const t_player* a, const t_player* b) { return penalty_taking(*a) > penalty_taking(*b); });
     return out;
 }
 
@@ -51,9 +49,11 @@ private:
 };
 } // namespace
 
+int penalty_taking(const t_player& p) { return (p.sh & SKILL_VALUE_MASK) + (p.fi & SKILL_VALUE_MASK); }
+
 int penalty_chance(const t_player& taker, const t_player* keeper_player) {
     const int saving = keeper_player ? std::clamp(keeper_player->skill_keeper, 0, 7) : 0;
-    return std::clamp(66 + 2 * shooting(taker) - 2 * saving, 5, 95);
+    return std::clamp(66 + 2 * penalty_taking(taker) - 2 * saving, 5, 95);
 }
 
 t_score penalty_shootout(const t_team& home, const t_team& away) {

@@ -3,6 +3,8 @@
 #include "football/match_record.hpp"
 #include "football/team.hpp"
 
+// How good `p` is from the spot: shooting and finishing together. Takers go best first.
+int penalty_taking(const t_player& p);
 // Percent chance that `taker` scores a penalty against `keeper` (none: an empty goal).
 int penalty_chance(const t_player& taker, const t_player* keeper);
 

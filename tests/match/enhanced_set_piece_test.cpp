@@ -16,19 +16,31 @@
 
 using namespace phase_test;
 
-TEST(EnhancedFreeKick, TheComputerShootsAtTheFarPostNotAlongItsStick) {
+namespace {
+// An ENHANCED match in memory whose referee has just blown for a foul on team 1's number 9 at (x, y).
+void whistled_for_team_1_at(double x, double y, int64_t seed) {
     set_up();
     match_settings.gameplay = t_gameplay::enhanced;
     referee = t_referee();
-    seed_rnd(4);
-    // Team 1 attacks the goal at y = +640; the foul was on its man 240 units out, right of centre.
+    seed_rnd(seed);
     t_foul foul;
     foul.fouled_team = 1;
     foul.fouled = ref(1, 9);
-    foul.x = 100;
-    foul.y = 400;
+    foul.x = x;
+    foul.y = y;
     referee.foul = foul;
     referee.whistled = true;
+}
+
+void back_to_classic() {
+    match_settings.gameplay = t_gameplay::classic;
+    referee = t_referee();
+}
+} // namespace
+
+TEST(EnhancedFreeKick, TheComputerShootsAtTheFarPostNotAlongItsStick) {
+    // Team 1 attacks the goal at y = +640; the foul was on its man 240 units out, right of centre.
+    whistled_for_team_1_at(100, 400, 4);
     {
         t_match_free_kick_positions positions;
         ASSERT_GT(run_until_queued(positions, 2000), 0);
@@ -39,22 +51,11 @@ TEST(EnhancedFreeKick, TheComputerShootsAtTheFarPostNotAlongItsStick) {
     const double far_post = atan2_deg(GOAL_LINE_Y - 400, -55 - 100);
     EXPECT_NEAR(std::remainder(ball.a - far_post, 360.0), 0, 1.0);
     EXPECT_GT(std::fabs(std::remainder(ball.a, 45.0)), 1.0) << "not one of the stick's eight directions";
-    match_settings.gameplay = t_gameplay::classic;
-    referee = t_referee();
+    back_to_classic();
 }
 
 TEST(EnhancedPenalty, AKickBeingChargedAtTheWhistleIsNotLetGoAsThePenaltyFlies) {
-    set_up();
-    match_settings.gameplay = t_gameplay::enhanced;
-    referee = t_referee();
-    seed_rnd(9);
-    t_foul foul;
-    foul.fouled_team = 1;
-    foul.fouled = ref(1, 9);
-    foul.x = 0;
-    foul.y = 560;
-    referee.foul = foul;
-    referee.whistled = true;
+    whistled_for_team_1_at(0, 560, 9);
     // The fouled side was charging a pass when the whistle went.
     input_of(1).fired = 1;
     input_of(1).fire_time = 6;
@@ -77,6 +78,5 @@ TEST(EnhancedPenalty, AKickBeingChargedAtTheWhistleIsNotLetGoAsThePenaltyFlies) 
     play.update();
     EXPECT_NEAR(std::remainder(ball.a - course, 360.0), 0, 1e-6) << "the old pass was let go instead";
     EXPECT_GT(ball.v, 0.9 * pace);
-    match_settings.gameplay = t_gameplay::classic;
-    referee = t_referee();
+    back_to_classic();
 }

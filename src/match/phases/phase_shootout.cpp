@@ -9,6 +9,7 @@
 #include "football/competition.hpp"
 #include "football/cup.hpp"
 #include "football/match_settings.hpp"
+#include "football/penalty_shootout.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_main.hpp"
@@ -38,8 +39,6 @@ constexpr int RESULT_SHOWN_SUB_STEPS = 720; // the crowd's reaction before the n
 constexpr double DEAD_BALL_SPEED = 25;
 
 bool in_cup() { return menu.status == STATUS_COMPETITION && dynamic_cast<t_cup*>(competition.get()) != nullptr; }
-
-int shooting(const t_player& p) { return (p.sh & SKILL_VALUE_MASK) + (p.fi & SKILL_VALUE_MASK); }
 
 bool in_place(const t_player& p) { return std::fabs(p.tx - p.x) < IN_PLACE && std::fabs(p.ty - p.y) < IN_PLACE; }
 
@@ -88,7 +87,7 @@ t_player* shootout_taker(int team, size_t kicks_taken) {
             order.push_back(&p);
     }
     std::stable_sort(order.begin(), order.end(),
-                     [](const t_player* a, const t_player* b) { return shooting(*a) > shooting(*b); });
+                     [](const t_player* a, const t_player* b) { return penalty_taking(*a) > penalty_taking(*b); });
     if (keeper) order.push_back(keeper);
     return order.empty() ? nullptr : order[kicks_taken % order.size()];
 }
