@@ -249,6 +249,7 @@ void t_ball::collision_net_out() {
 }
 
 void t_ball::set_owner(const std::shared_ptr<t_player>& player) {
+    if (player && player != owner) owned_at = match_status.timer;
     owner = player;
     if (player) owner_last = player;
 }

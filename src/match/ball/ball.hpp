@@ -105,6 +105,8 @@ public:
     int zone_y_next = 0;
     std::shared_ptr<t_player> owner;
     std::shared_ptr<t_player> owner_last;
+    // The match clock when the owner took the ball: the computer looks up before it plays it on.
+    int32_t owned_at = 0;
     // The player who last lost the ball to a tackle, and the match clock then:
     // he needs a moment before he can tackle back.
     const t_player* tackled = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/screen_modes.hpp"
 #include "football/player.hpp"
+#include "match/enhanced/enhanced_computer.hpp"
 #include "match/enhanced/enhanced_curl.hpp"
 #include "match/enhanced/enhanced_fouls.hpp"
 #include "match/enhanced/enhanced_keeper.hpp"
@@ -15,7 +16,10 @@ public:
         enhanced_contest_ball(t, nearest);
     }
     void move_ball(t_ball& b, double step) const override { move_curling(b, step); }
-    void choose_actions() const override { choose_slides(); }
+    void choose_actions() const override {
+        computer_on_the_ball();
+        choose_slides();
+    }
     int referee_step() const override {
         keeper_reflex_saves();
         keep_keepers_in_their_area();

@@ -1,0 +1,173 @@
+#include "match/enhanced/enhanced_computer.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/settings.hpp"
+#include "football/player.hpp"
+#include "football/team.hpp"
+#include "match/core/match_helpers.hpp"
+#include "match/core/match_state.hpp"
+#include "match/core/play_events.hpp"
+#include "match/enhanced/enhanced_fouls.hpp"
+#include "match/enhanced/enhanced_tuning.hpp"
+#include "match/players/kick_tuning.hpp"
+#include "match/players/player_refs.hpp"
+#include "match/sound/match_sound.hpp"
+#include "platform/maths.hpp"
+#include "platform/random.hpp"
+#include "ui/input.hpp"
+
+namespace {
+int skill(int value) { return std::clamp(value & SKILL_VALUE_MASK, 0, SKILL_TOP); }
+
+double goal_y_attacked(int team) { return -team_at(team).side * GOAL_LINE_Y; }
+
+// Distance from (px, py) to the segment from (ax, ay) to (bx, by).
+double off_the_line(double px, double py, double ax, double ay, double bx, double by) {
+    const double dx = bx - ax;
+    const double dy = by - ay;
+    const double length2 = dx * dx + dy * dy;
+    const double t = length2 > 0 ? std::clamp(((px - ax) * dx + (py - ay) * dy) / length2, 0.0, 1.0) : 0;
+    return distance(px, py, ax + t * dx, ay + t * dy);
+}
+
+template <typename F> void for_each_opponent(int team, F&& f) {
+    const auto& squad = squad_of(1 - team);
+    for (size_t slot = 1; slot <= ON_PITCH_SLOTS && slot < squad.size(); ++slot) {
+        const t_player& o = *squad[slot];
+        if (!o.play.sent_off && !on_the_grass(o)) f(o);
+    }
+}
+
+// Whether an opponent other than the keeper stands on the line, `clearance` wide, from the ball to (x, y).
+bool line_blocked(int team, double x, double y, double clearance, bool count_keeper) {
+    bool blocked = false;
+    const auto& keeper = squad_of(1 - team).size() > GOALKEEPER_SLOT ? squad_of(1 - team)[GOALKEEPER_SLOT] : nullptr;
+    for_each_opponent(team, [&](const t_player& o) {
+        if (!count_keeper && keeper.get() == &o) return;
+        if (off_the_line(o.x, o.y, ball.x, ball.y, x, y) < clearance) blocked = true;
+    });
+    return blocked;
+}
+
+double nearest_opponent(int team, double x, double y) {
+    double best = 1e9;
+    for_each_opponent(team, [&](const t_player& o) { best = std::min(best, distance(o.x, o.y, x, y)); });
+    return best;
+}
+
+void forget_the_kick(int team) {
+    t_input& in = input_of(team);
+    in.fire10 = in.fire11 = 0;
+    in.fired = 0;
+    in.fire_time = 0;
+}
+
+void strike(int team, const t_player& carrier, double a, double v, double vz) {
+    ball.set_owner(nullptr);
+    ball.owner_last = shared_player(carrier);
+    ball.a = std::fmod(a + 360, 360);
+    ball.v = v;
+    ball.vz = vz;
+    ball.s = 0;
+    forget_the_kick(team);
+    note_kick(team);
+    play_kick();
+}
+
+void pass_to(int team, const t_player& carrier, const t_pass_choice& pass) {
+    const double d = distance(ball.x, ball.y, pass.x, pass.y);
+    // Passing skill sets how far off the line the ball may go.
+    const double error = (SKILL_TOP - skill(carrier.pa)) * PASS_ERROR_PER_MISSING_POINT;
+    const double a = atan2_deg(pass.y - ball.y, pass.x - ball.x) + rnd_range(-error, error);
+    const double v = PASS_SPEED * std::min(1 + PASS_DISTANCE_GAIN * d, PASS_GAIN_CAP) * COMPUTER_PASS_PACE;
+    strike(team, carrier, a, v, d > LOFTED_PASS_FROM ? LOFTED_PASS_LIFT : 0);
+}
+
+void shoot(int team, const t_player& carrier) {
+    const double goal_y = goal_y_attacked(team);
+    // Across the keeper to the far post, or the near one when he has come across.
+    const auto& squad = squad_of(1 - team);
+    const double keeper_x = squad.size() > GOALKEEPER_SLOT ? squad[GOALKEEPER_SLOT]->x : 0;
+    double side = -sign(carrier.x);
+    if (side == 0) side = keeper_x > 0 ? -1 : 1;
+    if (std::fabs(keeper_x) > KEEPER_OFF_CENTRE && sign(keeper_x) == side) side = -side;
+    const double error = (SKILL_TOP - skill(carrier.fi)) * SHOT_ERROR_PER_MISSING_POINT;
+    const double a = atan2_deg(goal_y - carrier.y, side * SHOT_AIM_X - carrier.x) + rnd_range(-error, error);
+    strike(team, carrier, a, SHOT_SPEED * COMPUTER_SHOT_PACE + COMPUTER_SHOT_PACE_PER_SKILL * skill(carrier.sh),
+           COMPUTER_SHOT_LIFT);
+}
+
+// Runs towards goal, into the middle once near it.
+void run_with_the_ball(int team, const t_player& carrier) {
+    t_input& in = input_of(team);
+    const double goal_y = goal_y_attacked(team);
+    const double aim_x = std::fabs(goal_y - carrier.y) < CUT_INSIDE_RANGE ? 0 : carrier.x;
+    const double a = atan2_deg(goal_y - carrier.y, aim_x - carrier.x);
+    in.x1 = static_cast<int>(round_half_away(cos_deg(a)));
+    in.y1 = static_cast<int>(round_half_away(sin_deg(a)));
+    in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
+    forget_the_kick(team);
+}
+} // namespace
+
+std::optional<t_pass_choice> best_pass(int team, const t_player& carrier) {
+    const double forward_y = -team_at(team).side;
+    std::optional<t_pass_choice> best;
+    const auto& squad = squad_of(team);
+    for (size_t slot = GOALKEEPER_SLOT + 1; slot <= ON_PITCH_SLOTS && slot < squad.size(); ++slot) {
+        const t_player& m = *squad[slot];
+        if (&m == &carrier || m.play.sent_off || on_the_grass(m)) continue;
+        // In front of a man on the run.
+        const double lead = m.v > 0 ? PASS_LEAD : 0;
+        const double x = m.x + cos_deg(m.a) * lead;
+        const double y = m.y + sin_deg(m.a) * lead;
+        const double d = distance(ball.x, ball.y, x, y);
+        if (d < PASS_MIN_DISTANCE || d > PASS_MAX_DISTANCE) continue;
+        if (line_blocked(team, x, y, PASS_LANE_CLEARANCE + PASS_LANE_WIDENING * d, true)) continue;
+        const double marker = nearest_opponent(team, x, y);
+        if (marker < PASS_MARKED_WITHIN) continue;
+        const double forward = (y - carrier.y) * forward_y;
+        const double score = forward + PASS_SPACE_WEIGHT * std::min(marker, PASS_SPACE_COUNTED) - PASS_LENGTH_COST * d;
+        if (!best || score > best->score) best = t_pass_choice{static_cast<int>(slot), x, y, score};
+    }
+    return best;
+}
+
+bool shooting_chance(int team, const t_player& carrier) {
+    const double goal_y = goal_y_attacked(team);
+    const double to_goal = distance(carrier.x, carrier.y, 0, goal_y);
+    const bool in_the_box = std::fabs(carrier.x) < PENALTY_AREA_X && std::fabs(goal_y - carrier.y) < GOAL_LINE_Y - PENALTY_AREA_FRONT;
+    const bool good_shooter = skill(carrier.sh) >= GOOD_SHOOTER;
+    if (!in_the_box && !(good_shooter && to_goal < LONG_SHOT_RANGE)) return false;
+    // Too wide: no angle at the goal.
+    if (std::fabs(carrier.x) > std::fabs(goal_y - carrier.y) * SHOT_ANGLE_LIMIT + GOAL_MOUTH_X) return false;
+    return !line_blocked(team, 0, goal_y, SHOT_LANE_CLEARANCE, false) || in_the_box;
+}
+
+void computer_on_the_ball() {
+    for (int team = 0; team < 2; ++team) {
+        const t_team& t = team_at(team);
+        if (t.control != CONTROL_COMPUTER || team_of(ball.owner) != team) continue;
+        const t_player& carrier = *ball.owner;
+        if (is_keeper_slot(team, ball.owner)) continue;
+        const bool pressed = nearest_opponent(team, carrier.x, carrier.y) < PRESSED_WITHIN;
+        const int32_t held = match_status.timer - ball.owned_at;
+        if (held < (pressed ? LOOK_UP_PRESSED_MS : LOOK_UP_MS)) {
+            run_with_the_ball(team, carrier);
+            continue;
+        }
+        if (shooting_chance(team, carrier)) {
+            shoot(team, carrier);
+            continue;
+        }
+        const std::optional<t_pass_choice> pass = best_pass(team, carrier);
+        const bool space_ahead = nearest_opponent(team, carrier.x, carrier.y + (-t.side) * SPACE_AHEAD) > SPACE_AHEAD;
+        if (pass && (pressed || !space_ahead || pass->score > GOOD_PASS_SCORE)) {
+            pass_to(team, carrier, *pass);
+            continue;
+        }
+        run_with_the_ball(team, carrier);
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+// ENHANCED: the computer's choices on the ball. It looks up a moment after taking the ball, then shoots
+// when it is a chance, passes to a free team-mate along a free line, or runs with the ball.
+#include <optional>
+
+class t_player;
+
+// A team-mate a pass could reach, and how good a pass to him would be.
+struct t_pass_choice {
+    int slot = 0;
+    double x = 0; // where the ball is played: in front of him when he runs
+    double y = 0;
+    double score = 0;
+};
+
+// The best pass for `team` from its carrier: no opponent on the line or at the receiver, forward first.
+std::optional<t_pass_choice> best_pass(int team, const t_player& carrier);
+// Whether the carrier of `team` has a shot worth taking from where he stands.
+bool shooting_chance(int team, const t_player& carrier);
+// For each side the computer plays in open play: shoots, passes, or keeps running with the ball.
+void computer_on_the_ball();
