@@ -176,6 +176,7 @@ bool t_match_main::sub_step() {
     ball.update_zone();
     set_tactics_targets(0);
     set_chase_targets();
+    match_rules().choose_targets();
     if (const int restart = match_rules().referee_step(); restart != 0) {
         open(restart);
         return false;

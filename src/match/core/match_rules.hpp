@@ -15,6 +15,9 @@ public:
     virtual void move_ball(t_ball& b, double step) const = 0;
     // Once an update, after the controllers are read: actions beyond running and kicking (slides).
     virtual void choose_actions() const {}
+    // Once a sub-step of open play, after the tactics' and the chasers' targets are set: where the players
+    // without the ball run instead.
+    virtual void choose_targets() const {}
     // Once a sub-step of open play, after possession: what happens on the grass and what the referee
     // sees. The mode of the restart he gives, or 0 to play on.
     virtual int referee_step() const { return 0; }

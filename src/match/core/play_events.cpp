@@ -38,7 +38,7 @@ bool heads_for_goal(int team, double x, double y, double a, bool* on_target) {
     return std::fabs(cross_x) <= GOAL_MOUTH_X + SHOT_WIDE_MARGIN;
 }
 
-void note_kick(int team, t_goal_kind touch) {
+void note_kick(int team, t_goal_kind touch, t_kick_aim aim) {
     if (team < 0) return;
     t_play_events& e = ball.events;
     // The first kick of a free kick or a penalty is the direct one.
@@ -49,7 +49,9 @@ void note_kick(int team, t_goal_kind touch) {
     e.kicked_at = match_status.timer;
     ++e.restart_touches;
     bool on_target = false;
-    if (heads_for_goal(team, ball.x, ball.y, ball.a, &on_target)) {
+    const bool heading_in = heads_for_goal(team, ball.x, ball.y, ball.a, &on_target);
+    if (aim == t_kick_aim::shot || (aim == t_kick_aim::judged && heading_in)) {
+        on_target = on_target && heading_in;
         t_stats& s = stats_of(team);
         ++s.shots;
         if (on_target) ++s.shots_on_target;

@@ -21,8 +21,12 @@ public:
     int32_t kicked_at = 0;                      // match clock of the last kick
 };
 
-// A team's kick leaves the foot: a shot when it heads for the goal it attacks, otherwise a pass.
-void note_kick(int team, t_goal_kind touch = t_goal_kind::open_play);
+// What the kicker meant: judged from the ball's course, or known (the ENHANCED computer knows its mind).
+enum class t_kick_aim { judged, pass, shot };
+
+// A team's kick leaves the foot: a shot when it heads for the goal it attacks (or is meant as one), otherwise
+// a pass.
+void note_kick(int team, t_goal_kind touch = t_goal_kind::open_play, t_kick_aim aim = t_kick_aim::judged);
 // A player of `team` takes the ball under control (or the keeper holds it).
 void note_control(int team);
 // A restart of `team` is taken: a goal before the other side controls the ball came from it.

@@ -4,12 +4,14 @@
 #include <cmath>
 
 #include "core/settings.hpp"
+#include "match/ball/ball.hpp"
 #include "football/player.hpp"
 #include "football/team.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
 #include "match/core/play_events.hpp"
 #include "match/enhanced/enhanced_fouls.hpp"
+#include "match/enhanced/enhanced_sight.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/players/kick_tuning.hpp"
 #include "match/players/player_refs.hpp"
@@ -19,43 +21,8 @@
 #include "ui/input.hpp"
 
 namespace {
-int skill(int value) { return std::clamp(value & SKILL_VALUE_MASK, 0, SKILL_TOP); }
-
-double goal_y_attacked(int team) { return -team_at(team).side * GOAL_LINE_Y; }
-
-// Distance from (px, py) to the segment from (ax, ay) to (bx, by).
-double off_the_line(double px, double py, double ax, double ay, double bx, double by) {
-    const double dx = bx - ax;
-    const double dy = by - ay;
-    const double length2 = dx * dx + dy * dy;
-    const double t = length2 > 0 ? std::clamp(((px - ax) * dx + (py - ay) * dy) / length2, 0.0, 1.0) : 0;
-    return distance(px, py, ax + t * dx, ay + t * dy);
-}
-
-template <typename F> void for_each_opponent(int team, F&& f) {
-    const auto& squad = squad_of(1 - team);
-    for (size_t slot = 1; slot <= ON_PITCH_SLOTS && slot < squad.size(); ++slot) {
-        const t_player& o = *squad[slot];
-        if (!o.play.sent_off && !on_the_grass(o)) f(o);
-    }
-}
-
-// Whether an opponent other than the keeper stands on the line, `clearance` wide, from the ball to (x, y).
-bool line_blocked(int team, double x, double y, double clearance, bool count_keeper) {
-    bool blocked = false;
-    const auto& keeper = squad_of(1 - team).size() > GOALKEEPER_SLOT ? squad_of(1 - team)[GOALKEEPER_SLOT] : nullptr;
-    for_each_opponent(team, [&](const t_player& o) {
-        if (!count_keeper && keeper.get() == &o) return;
-        if (off_the_line(o.x, o.y, ball.x, ball.y, x, y) < clearance) blocked = true;
-    });
-    return blocked;
-}
-
-double nearest_opponent(int team, double x, double y) {
-    double best = 1e9;
-    for_each_opponent(team, [&](const t_player& o) { best = std::min(best, distance(o.x, o.y, x, y)); });
-    return best;
-}
+// The ball falls at this, in units per second per second, halved.
+constexpr double HALF_GRAVITY = GRAVITY_PER_SUB_STEP * BALL_SUB_STEPS_PER_SECOND / 2;
 
 void forget_the_kick(int team) {
     t_input& in = input_of(team);
@@ -64,7 +31,7 @@ void forget_the_kick(int team) {
     in.fire_time = 0;
 }
 
-void strike(int team, const t_player& carrier, double a, double v, double vz) {
+void strike(int team, const t_player& carrier, double a, double v, double vz, t_kick_aim aim) {
     ball.set_owner(nullptr);
     ball.owner_last = shared_player(carrier);
     ball.a = std::fmod(a + 360, 360);
@@ -72,17 +39,18 @@ void strike(int team, const t_player& carrier, double a, double v, double vz) {
     ball.vz = vz;
     ball.s = 0;
     forget_the_kick(team);
-    note_kick(team);
+    team_at(team).controlled = nullptr;
+    note_kick(team, t_goal_kind::open_play, aim);
     play_kick();
 }
 
 void pass_to(int team, const t_player& carrier, const t_pass_choice& pass) {
     const double d = distance(ball.x, ball.y, pass.x, pass.y);
     // Passing skill sets how far off the line the ball may go.
-    const double error = (SKILL_TOP - skill(carrier.pa)) * PASS_ERROR_PER_MISSING_POINT;
+    const double error = (SKILL_TOP - skill_value(carrier.pa)) * PASS_ERROR_PER_MISSING_POINT;
     const double a = atan2_deg(pass.y - ball.y, pass.x - ball.x) + rnd_range(-error, error);
     const double v = PASS_SPEED * std::min(1 + PASS_DISTANCE_GAIN * d, PASS_GAIN_CAP) * COMPUTER_PASS_PACE;
-    strike(team, carrier, a, v, d > LOFTED_PASS_FROM ? LOFTED_PASS_LIFT : 0);
+    strike(team, carrier, a, v, d > LOFTED_PASS_FROM ? LOFTED_PASS_LIFT : 0, t_kick_aim::pass);
 }
 
 void shoot(int team, const t_player& carrier) {
@@ -93,23 +61,69 @@ void shoot(int team, const t_player& carrier) {
     double side = -sign(carrier.x);
     if (side == 0) side = keeper_x > 0 ? -1 : 1;
     if (std::fabs(keeper_x) > KEEPER_OFF_CENTRE && sign(keeper_x) == side) side = -side;
-    const double error = (SKILL_TOP - skill(carrier.fi)) * SHOT_ERROR_PER_MISSING_POINT;
+    // Finishing keeps a shot on line and under the bar.
+    const int missing = SKILL_TOP - skill_value(carrier.fi);
+    const double error = SHOT_ERROR_BASE + missing * SHOT_ERROR_PER_MISSING_POINT;
     const double a = atan2_deg(goal_y - carrier.y, side * SHOT_AIM_X - carrier.x) + rnd_range(-error, error);
-    strike(team, carrier, a, SHOT_SPEED * COMPUTER_SHOT_PACE + COMPUTER_SHOT_PACE_PER_SKILL * skill(carrier.sh),
-           COMPUTER_SHOT_LIFT);
+    const double lift = rnd_range(COMPUTER_SHOT_LIFT_LOW, COMPUTER_SHOT_LIFT_HIGH + missing * SHOT_LIFT_PER_MISSING_POINT);
+    strike(team, carrier, a, SHOT_SPEED * COMPUTER_SHOT_PACE + COMPUTER_SHOT_PACE_PER_SKILL * skill_value(carrier.sh),
+           lift, t_kick_aim::shot);
 }
 
-// Runs towards goal, into the middle once near it.
+// The rise that brings a ball struck at `v` down to `z` after `d` units.
+double lift_to_land(double d, double v, double z) {
+    const double t = d / v;
+    return (z + HALF_GRAVITY * t * t) / t;
+}
+
+// From the byline into the box: to the team-mate best placed there, or to the spot.
+void cross(int team, const t_player& carrier) {
+    const double goal_y = goal_y_attacked(team);
+    const double spot_y = goal_y + team_at(team).side * CROSS_SPOT_OUT;
+    double x = rnd_range(-CROSS_SPREAD, CROSS_SPREAD);
+    double y = spot_y;
+    double best = CROSS_RECEIVER_WITHIN;
+    for_each_standing(team, [&](int slot, const t_player& m) {
+        if (slot == GOALKEEPER_SLOT || &m == &carrier) return;
+        const double d = distance(m.x, m.y, 0, spot_y);
+        if (d < best) {
+            best = d;
+            x = m.x;
+            y = m.y;
+        }
+    });
+    const double d = distance(ball.x, ball.y, x, y);
+    const double error = CROSS_ERROR_BASE + (SKILL_TOP - skill_value(carrier.pa)) * CROSS_ERROR_PER_MISSING_POINT;
+    const double a = atan2_deg(y - ball.y, x - ball.x) + rnd_range(-error, error);
+    strike(team, carrier, a, CROSS_SPEED, lift_to_land(d, CROSS_SPEED, CROSS_ARRIVAL_Z), t_kick_aim::pass);
+}
+
+// Under pressure near his own goal with no one to pass to: upfield and away, towards the nearer touchline.
+void clear(int team, const t_player& carrier) {
+    const double forward = -team_at(team).side;
+    const double out = carrier.x == 0 ? 1 : sign(carrier.x);
+    const double a = atan2_deg(forward, out * rnd_range(CLEARANCE_WIDE_LOW, CLEARANCE_WIDE_HIGH));
+    strike(team, carrier, a, COMPUTER_CLEARANCE_SPEED, COMPUTER_CLEARANCE_LIFT, t_kick_aim::pass);
+}
+
+bool on_the_wing(const t_player& p) { return std::fabs(p.x) > WING_FROM_X; }
+
+double to_goal_line(int team, const t_player& p) { return std::fabs(goal_y_attacked(team) - p.y); }
+
+// A winger runs down his wing to the byline; anyone else runs at goal, into the middle once near it.
 void run_with_the_ball(int team, const t_player& carrier) {
     t_input& in = input_of(team);
     const double goal_y = goal_y_attacked(team);
-    const double aim_x = std::fabs(goal_y - carrier.y) < CUT_INSIDE_RANGE ? 0 : carrier.x;
+    const double near_goal = to_goal_line(team, carrier) < CUT_INSIDE_RANGE;
+    const double aim_x = on_the_wing(carrier) || !near_goal ? carrier.x : 0;
     const double a = atan2_deg(goal_y - carrier.y, aim_x - carrier.x);
     in.x1 = static_cast<int>(round_half_away(cos_deg(a)));
     in.y1 = static_cast<int>(round_half_away(sin_deg(a)));
     in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
     forget_the_kick(team);
 }
+
+double depth_from_own_goal(int team, const t_player& p) { return GOAL_LINE_Y - team_at(team).side * p.y; }
 } // namespace
 
 std::optional<t_pass_choice> best_pass(int team, const t_player& carrier) {
@@ -125,7 +139,7 @@ std::optional<t_pass_choice> best_pass(int team, const t_player& carrier) {
         const double y = m.y + sin_deg(m.a) * lead;
         const double d = distance(ball.x, ball.y, x, y);
         if (d < PASS_MIN_DISTANCE || d > PASS_MAX_DISTANCE) continue;
-        if (line_blocked(team, x, y, PASS_LANE_CLEARANCE + PASS_LANE_WIDENING * d, true)) continue;
+        if (line_blocked(team, ball.x, ball.y, x, y, PASS_LANE_CLEARANCE + PASS_LANE_WIDENING * d, true)) continue;
         const double marker = nearest_opponent(team, x, y);
         if (marker < PASS_MARKED_WITHIN) continue;
         const double forward = (y - carrier.y) * forward_y;
@@ -139,11 +153,11 @@ bool shooting_chance(int team, const t_player& carrier) {
     const double goal_y = goal_y_attacked(team);
     const double to_goal = distance(carrier.x, carrier.y, 0, goal_y);
     const bool in_the_box = std::fabs(carrier.x) < PENALTY_AREA_X && std::fabs(goal_y - carrier.y) < GOAL_LINE_Y - PENALTY_AREA_FRONT;
-    const bool good_shooter = skill(carrier.sh) >= GOOD_SHOOTER;
+    const bool good_shooter = skill_value(carrier.sh) >= GOOD_SHOOTER;
     if (!in_the_box && !(good_shooter && to_goal < LONG_SHOT_RANGE)) return false;
     // Too wide: no angle at the goal.
     if (std::fabs(carrier.x) > std::fabs(goal_y - carrier.y) * SHOT_ANGLE_LIMIT + GOAL_MOUTH_X) return false;
-    return !line_blocked(team, 0, goal_y, SHOT_LANE_CLEARANCE, false) || in_the_box;
+    return !line_blocked(team, ball.x, ball.y, 0, goal_y, SHOT_LANE_CLEARANCE, false) || in_the_box;
 }
 
 void computer_on_the_ball() {
@@ -162,10 +176,18 @@ void computer_on_the_ball() {
             shoot(team, carrier);
             continue;
         }
+        if (on_the_wing(carrier) && to_goal_line(team, carrier) < CROSS_WITHIN) {
+            cross(team, carrier);
+            continue;
+        }
         const std::optional<t_pass_choice> pass = best_pass(team, carrier);
         const bool space_ahead = nearest_opponent(team, carrier.x, carrier.y + (-t.side) * SPACE_AHEAD) > SPACE_AHEAD;
         if (pass && (pressed || !space_ahead || pass->score > GOOD_PASS_SCORE)) {
             pass_to(team, carrier, *pass);
+            continue;
+        }
+        if (pressed && depth_from_own_goal(team, carrier) < CLEAR_WITHIN) {
+            clear(team, carrier);
             continue;
         }
         run_with_the_ball(team, carrier);

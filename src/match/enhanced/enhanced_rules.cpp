@@ -6,6 +6,7 @@
 #include "match/enhanced/enhanced_curl.hpp"
 #include "match/enhanced/enhanced_fouls.hpp"
 #include "match/enhanced/enhanced_keeper.hpp"
+#include "match/enhanced/enhanced_shape.hpp"
 #include "match/enhanced/enhanced_tackle.hpp"
 #include "match/enhanced/referee.hpp"
 
@@ -20,6 +21,7 @@ public:
         computer_on_the_ball();
         choose_slides();
     }
+    void choose_targets() const override { shape_targets(); }
     int referee_step() const override {
         keeper_reflex_saves();
         keep_keepers_in_their_area();

@@ -7,6 +7,7 @@
 #include "football/team.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
+#include "match/enhanced/enhanced_sight.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/players/player_possession.hpp"
 #include "platform/maths.hpp"
@@ -17,7 +18,6 @@
 namespace {
 double to_ball(const t_player& p) { return distance(p.x, p.y, ball.x, ball.y); }
 
-int skill(int value) { return std::clamp(value & SKILL_VALUE_MASK, 0, SKILL_TOP); }
 
 // Degrees between two courses, 0..180.
 double angle_between(double a, double b) {
@@ -43,7 +43,7 @@ double challenge_chance(t_challenge_side side, int ta, int bc) {
     if (side == t_challenge_side::front) return 1;
     const double base = side == t_challenge_side::side ? SIDE_CHANCE : BEHIND_CHANCE;
     // Equal skills give the base chance; the better tackler up to about twice it, the better dribbler far less.
-    const double edge = (skill(ta) + 1.0) / (skill(ta) + skill(bc) + 2.0);
+    const double edge = (skill_value(ta) + 1.0) / (skill_value(ta) + skill_value(bc) + 2.0);
     return base * 2 * edge;
 }
 
@@ -68,6 +68,9 @@ void knock_ball_loose(t_team& t, const std::shared_ptr<t_player>& tackler) {
 void enhanced_contest_ball(t_team& t, const std::shared_ptr<t_player>& nearest) {
     const t_player& p = *nearest;
     if (recovering_from_tackle(p) || on_the_grass(p)) return;
+    // His own kick leaves him: touched again at once, a shot went on as a dribble at shooting pace.
+    const int32_t since_kick = match_status.timer - ball.events.kicked_at;
+    if (ball.owner_last == nearest && since_kick >= 0 && since_kick < KICK_LEAVES_FOOT_MS) return;
     if (!ball.owner && !p.is_goalkeeper()) {
         if (in_header_window(ball.z, to_ball(p))) {
             try_header(t.index, nearest);

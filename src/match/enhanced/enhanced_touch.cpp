@@ -8,6 +8,7 @@
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
 #include "match/core/play_events.hpp"
+#include "match/enhanced/enhanced_sight.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/phases/phase_common.hpp"
 #include "match/players/player_possession.hpp"
@@ -17,7 +18,6 @@
 #include "ui/input.hpp"
 
 namespace {
-int skill(int value) { return std::clamp(value & SKILL_VALUE_MASK, 0, SKILL_TOP); }
 
 // Whether `p` is the man a human steers, and the course his stick asks for if it is pushed.
 bool steered_by_human(int team, const std::shared_ptr<t_player>& p) {
@@ -56,7 +56,7 @@ bool tried_already(const t_player& p) {
 
 double control_chance(double v, int bc) {
     if (v < DEFLECT_SPEED) return 1;
-    return CONTROL_FAST_BASE + CONTROL_FAST_PER_SKILL * skill(bc);
+    return CONTROL_FAST_BASE + CONTROL_FAST_PER_SKILL * skill_value(bc);
 }
 
 void deflect_ball(const std::shared_ptr<t_player>& p) {
@@ -83,7 +83,7 @@ bool try_header(int team, const std::shared_ptr<t_player>& p) {
     if (human && in.fire11 == 0) return false;
     if (ball.vz > 0) return false;
     if (tried_already(h)) return false;
-    if (rnd() >= HEADER_BASE + HEADER_PER_SKILL * skill(h.he)) return false;
+    if (rnd() >= HEADER_BASE + HEADER_PER_SKILL * skill_value(h.he)) return false;
     const double goal_y = -t.side * GOAL_LINE_Y;
     double a = 0;
     double lift = HEADER_LIFT;
@@ -96,7 +96,7 @@ bool try_header(int team, const std::shared_ptr<t_player>& p) {
         a = atan2_deg(goal_y - h.y, h.x * 0.5);
         lift = CLEARING_HEADER_LIFT;
     }
-    strike_first_time(team, p, a, HEADER_SPEED + HEADER_SPEED_PER_SKILL * skill(h.he), lift, t_goal_kind::header);
+    strike_first_time(team, p, a, HEADER_SPEED + HEADER_SPEED_PER_SKILL * skill_value(h.he), lift, t_goal_kind::header);
     h.play.heading = HEADER_SUB_STEPS;
     ++match_stats[static_cast<size_t>(team)].headers;
     return true;
@@ -122,7 +122,7 @@ bool try_diving_header(int team, const std::shared_ptr<t_player>& p) {
     const bool human = steered_by_human(team, p);
     if (!in_diving_header_window(h, team) || (human && in.fire11 == 0)) return false;
     if (tried_already(h)) return false;
-    if (rnd() >= DIVING_HEADER_BASE + DIVING_HEADER_PER_SKILL * skill(h.he)) return false;
+    if (rnd() >= DIVING_HEADER_BASE + DIVING_HEADER_PER_SKILL * skill_value(h.he)) return false;
     // He launches himself at it: flat out, his head where the ball is.
     const double dive_a = atan2_deg(ball.y - h.y, ball.x - h.x);
     h.x = ball.x - cos_deg(dive_a) * DIVING_HEAD_AHEAD;
@@ -130,7 +130,7 @@ bool try_diving_header(int team, const std::shared_ptr<t_player>& p) {
     const double goal_y = -team_at(team).side * GOAL_LINE_Y;
     const double a = human && stick_pushed(in) ? atan2_deg(in.y1, in.x1)
                                                : aim_at_goal_mouth(h, goal_y, DIVING_HEADER_AIM_SPREAD);
-    strike_first_time(team, p, a, HEADER_SPEED + HEADER_SPEED_PER_SKILL * skill(h.he), DIVING_HEADER_LIFT,
+    strike_first_time(team, p, a, HEADER_SPEED + HEADER_SPEED_PER_SKILL * skill_value(h.he), DIVING_HEADER_LIFT,
                       t_goal_kind::header);
     h.a = dive_a;
     h.fmx = facing_of(dive_a);
@@ -153,8 +153,8 @@ bool try_volley(int team, const std::shared_ptr<t_player>& p) {
     if (human ? in.fire11 == 0 : std::fabs(goal_y - v.y) > VOLLEY_RANGE) return false;
     if (tried_already(v)) return false;
     double a = human && stick_pushed(in) ? atan2_deg(in.y1, in.x1) : aim_at_goal_mouth(v, goal_y);
-    double speed = VOLLEY_SPEED + VOLLEY_SPEED_PER_SKILL * skill(v.sh);
-    if (rnd() >= VOLLEY_BASE + VOLLEY_PER_SKILL * skill(v.sh)) {
+    double speed = VOLLEY_SPEED + VOLLEY_SPEED_PER_SKILL * skill_value(v.sh);
+    if (rnd() >= VOLLEY_BASE + VOLLEY_PER_SKILL * skill_value(v.sh)) {
         // Scuffed: off the side of the boot.
         a += rnd_range(-MIS_HIT_TURN, MIS_HIT_TURN);
         speed *= MIS_HIT_SPEED_SHARE;

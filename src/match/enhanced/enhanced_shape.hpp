@@ -1,0 +1,17 @@
+#pragma once
+// ENHANCED: where the players without the ball run. The side without the ball presses the carrier with one
+// man, covers behind him with a second, keeps its back line together and, near its own box, picks up the
+// attackers; the side with the ball pushes up behind it and its men move off a blocked passing line.
+#include <array>
+
+// The defending roles of one side this sub-step: slots, 0 for none.
+struct t_defending_roles {
+    int presser = 0;
+    int cover = 0;
+    std::array<int, 12> marks{}; // by the defender's slot: the opponent's slot he marks, or 0
+};
+
+// The roles the side `team` without the ball takes, from where everyone stands.
+t_defending_roles defending_roles(int team);
+// After the tactics' and the chasers' targets are set, once a sub-step of open play: moves the targets.
+void shape_targets();
