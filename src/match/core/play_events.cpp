@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "football/team.hpp"
+#include "match/ball/ball.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
 #include "platform/maths.hpp"
@@ -38,6 +40,16 @@ bool heads_for_goal(int team, double x, double y, double a, bool* on_target) {
     return std::fabs(cross_x) <= GOAL_MOUTH_X + SHOT_WIDE_MARGIN;
 }
 
+namespace {
+// Whether the ball, flying on as struck, is still under the crossbar at the goal line `team` attacks.
+bool under_the_bar(int team) {
+    if (ball.v <= 0) return true;
+    const double t = std::fabs(-team_at(team).side * GOAL_LINE_Y - ball.y) / (ball.v * std::fabs(sin_deg(ball.a)) + 1e-9);
+    const double fall = GRAVITY_PER_SUB_STEP * BALL_SUB_STEPS_PER_SECOND / 2;
+    return ball.z + ball.vz * t - fall * t * t < CROSSBAR_Z;
+}
+} // namespace
+
 void note_kick(int team, t_goal_kind touch, t_kick_aim aim) {
     if (team < 0) return;
     t_play_events& e = ball.events;
@@ -51,7 +63,7 @@ void note_kick(int team, t_goal_kind touch, t_kick_aim aim) {
     bool on_target = false;
     const bool heading_in = heads_for_goal(team, ball.x, ball.y, ball.a, &on_target);
     if (aim == t_kick_aim::shot || (aim == t_kick_aim::judged && heading_in)) {
-        on_target = on_target && heading_in;
+        on_target = on_target && heading_in && (aim == t_kick_aim::judged || under_the_bar(team));
         t_stats& s = stats_of(team);
         ++s.shots;
         if (on_target) ++s.shots_on_target;

@@ -46,8 +46,10 @@ void strike(int team, const t_player& carrier, double a, double v, double vz, t_
 
 void pass_to(int team, const t_player& carrier, const t_pass_choice& pass) {
     const double d = distance(ball.x, ball.y, pass.x, pass.y);
-    // Passing skill sets how far off the line the ball may go.
-    const double error = (SKILL_TOP - skill_value(carrier.pa)) * PASS_ERROR_PER_MISSING_POINT;
+    // Passing skill sets how far off the line the ball may go; an opponent at him makes it worse.
+    const bool pressed = nearest_opponent(team, carrier.x, carrier.y) < PRESSED_WITHIN;
+    const double error = (PASS_ERROR_BASE + (SKILL_TOP - skill_value(carrier.pa)) * PASS_ERROR_PER_MISSING_POINT) *
+                         (pressed ? PASS_ERROR_PRESSED : 1);
     const double a = atan2_deg(pass.y - ball.y, pass.x - ball.x) + rnd_range(-error, error);
     const double v = PASS_SPEED * std::min(1 + PASS_DISTANCE_GAIN * d, PASS_GAIN_CAP) * COMPUTER_PASS_PACE;
     strike(team, carrier, a, v, d > LOFTED_PASS_FROM ? LOFTED_PASS_LIFT : 0, t_kick_aim::pass);
@@ -157,7 +159,7 @@ bool shooting_chance(int team, const t_player& carrier) {
     if (!in_the_box && !(good_shooter && to_goal < LONG_SHOT_RANGE)) return false;
     // Too wide: no angle at the goal.
     if (std::fabs(carrier.x) > std::fabs(goal_y - carrier.y) * SHOT_ANGLE_LIMIT + GOAL_MOUTH_X) return false;
-    return !line_blocked(team, ball.x, ball.y, 0, goal_y, SHOT_LANE_CLEARANCE, false) || in_the_box;
+    return to_goal < POINT_BLANK || !line_blocked(team, ball.x, ball.y, 0, goal_y, SHOT_LANE_CLEARANCE, false);
 }
 
 void computer_on_the_ball() {

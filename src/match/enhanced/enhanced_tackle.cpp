@@ -106,5 +106,5 @@ void enhanced_contest_ball(t_team& t, const std::shared_ptr<t_player>& nearest) 
     if (rnd() < challenge_chance(side, p.ta, carrier.bc))
         knock_ball_loose(t, nearest);
     else if (side == t_challenge_side::behind && rnd() < BEHIND_FOUL_CHANCE)
-        call_foul(nearest, ball.owner, false);
+        call_foul(nearest, ball.owner, rnd() < TRIP_BOOKED_CHANCE);
 }

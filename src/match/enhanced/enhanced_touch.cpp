@@ -32,9 +32,15 @@ double aim_at_goal_mouth(const t_player& p, double goal_y, double spread = HEADE
     return atan2_deg(goal_y - p.y, rnd_range(-spread, spread) - p.x);
 }
 
+// A header is seldom placed exactly: more so by a poor header of the ball.
+double header_error(const t_player& h) {
+    const double e = HEADER_ERROR_BASE + (SKILL_TOP - skill_value(h.he)) * HEADER_ERROR_PER_MISSING_POINT;
+    return rnd_range(-e, e);
+}
+
 // The ball leaves `p` of `team` first time, along `a`.
 void strike_first_time(int team, const std::shared_ptr<t_player>& p, double a, double v, double vz,
-                       t_goal_kind kind) {
+                       t_goal_kind kind, t_kick_aim aim = t_kick_aim::judged) {
     ball.set_owner(nullptr);
     ball.owner_last = p;
     ball.a = a;
@@ -43,7 +49,7 @@ void strike_first_time(int team, const std::shared_ptr<t_player>& p, double a, d
     ball.s = 0;
     p->a = a;
     p->fmx = facing_of(a);
-    note_kick(team, kind);
+    note_kick(team, kind, aim);
 }
 
 // One try each for a header or a volley until the ball has gone on.
@@ -87,16 +93,19 @@ bool try_header(int team, const std::shared_ptr<t_player>& p) {
     const double goal_y = -t.side * GOAL_LINE_Y;
     double a = 0;
     double lift = HEADER_LIFT;
+    t_kick_aim aim = t_kick_aim::judged;
     if (human && stick_pushed(in)) {
         a = atan2_deg(in.y1, in.x1);
     } else if (std::fabs(goal_y - h.y) < HEADER_AT_GOAL_RANGE) {
-        a = aim_at_goal_mouth(h, goal_y);
+        a = aim_at_goal_mouth(h, goal_y) + header_error(h);
+        aim = t_kick_aim::shot;
     } else {
         // Clear it: up the pitch, away from the middle of his own goal.
         a = atan2_deg(goal_y - h.y, h.x * 0.5);
         lift = CLEARING_HEADER_LIFT;
     }
-    strike_first_time(team, p, a, HEADER_SPEED + HEADER_SPEED_PER_SKILL * skill_value(h.he), lift, t_goal_kind::header);
+    strike_first_time(team, p, a, HEADER_SPEED + HEADER_SPEED_PER_SKILL * skill_value(h.he), lift, t_goal_kind::header,
+                      aim);
     h.play.heading = HEADER_SUB_STEPS;
     ++match_stats[static_cast<size_t>(team)].headers;
     return true;
@@ -128,10 +137,11 @@ bool try_diving_header(int team, const std::shared_ptr<t_player>& p) {
     h.x = ball.x - cos_deg(dive_a) * DIVING_HEAD_AHEAD;
     h.y = ball.y - sin_deg(dive_a) * DIVING_HEAD_AHEAD;
     const double goal_y = -team_at(team).side * GOAL_LINE_Y;
-    const double a = human && stick_pushed(in) ? atan2_deg(in.y1, in.x1)
-                                               : aim_at_goal_mouth(h, goal_y, DIVING_HEADER_AIM_SPREAD);
+    const bool steered = human && stick_pushed(in);
+    const double a = steered ? atan2_deg(in.y1, in.x1)
+                             : aim_at_goal_mouth(h, goal_y, DIVING_HEADER_AIM_SPREAD) + header_error(h);
     strike_first_time(team, p, a, HEADER_SPEED + HEADER_SPEED_PER_SKILL * skill_value(h.he), DIVING_HEADER_LIFT,
-                      t_goal_kind::header);
+                      t_goal_kind::header, steered ? t_kick_aim::judged : t_kick_aim::shot);
     h.a = dive_a;
     h.fmx = facing_of(dive_a);
     h.play.heading = DIVING_HEADER_SUB_STEPS;
@@ -152,14 +162,16 @@ bool try_volley(int team, const std::shared_ptr<t_player>& p) {
     // A human volleys when he presses fire as it drops; the computer only at goal.
     if (human ? in.fire11 == 0 : std::fabs(goal_y - v.y) > VOLLEY_RANGE) return false;
     if (tried_already(v)) return false;
-    double a = human && stick_pushed(in) ? atan2_deg(in.y1, in.x1) : aim_at_goal_mouth(v, goal_y);
+    const bool steered = human && stick_pushed(in);
+    double a = steered ? atan2_deg(in.y1, in.x1) : aim_at_goal_mouth(v, goal_y);
     double speed = VOLLEY_SPEED + VOLLEY_SPEED_PER_SKILL * skill_value(v.sh);
     if (rnd() >= VOLLEY_BASE + VOLLEY_PER_SKILL * skill_value(v.sh)) {
         // Scuffed: off the side of the boot.
         a += rnd_range(-MIS_HIT_TURN, MIS_HIT_TURN);
         speed *= MIS_HIT_SPEED_SHARE;
     }
-    strike_first_time(team, p, a, speed, VOLLEY_LIFT, t_goal_kind::volley);
+    strike_first_time(team, p, a, speed, VOLLEY_LIFT, t_goal_kind::volley,
+                      steered ? t_kick_aim::judged : t_kick_aim::shot);
     play_kick();
     return true;
 }

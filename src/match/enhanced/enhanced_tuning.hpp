@@ -34,6 +34,7 @@ constexpr double COMPUTER_SLIDE_REACH = 28;   // the computer slides at a carrie
 constexpr double COMPUTER_SLIDE_CHANCE = 0.03; // per update while a slide makes sense
 constexpr double COMPUTER_SLIDE_CONE = 50;    // degrees off his run the carrier may be
 constexpr double BEHIND_FOUL_CHANCE = 0.12;   // a failed challenge from behind trips the carrier
+constexpr double TRIP_BOOKED_CHANCE = 0.1;    // ...and the referee finds it reckless
 
 // Fouls, cards and the referee.
 constexpr int FOULED_DOWN_SUB_STEPS = 700;    // the player fouled lies on the grass
@@ -131,6 +132,8 @@ constexpr double KEEPER_CLEARANCE_LIFT = 160;
 constexpr double KEEPER_CLEARANCE_SPREAD = 25;
 
 // The computer on the ball.
+constexpr double HEADER_ERROR_BASE = 7;       // degrees off his aim at goal, either way, for the best header...
+constexpr double HEADER_ERROR_PER_MISSING_POINT = 2; // ...and more a point short of the top
 constexpr int LOOK_UP_MS = 400;               // it plays the ball on only after holding it this long...
 constexpr int LOOK_UP_PRESSED_MS = 150;       // ...or this long with an opponent at him
 constexpr double PRESSED_WITHIN = 34;
@@ -146,22 +149,25 @@ constexpr double PASS_SPACE_WEIGHT = 0.4;     // a pass's worth: units forward, 
 constexpr double PASS_SPACE_COUNTED = 80;
 constexpr double PASS_LENGTH_COST = 0.1;      // ...less a little for its length
 constexpr double GOOD_PASS_SCORE = 80;        // worth playing even with space to run into
-constexpr double PASS_ERROR_PER_MISSING_POINT = 1.2; // degrees off the line, a point of passing short of the top
+constexpr double PASS_ERROR_BASE = 2;         // degrees off the line for the best passer...
+constexpr double PASS_ERROR_PER_MISSING_POINT = 1.2; // ...and this much more a point of passing short of the top...
+constexpr double PASS_ERROR_PRESSED = 1.8;     // ...times this with an opponent at him
 constexpr double COMPUTER_PASS_PACE = 1.15;
 constexpr double LOFTED_PASS_FROM = 260;
 constexpr double LOFTED_PASS_LIFT = 90;
 constexpr int GOOD_SHOOTER = 5;               // shoots from outside the box
 constexpr double LONG_SHOT_RANGE = 300;
+constexpr double POINT_BLANK = 110;            // this near the goal he shoots through a crowd
 constexpr double SHOT_ANGLE_LIMIT = 1.2;      // wider than this across per unit out: no angle
 constexpr double SHOT_LANE_CLEARANCE = 10;
 constexpr double SHOT_AIM_X = 56;             // inside a post
 constexpr double KEEPER_OFF_CENTRE = 12;      // a keeper this far across has left the other side open
-constexpr double SHOT_ERROR_BASE = 6;         // degrees either way even for the best finisher...
+constexpr double SHOT_ERROR_BASE = 11;        // degrees either way even for the best finisher...
 constexpr double SHOT_ERROR_PER_MISSING_POINT = 1.5; // ...and this much more a point of finishing short of the top
 constexpr double COMPUTER_SHOT_PACE = 1.3;
 constexpr double COMPUTER_SHOT_PACE_PER_SKILL = 12;
 constexpr double COMPUTER_SHOT_LIFT_LOW = 20;  // a shot rises between this...
-constexpr double COMPUTER_SHOT_LIFT_HIGH = 120; // ...and this, and higher for a poor finisher
+constexpr double COMPUTER_SHOT_LIFT_HIGH = 150; // ...and this, and higher for a poor finisher
 constexpr double SHOT_LIFT_PER_MISSING_POINT = 15;
 constexpr double WING_FROM_X = 230;             // a carrier this far out is on the wing: he goes down it...
 constexpr double CROSS_WITHIN = 190;            // ...and crosses this near the goal line
