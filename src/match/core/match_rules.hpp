@@ -24,6 +24,10 @@ public:
     // Whether a player of `team` moves by himself this sub-step (sliding, lying on the grass, in the air after
     // a header) rather than running where he is steered; when he does, this moves him. Asked in every phase.
     virtual bool moves_by_himself(t_player&, int) const { return false; }
+    // Where everyone runs for the corner that side `taking` is about to take, after the tactics' targets.
+    virtual void arrange_corner(int) const {}
+    // Side `taking` is to take its corner now: whether the rules struck it themselves.
+    virtual bool strike_corner(int) const { return false; }
     // A match is set up: the rules' own people and state.
     virtual void set_up() const {}
 };

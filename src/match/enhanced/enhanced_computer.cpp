@@ -30,8 +30,14 @@ void forget_the_kick(int team) {
     in.fired = 0;
     in.fire_time = 0;
 }
+} // namespace
 
-void strike(int team, const t_player& carrier, double a, double v, double vz, t_kick_aim aim) {
+double lift_to_land(double d, double v, double z) {
+    const double t = d / v;
+    return (z + HALF_GRAVITY * t * t) / t;
+}
+
+void computer_strike(int team, const t_player& carrier, double a, double v, double vz, t_kick_aim aim) {
     ball.set_owner(nullptr);
     ball.owner_last = shared_player(carrier);
     ball.a = std::fmod(a + 360, 360);
@@ -44,6 +50,7 @@ void strike(int team, const t_player& carrier, double a, double v, double vz, t_
     play_kick();
 }
 
+namespace {
 void pass_to(int team, const t_player& carrier, const t_pass_choice& pass) {
     const double d = distance(ball.x, ball.y, pass.x, pass.y);
     // Passing skill sets how far off the line the ball may go; an opponent at him makes it worse.
@@ -52,7 +59,7 @@ void pass_to(int team, const t_player& carrier, const t_pass_choice& pass) {
                          (pressed ? PASS_ERROR_PRESSED : 1);
     const double a = atan2_deg(pass.y - ball.y, pass.x - ball.x) + rnd_range(-error, error);
     const double v = PASS_SPEED * std::min(1 + PASS_DISTANCE_GAIN * d, PASS_GAIN_CAP) * COMPUTER_PASS_PACE;
-    strike(team, carrier, a, v, d > LOFTED_PASS_FROM ? LOFTED_PASS_LIFT : 0, t_kick_aim::pass);
+    computer_strike(team, carrier, a, v, d > LOFTED_PASS_FROM ? LOFTED_PASS_LIFT : 0, t_kick_aim::pass);
 }
 
 void shoot(int team, const t_player& carrier) {
@@ -68,15 +75,10 @@ void shoot(int team, const t_player& carrier) {
     const double error = SHOT_ERROR_BASE + missing * SHOT_ERROR_PER_MISSING_POINT;
     const double a = atan2_deg(goal_y - carrier.y, side * SHOT_AIM_X - carrier.x) + rnd_range(-error, error);
     const double lift = rnd_range(COMPUTER_SHOT_LIFT_LOW, COMPUTER_SHOT_LIFT_HIGH + missing * SHOT_LIFT_PER_MISSING_POINT);
-    strike(team, carrier, a, SHOT_SPEED * COMPUTER_SHOT_PACE + COMPUTER_SHOT_PACE_PER_SKILL * skill_value(carrier.sh),
+    computer_strike(team, carrier, a, SHOT_SPEED * COMPUTER_SHOT_PACE + COMPUTER_SHOT_PACE_PER_SKILL * skill_value(carrier.sh),
            lift, t_kick_aim::shot);
 }
 
-// The rise that brings a ball struck at `v` down to `z` after `d` units.
-double lift_to_land(double d, double v, double z) {
-    const double t = d / v;
-    return (z + HALF_GRAVITY * t * t) / t;
-}
 
 // From the byline into the box: to the team-mate best placed there, or to the spot.
 void cross(int team, const t_player& carrier) {
@@ -97,7 +99,7 @@ void cross(int team, const t_player& carrier) {
     const double d = distance(ball.x, ball.y, x, y);
     const double error = CROSS_ERROR_BASE + (SKILL_TOP - skill_value(carrier.pa)) * CROSS_ERROR_PER_MISSING_POINT;
     const double a = atan2_deg(y - ball.y, x - ball.x) + rnd_range(-error, error);
-    strike(team, carrier, a, CROSS_SPEED, lift_to_land(d, CROSS_SPEED, CROSS_ARRIVAL_Z), t_kick_aim::pass);
+    computer_strike(team, carrier, a, CROSS_SPEED, lift_to_land(d, CROSS_SPEED, CROSS_ARRIVAL_Z), t_kick_aim::pass);
 }
 
 // Under pressure near his own goal with no one to pass to: upfield and away, towards the nearer touchline.
@@ -105,7 +107,7 @@ void clear(int team, const t_player& carrier) {
     const double forward = -team_at(team).side;
     const double out = carrier.x == 0 ? 1 : sign(carrier.x);
     const double a = atan2_deg(forward, out * rnd_range(CLEARANCE_WIDE_LOW, CLEARANCE_WIDE_HIGH));
-    strike(team, carrier, a, COMPUTER_CLEARANCE_SPEED, COMPUTER_CLEARANCE_LIFT, t_kick_aim::pass);
+    computer_strike(team, carrier, a, COMPUTER_CLEARANCE_SPEED, COMPUTER_CLEARANCE_LIFT, t_kick_aim::pass);
 }
 
 bool on_the_wing(const t_player& p) { return std::fabs(p.x) > WING_FROM_X; }

@@ -3,6 +3,8 @@
 // when it is a chance, passes to a free team-mate along a free line, or runs with the ball.
 #include <optional>
 
+#include "match/core/play_events.hpp"
+
 class t_player;
 
 // A team-mate a pass could reach, and how good a pass to him would be.
@@ -13,6 +15,10 @@ struct t_pass_choice {
     double score = 0;
 };
 
+// The computer's foot: the ball leaves `carrier` of `team` along `a` at `v`, rising at `vz`.
+void computer_strike(int team, const t_player& carrier, double a, double v, double vz, t_kick_aim aim);
+// The rise that brings a ball struck at `v` down to height `z` after `d` units.
+double lift_to_land(double d, double v, double z);
 // The best pass for `team` from its carrier: no opponent on the line or at the receiver, forward first.
 std::optional<t_pass_choice> best_pass(int team, const t_player& carrier);
 // Whether the carrier of `team` has a shot worth taking from where he stands.

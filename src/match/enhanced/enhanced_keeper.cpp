@@ -39,8 +39,15 @@ void reflex_save(int team) {
     if (ball.tackle_memory.challenged.within(&k, match_status.timer, REFLEX_RETRY_MS)) return;
     ball.tackle_memory.challenged.remember(&k, match_status.timer);
     if (rnd() >= REFLEX_BASE + REFLEX_PER_SKILL * skill(k.skill_keeper)) return;
-    ball.a = std::fmod(up_the_pitch(team) + rnd_range(-REFLEX_SPREAD, REFLEX_SPREAD) + 360, 360);
-    ball.v *= REFLEX_SPEED_KEPT;
+    if (rnd() < REFLEX_TIPPED_WIDE) {
+        // Round the post: away to his side and on behind his goal line.
+        const double away = ball.x == k.x ? 1 : sign(ball.x - k.x);
+        ball.a = std::fmod(atan2_deg(team_at(team).side * REFLEX_TIP_BACK, away) + 360, 360);
+        ball.v *= REFLEX_TIP_SPEED_KEPT;
+    } else {
+        ball.a = std::fmod(up_the_pitch(team) + rnd_range(-REFLEX_SPREAD, REFLEX_SPREAD) + 360, 360);
+        ball.v *= REFLEX_SPEED_KEPT;
+    }
     ball.vz = REFLEX_LIFT * rnd();
     ball.s = 0;
     ball.owner_last = keeper;

@@ -6,6 +6,7 @@
 #include "match/enhanced/enhanced_curl.hpp"
 #include "match/enhanced/enhanced_fouls.hpp"
 #include "match/enhanced/enhanced_keeper.hpp"
+#include "match/enhanced/enhanced_set_pieces.hpp"
 #include "match/enhanced/enhanced_shape.hpp"
 #include "match/enhanced/enhanced_tackle.hpp"
 #include "match/enhanced/referee.hpp"
@@ -31,6 +32,8 @@ public:
         return referee.foul.penalty ? MODE_MATCH_PENALTY_POSITIONS : MODE_MATCH_FREE_KICK_POSITIONS;
     }
     bool moves_by_himself(t_player& p, int team) const override { return step_by_himself(p, team); }
+    void arrange_corner(int taking) const override { ::arrange_corner(taking); }
+    bool strike_corner(int taking) const override { return computer_strikes_corner(taking); }
     void set_up() const override { set_up_referee(); }
 };
 } // namespace

@@ -8,6 +8,7 @@
 #include "match/players/control_kick.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
+#include "match/core/match_rules.hpp"
 #include "match/core/play_events.hpp"
 #include "match/sound/match_sound.hpp"
 #include "match/core/match_state.hpp"
@@ -65,6 +66,7 @@ t_match_corner_positions::t_match_corner_positions() {
         taker->tx = ball.x + CORNER_TAKER_OUTSIDE * side_x;
         taker->ty = ball.y + CORNER_TAKER_OUTSIDE * side_y;
     }
+    match_rules().arrange_corner(team_of(taker));
 }
 
 void t_match_corner_positions::update() {
@@ -97,6 +99,10 @@ void t_match_corner_kick::update() {
     const int side_y = side_y_;
     for (int i = 0; i < 2; ++i) read_taker_controller(i);
     const int team = team_of(ball.owner_last);
+    if (ball.owner && match_rules().strike_corner(team)) {
+        open_phase(MODE_MATCH_MAIN);
+        return;
+    }
     if (team >= 0) {
         t_input& in = input_of(team);
         in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
