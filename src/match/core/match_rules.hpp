@@ -28,6 +28,8 @@ public:
     virtual void arrange_corner(int) const {}
     // Side `taking` is to take its corner now: whether the rules struck it themselves.
     virtual bool strike_corner(int) const { return false; }
+    // Whether a keeper's target is kept off the far side of his goal line.
+    virtual bool keeper_targets_on_pitch() const { return false; }
     // A match is set up: the rules' own people and state.
     virtual void set_up() const {}
 };

@@ -190,7 +190,9 @@ void computer_on_the_ball() {
             pass_to(team, carrier, *pass);
             continue;
         }
-        if (pressed && depth_from_own_goal(team, carrier) < CLEAR_WITHIN) {
+        // Pressed near his own goal, or deep in his half with no one to pass to: he clears it.
+        const double depth = depth_from_own_goal(team, carrier);
+        if (pressed && (depth < CLEAR_WITHIN || (!pass && depth < LONG_BALL_WITHIN))) {
             clear(team, carrier);
             continue;
         }

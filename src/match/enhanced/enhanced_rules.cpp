@@ -34,6 +34,7 @@ public:
     bool moves_by_himself(t_player& p, int team) const override { return step_by_himself(p, team); }
     void arrange_corner(int taking) const override { ::arrange_corner(taking); }
     bool strike_corner(int taking) const override { return computer_strikes_corner(taking); }
+    bool keeper_targets_on_pitch() const override { return true; }
     void set_up() const override { set_up_referee(); }
 };
 } // namespace

@@ -100,8 +100,9 @@ bool try_header(int team, const std::shared_ptr<t_player>& p) {
         a = aim_at_goal_mouth(h, goal_y) + header_error(h);
         aim = t_kick_aim::shot;
     } else {
-        // Clear it: up the pitch, away from the middle of his own goal.
-        a = atan2_deg(goal_y - h.y, h.x * 0.5);
+        // Clear it: up the pitch, away from the middle of his own goal; near it, out towards the wing.
+        const bool near_own_goal = std::fabs(-goal_y - h.y) < CLEAR_WITHIN;
+        a = near_own_goal ? atan2_deg(sign(goal_y - h.y), h.x == 0 ? 1.0 : sign(h.x)) : atan2_deg(goal_y - h.y, h.x * 0.5);
         lift = CLEARING_HEADER_LIFT;
     }
     strike_first_time(team, p, a, HEADER_SPEED + HEADER_SPEED_PER_SKILL * skill_value(h.he), lift, t_goal_kind::header,

@@ -1,9 +1,11 @@
 #include "match/keeper/keeper_positioning.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/settings.hpp"
 #include "match/core/match_helpers.hpp"
+#include "match/core/match_rules.hpp"
 #include "match/core/match_state.hpp"
 #include "platform/maths.hpp"
 
@@ -87,6 +89,9 @@ void KeeperStatePositioning::update_target() {
         target_x = predicted.x;
         target_y = predicted.y;
     }
+    // The predicted ball may be beyond the goal line: walking into the net for it, he never stood still and a
+    // restart waiting for everyone to stand never came.
+    if (match_rules().keeper_targets_on_pitch()) target_y = std::clamp(target_y, -GOAL_LINE_Y, GOAL_LINE_Y);
     if (distance(target_x, target_y, p.tx, p.ty) > TARGET_HYSTERESIS) {
         p.tx = target_x;
         p.ty = target_y;
