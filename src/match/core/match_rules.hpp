@@ -21,6 +21,9 @@ public:
     // Whether a player of `team` moves by himself this sub-step (sliding, lying on the grass, in the air after
     // a header) rather than running where he is steered; when he does, this moves him. Asked in every phase.
     virtual bool moves_by_himself(t_player&, int) const { return false; }
+    // Once a sub-step of open play, after fire 1 has had its say: a human side `team` may hand control by
+    // itself to another of its men.
+    virtual void auto_switch(int) const {}
     // A match is set up: the rules' own people and state.
     virtual void set_up() const {}
 };

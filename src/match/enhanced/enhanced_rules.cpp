@@ -5,6 +5,7 @@
 #include "match/enhanced/enhanced_curl.hpp"
 #include "match/enhanced/enhanced_fouls.hpp"
 #include "match/enhanced/enhanced_keeper.hpp"
+#include "match/enhanced/enhanced_switch.hpp"
 #include "match/enhanced/enhanced_tackle.hpp"
 #include "match/enhanced/referee.hpp"
 
@@ -25,6 +26,7 @@ public:
         return referee.foul.penalty ? MODE_MATCH_PENALTY_POSITIONS : MODE_MATCH_FREE_KICK_POSITIONS;
     }
     bool moves_by_himself(t_player& p, int team) const override { return step_by_himself(p, team); }
+    void auto_switch(int team) const override { auto_switch_control(team); }
     void set_up() const override { set_up_referee(); }
 };
 } // namespace

@@ -128,3 +128,7 @@ constexpr double KEEPER_GATHER_SPEED = 220;   // ...when it comes no faster than
 constexpr double KEEPER_CLEARANCE_SPEED = 560; // a keeper caught outside his area with the ball boots it
 constexpr double KEEPER_CLEARANCE_LIFT = 160;
 constexpr double KEEPER_CLEARANCE_SPREAD = 25;
+
+// Auto switch.
+constexpr double AUTO_SWITCH_MARGIN = 30;  // units, at the controlled man's pace, another must be nearer to win the ball
+constexpr int AUTO_SWITCH_HOLD_MS = 500;   // a man stays controlled this long before control moves on by itself
