@@ -8,8 +8,8 @@
 #include "screens/main_menu/option_values.hpp"
 
 namespace {
-// Ten rows 52 apart between the title (down to 80) and EXIT (from 680).
-constexpr int ROW_Y[] = {120, 172, 224, 276, 328, 380, 432, 484, 536, 588};
+// Ten rows 52 apart, midway between the title (down to 80) and EXIT (from 680).
+constexpr int ROW_Y[] = {128, 180, 232, 284, 336, 388, 440, 492, 544, 596};
 constexpr int LENGTHS = 4;
 constexpr int WEATHER_LEVELS = 3;
 constexpr int COMPUTER_LEVELS = 3;
