@@ -48,6 +48,10 @@ const char* const HELP =
     "  --open-play           start the match with open play (no walk-on and kick-off)\n"
     "  --display WxH         match display size (one of the game's modes, e.g. 1024x768)\n"
     "  --gameplay G          classic or enhanced (default: the options file's, classic when new)\n"
+    "  --computer LEVEL      easy, normal or hard: how well the computer plays ENHANCED (default: the\n"
+    "                        options file's, normal when new)\n"
+    "  --auto-switch on|off  ENHANCED: control passes by itself to the man best placed to win the ball\n"
+    "                        back (default: the options file's, on when new)\n"
     "  --endless             with --open-play: every stop of play restarts from the centre\n"
     "  --headless            with --match: both sides computer, no window or sound, as fast as\n"
     "                        possible; one JSON line of results per match; always as on an\n"
@@ -208,6 +212,18 @@ int main(int argc, char** argv) {
             options.match.gameplay = parse_gameplay(value());
             if (!options.match.gameplay) {
                 std::fprintf(stderr, "quilbo: --gameplay wants classic or enhanced\n");
+                return 2;
+            }
+        } else if (arg == "--computer") {
+            options.match.computer_level = parse_computer_level(value());
+            if (!options.match.computer_level) {
+                std::fprintf(stderr, "quilbo: --computer wants easy, normal or hard\n");
+                return 2;
+            }
+        } else if (arg == "--auto-switch") {
+            options.match.auto_switch = parse_on_off(value());
+            if (!options.match.auto_switch) {
+                std::fprintf(stderr, "quilbo: --auto-switch wants on or off\n");
                 return 2;
             }
         } else if (arg == "--endless") {

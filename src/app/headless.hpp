@@ -28,6 +28,7 @@ public:
     std::string away;
     int64_t seed = 0;
     t_gameplay gameplay = t_gameplay::classic;
+    t_computer_level computer_level = t_computer_level::normal;
     std::array<int, 2> score{};
     std::optional<std::array<int, 2>> shootout; // the penalties, when the match ended with a shoot-out
     std::vector<t_headless_scorer> scorers;

@@ -115,6 +115,13 @@ int parse_tactics(const std::string& name) {
     return -1;
 }
 
+std::optional<bool> parse_on_off(const std::string& text) {
+    const std::string n = lower(text);
+    if (n == "on") return true;
+    if (n == "off") return false;
+    return std::nullopt;
+}
+
 void start_command_line_match(const t_match_request& request) {
     match_teams[0] = load_command_line_team(request.home);
     match_teams[1] = load_command_line_team(request.away);
@@ -131,7 +138,11 @@ void start_command_line_match(const t_match_request& request) {
     menu.status = STATUS_FRIENDLY;
     if (request.display_mode >= 0) settings.gr_mode = request.display_mode;
     if (request.length >= 0) settings.length = std::min(request.length, 3);
-    if (request.gameplay && game) game->extra_options.gameplay = *request.gameplay;
+    if (game) {
+        if (request.gameplay) game->extra_options.gameplay = *request.gameplay;
+        if (request.computer_level) game->extra_options.computer_level = *request.computer_level;
+        if (request.auto_switch) game->extra_options.auto_switch = *request.auto_switch;
+    }
     match_settings.pitch_type = request.pitch >= 0 ? request.pitch : PITCH_TYPE_RANDOM;
     match_settings.weather_effect = request.weather_effect >= 0 ? request.weather_effect : WEATHER_RANDOM;
     match_settings.weather_intensity = request.weather_intensity;

@@ -1,5 +1,6 @@
 #pragma once
 // Matches started from the command line: reading the --match options and starting the match.
+#include <optional>
 #include <string>
 
 #include "core/game.hpp"
@@ -18,3 +19,5 @@ int parse_display_mode(const std::string& text);
 int parse_time(const std::string& name);
 // The slot of a preset tactic named as its file without the T ("442", "attack"), or -1.
 int parse_tactics(const std::string& name);
+// "on" / "off" in any case; nothing for another text.
+std::optional<bool> parse_on_off(const std::string& text);

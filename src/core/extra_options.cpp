@@ -9,7 +9,9 @@
 
 namespace {
 constexpr const char* GAMEPLAY_KEY = "gameplay";
+constexpr const char* COMPUTER_KEY = "computer";
 constexpr const char* FRIENDLY_SHOOTOUT_KEY = "friendly_shootout";
+constexpr const char* AUTO_SWITCH_KEY = "auto_switch";
 
 std::string bad_value(const std::string& key, const std::string& value, const std::string& allowed,
                       const std::string& used) {
@@ -17,6 +19,17 @@ std::string bad_value(const std::string& key, const std::string& value, const st
     line += EXTRA_OPTIONS_FILE;
     line += ": " + key + " = " + value + " is not " + allowed + "; " + used + " is used";
     return line;
+}
+
+// "yes" or "no" into `flag`; another value puts back `fallback` with a warning.
+void read_yes_no(const std::string& key, const std::string& value, bool fallback, bool& flag,
+                 std::vector<std::string>& warnings) {
+    if (value == "yes" || value == "no") {
+        flag = value == "yes";
+        return;
+    }
+    flag = fallback;
+    warnings.push_back(bad_value(key, value, "yes or no", fallback ? "yes" : "no"));
 }
 
 std::string trimmed(const std::string& s) {
@@ -50,13 +63,18 @@ t_extra_options parse_extra_options(const std::string& text, std::vector<std::st
                 options.gameplay = t_extra_options{}.gameplay;
                 warnings.push_back(bad_value(GAMEPLAY_KEY, value, "classic or enhanced", gameplay_key(options.gameplay)));
             }
-        } else if (key == FRIENDLY_SHOOTOUT_KEY) {
-            if (value == "yes" || value == "no") {
-                options.friendly_shootout = value == "yes";
+        } else if (key == COMPUTER_KEY) {
+            if (const auto l = parse_computer_level(value)) {
+                options.computer_level = *l;
             } else {
-                options.friendly_shootout = t_extra_options{}.friendly_shootout;
-                warnings.push_back(bad_value(FRIENDLY_SHOOTOUT_KEY, value, "yes or no", "no"));
+                options.computer_level = t_extra_options{}.computer_level;
+                warnings.push_back(bad_value(COMPUTER_KEY, value, "easy, normal or hard",
+                                             computer_level_key(options.computer_level)));
             }
+        } else if (key == FRIENDLY_SHOOTOUT_KEY) {
+            read_yes_no(key, value, t_extra_options{}.friendly_shootout, options.friendly_shootout, warnings);
+        } else if (key == AUTO_SWITCH_KEY) {
+            read_yes_no(key, value, t_extra_options{}.auto_switch, options.auto_switch, warnings);
         } else {
             options.unknown.emplace_back(key, value);
         }
@@ -67,8 +85,11 @@ t_extra_options parse_extra_options(const std::string& text, std::vector<std::st
 std::string extra_options_text(const t_extra_options& options) {
     std::string text = "# Quilbo Rovudo options, one \"key = value\" a line.\n";
     text += std::string(GAMEPLAY_KEY) + " = " + gameplay_key(options.gameplay) + "\n";
+    text += std::string(COMPUTER_KEY) + " = " + computer_level_key(options.computer_level) + "\n";
     text += FRIENDLY_SHOOTOUT_KEY;
     text += options.friendly_shootout ? " = yes\n" : " = no\n";
+    text += AUTO_SWITCH_KEY;
+    text += options.auto_switch ? " = yes\n" : " = no\n";
     for (const auto& [key, value] : options.unknown) text += key + " = " + value + "\n";
     return text;
 }

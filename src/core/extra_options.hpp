@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "football/computer_level.hpp"
 #include "football/gameplay.hpp"
 
 constexpr const char* EXTRA_OPTIONS_FILE = "quilbo_options.txt";
@@ -12,8 +13,12 @@ class t_extra_options {
 public:
     // A fresh file plays the match engine everyone knows.
     t_gameplay gameplay = t_gameplay::classic;
+    // How well the computer plays ENHANCED.
+    t_computer_level computer_level = t_computer_level::normal;
     // A drawn ENHANCED friendly is settled by a penalty shoot-out.
     bool friendly_shootout = false;
+    // Under ENHANCED a human side's control goes by itself to the man best placed to win the ball back.
+    bool auto_switch = true;
     // Keys this version does not know, as read: a newer game's options survive an older one.
     std::vector<std::pair<std::string, std::string>> unknown;
 };

@@ -56,6 +56,8 @@ t_game::t_game(const t_game_options& options) : options_(options) {
     settings.read(SETTINGS_VERSION);
     extra_options = read_extra_options(extra_options_path(SETTINGS_FILE));
     if (options.match.gameplay) extra_options.gameplay = *options.match.gameplay;
+    if (options.match.computer_level) extra_options.computer_level = *options.match.computer_level;
+    if (options.match.auto_switch) extra_options.auto_switch = *options.match.auto_switch;
     const auto driver_index = static_cast<size_t>(settings.audio_driver);
     const std::string driver = driver_index < audio_drivers_list.size() ? audio_drivers_list[driver_index] : "";
     if (driver != "auto") set_audio_driver(driver);

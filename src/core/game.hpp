@@ -8,6 +8,7 @@
 
 #include "core/extra_options.hpp"
 #include "core/game_action.hpp"
+#include "football/computer_level.hpp"
 #include "football/gameplay.hpp"
 #include "core/game_mode.hpp"
 #include "core/globals.hpp"
@@ -40,6 +41,8 @@ struct t_match_request {
     int display_mode = -1;  // index into display_modes, -1: the settings' mode
     bool endless = false;   // with open_play: every stop of play restarts from the centre
     std::optional<t_gameplay> gameplay; // nothing: the options file's
+    std::optional<t_computer_level> computer_level; // nothing: the options file's
+    std::optional<bool> auto_switch;                // nothing: the options file's
 };
 
 // Options from the command line; the defaults are a normal game.

@@ -71,6 +71,31 @@ TEST(ExtraOptions, RoundTripKeepsUnknownKeys) {
     EXPECT_EQ(read_extra_options(path).unknown, s.unknown) << "unknown keys survive every write";
 }
 
+TEST(ExtraOptions, TheComputersLevelAndAutoSwitchRoundTrip) {
+    const t_temp_folder folder;
+    const std::string path = folder.file(EXTRA_OPTIONS_FILE);
+    put(path, "gameplay = enhanced\ncomputer = Hard\nauto_switch = no\n");
+    t_extra_options o = read_extra_options(path);
+    EXPECT_EQ(o.computer_level, t_computer_level::hard);
+    EXPECT_FALSE(o.auto_switch);
+    EXPECT_TRUE(o.unknown.empty()) << "both are keys of this version";
+
+    for (const t_computer_level level : {t_computer_level::easy, t_computer_level::normal, t_computer_level::hard}) {
+        for (const bool on : {true, false}) {
+            o.computer_level = level;
+            o.auto_switch = on;
+            ASSERT_EQ(write_extra_options(path, o), "");
+            const t_extra_options back = read_extra_options(path);
+            EXPECT_EQ(back.computer_level, level) << contents(path);
+            EXPECT_EQ(back.auto_switch, on) << contents(path);
+        }
+    }
+    const std::string text = contents(path);
+    const size_t gameplay = text.find("gameplay = enhanced\n");
+    EXPECT_EQ(text.find("computer = hard\n"), text.find('\n', gameplay) + 1) << "next to the gameplay line: " << text;
+    EXPECT_NE(text.find("auto_switch = no\n"), std::string::npos) << text;
+}
+
 TEST(ExtraOptions, ABadValueFallsBackToItsDefaultWithOneWarning) {
     std::vector<std::string> warnings;
     const t_extra_options o = parse_extra_options("gameplay = enhanced\ngameplay = arcade\nother = 1\n", warnings);
@@ -87,6 +112,16 @@ TEST(ExtraOptions, ABadValueFallsBackToItsDefaultWithOneWarning) {
     EXPECT_FALSE(parse_extra_options("friendly_shootout = yes\nfriendly_shootout = sometimes\n", warnings).friendly_shootout);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_NE(warnings[0].find("sometimes"), std::string::npos) << warnings[0];
+
+    warnings.clear();
+    const t_extra_options bad = parse_extra_options("computer = easy\ncomputer = brutal\nauto_switch = no\n"
+                                                    "auto_switch = maybe\n",
+                                                    warnings);
+    EXPECT_EQ(bad.computer_level, t_computer_level::normal) << "an unknown level keeps the default";
+    EXPECT_TRUE(bad.auto_switch) << "auto switch is on by default";
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_NE(warnings[0].find("brutal"), std::string::npos) << warnings[0];
+    EXPECT_NE(warnings[1].find("maybe"), std::string::npos) << warnings[1];
 
     const t_temp_folder folder;
     put(folder.file(EXTRA_OPTIONS_FILE), "gameplay = fast\nkept = yes\n");
@@ -105,6 +140,8 @@ TEST(ExtraOptions, AMissingFileGivesTheDefaultsAndTheFirstWriteCreatesIt) {
     const t_extra_options s = read_extra_options(path);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << "a missing file is no reason to warn";
     EXPECT_EQ(s.gameplay, t_gameplay::classic) << "a fresh options file plays the classic game";
+    EXPECT_EQ(s.computer_level, t_computer_level::normal);
+    EXPECT_TRUE(s.auto_switch);
     EXPECT_TRUE(s.unknown.empty());
     ASSERT_EQ(write_extra_options(path, s), "");
     EXPECT_EQ(contents(path).find("gameplay = classic\n") != std::string::npos, true) << contents(path);

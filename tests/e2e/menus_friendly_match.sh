@@ -44,8 +44,8 @@ downs 7; step "press COMMA" shot:main_again
 # Match options: the length steps up and back to 3 minutes, replays off, 800 x 600 down to 640 x 400.
 step "press DOWN" "press COMMA" shot:match_options "press COMMA" shot:match_length_up "press PERIOD"
 step "press DOWN" "press DOWN" "press COMMA" "press DOWN" "press PERIOD" "press PERIOD" shot:match_options_changed
-# Past SOUND EFFECTS, COMMENTARY, GAMEPLAY and FRIENDLY SHOOT-OUT to EXIT.
-downs 5; step "press COMMA"
+# Past SOUND EFFECTS, COMMENTARY, GAMEPLAY, COMPUTER, AUTO SWITCH and FRIENDLY SHOOT-OUT to EXIT.
+downs 7; step "press COMMA"
 # Control: key set 2, LEFT; fire starts the capture and the next key is taken.
 step "press DOWN" "press DOWN" "press COMMA" shot:control
 step "press RIGHT" "press DOWN" "press DOWN" "press COMMA" shot:control_capturing "press J" shot:control_redefined
@@ -181,7 +181,8 @@ shots=(--screenshot "40:$out/watch_highlight.png" --screenshot "150:$out/watch_e
 names=()
 step shot:watch_after "click:512,717" shot:watch_main "press COMMA" shot:options_read_back
 downs 8; step "press COMMA" "press DOWN" "press COMMA" shot:match_options_read_back
-downs 7; step "press COMMA" "press DOWN" "press DOWN" "press COMMA" shot:control_read_back
+# Past the ten rows of the match options to EXIT.
+downs 10; step "press COMMA" "press DOWN" "press DOWN" "press COMMA" shot:control_read_back
 step "down LALT" "down F1"
 printf '%s\n' "${events[@]}" | sort -n -s -k1,1 > "$out/again.txt"
 set +e

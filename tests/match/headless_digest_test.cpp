@@ -69,7 +69,9 @@ TEST(HeadlessDigests, TheTwoGameplaysTakeTurnsInOneProcessWithoutLeaking) {
     t_headless_game game_object(headless_options());
     t_game& app = *game_object.app;
     const t_headless_result classic = play_headless_match(app, digest_request(t_gameplay::classic), 5);
-    const t_headless_result enhanced = play_headless_match(app, digest_request(t_gameplay::enhanced), 5);
+    t_match_request enhanced_request = digest_request(t_gameplay::enhanced);
+    enhanced_request.computer_level = t_computer_level::hard; // --computer hard
+    const t_headless_result enhanced = play_headless_match(app, enhanced_request, 5);
     const t_headless_result again = play_headless_match(app, digest_request(t_gameplay::classic), 5);
     EXPECT_EQ(digest_lines(classic), digest_lines(again));
     EXPECT_NE(digest_lines(classic), digest_lines(enhanced));
@@ -78,6 +80,9 @@ TEST(HeadlessDigests, TheTwoGameplaysTakeTurnsInOneProcessWithoutLeaking) {
     EXPECT_GT(enhanced.stats[0].tackles + enhanced.stats[1].tackles, 0);
     EXPECT_NE(headless_result_json(enhanced).find("\"gameplay\":\"enhanced\""), std::string::npos);
     EXPECT_NE(headless_result_json(classic).find("\"gameplay\":\"classic\""), std::string::npos);
+    EXPECT_EQ(classic.computer_level, t_computer_level::normal) << "the default level";
+    EXPECT_EQ(enhanced.computer_level, t_computer_level::hard) << "the command line's level reaches the match";
+    EXPECT_NE(headless_result_json(enhanced).find("\"computer\":\"hard\""), std::string::npos);
 }
 
 TEST(HeadlessDigests, ARunRepeatsItselfInTheSameProcessAndJsonCarriesEveryKey) {

@@ -6,6 +6,7 @@
 #include "football/tactics.hpp"
 #include "match/draw/sprite.hpp"
 #include "match/core/play_events.hpp"
+#include "match/enhanced/control_hold.hpp"
 #include "match/enhanced/tackle_memory.hpp"
 
 class t_player;
@@ -113,6 +114,8 @@ public:
     int32_t tackled_at = 0;
     // Who lost the ball lately and who tried to win it (ENHANCED tackles).
     t_tackle_memory tackle_memory;
+    // Whom each human side steers and since when (ENHANCED auto switch).
+    std::array<t_control_hold, 2> control_holds{};
     // The last kick and the restart it came from, for the statistics.
     t_play_events events;
 

@@ -246,6 +246,7 @@ void t_match_main::switch_players() {
         t_team& t = team_at(i);
         const t_input& in = input_of(i);
         if (team_of(ball.owner) != i && in.fire11 != 0 && in.fired == 0) t.controlled = t.nearest_1;
+        match_rules().auto_switch(i);
         if (!t.controlled || !is_off_screen(std::trunc(t.controlled->x), std::trunc(t.controlled->y))) continue;
         const auto& squad = squad_of(i);
         const bool own_keeper = squad.size() > GOALKEEPER_SLOT && t.nearest_1 == squad[GOALKEEPER_SLOT];

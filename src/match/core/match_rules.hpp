@@ -30,6 +30,9 @@ public:
     virtual bool strike_corner(int) const { return false; }
     // Whether a keeper's target is kept off the far side of his goal line.
     virtual bool keeper_targets_on_pitch() const { return false; }
+    // Once a sub-step of open play, after fire 1 has had its say: a human side `team` may hand control by
+    // itself to another of its men.
+    virtual void auto_switch(int) const {}
     // A match is set up: the rules' own people and state.
     virtual void set_up() const {}
 };

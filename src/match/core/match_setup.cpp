@@ -111,6 +111,8 @@ void build_match_objects() {
     match_settings.auto_replay = settings.auto_replay;
     match_settings.gameplay = game ? game->extra_options.gameplay : t_gameplay::classic;
     match_settings.friendly_shootout = game && game->extra_options.friendly_shootout;
+    match_settings.computer_level = game ? game->extra_options.computer_level : t_computer_level::normal;
+    match_settings.auto_switch = !game || game->extra_options.auto_switch;
     for (const t_team_ref& team : match_teams)
         for (const auto& p : team->players) p->play = t_player_play{};
     match_rules().set_up();

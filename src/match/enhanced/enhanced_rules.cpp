@@ -8,6 +8,7 @@
 #include "match/enhanced/enhanced_keeper.hpp"
 #include "match/enhanced/enhanced_set_pieces.hpp"
 #include "match/enhanced/enhanced_shape.hpp"
+#include "match/enhanced/enhanced_switch.hpp"
 #include "match/enhanced/enhanced_tackle.hpp"
 #include "match/enhanced/referee.hpp"
 
@@ -35,6 +36,7 @@ public:
     void arrange_corner(int taking) const override { ::arrange_corner(taking); }
     bool strike_corner(int taking) const override { return computer_strikes_corner(taking); }
     bool keeper_targets_on_pitch() const override { return true; }
+    void auto_switch(int team) const override { auto_switch_control(team); }
     void set_up() const override { set_up_referee(); }
 };
 } // namespace

@@ -211,3 +211,7 @@ constexpr double NEAR_POST_GUARD_OUT = 8;
 constexpr double CORNER_MARK_GOAL_SIDE = 12;   // ...and each runner has a marker this far goal-side
 constexpr double NEAR_POST_CORNER = 0.3;       // the computer's share of corners to the near post; the rest find a runner
 constexpr double CORNER_SPEED = 340;
+
+// Auto switch.
+constexpr double AUTO_SWITCH_MARGIN = 30;  // units, at the controlled man's pace, another must be nearer to win the ball
+constexpr int AUTO_SWITCH_HOLD_MS = 500;   // a man stays controlled this long before control moves on by itself

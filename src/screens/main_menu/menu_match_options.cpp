@@ -8,9 +8,11 @@
 #include "screens/main_menu/option_values.hpp"
 
 namespace {
-constexpr int ROW_Y[] = {150, 205, 260, 315, 370, 425, 480, 535};
+// Ten rows 52 apart, midway between the title (down to 80) and EXIT (from 680).
+constexpr int ROW_Y[] = {128, 180, 232, 284, 336, 388, 440, 492, 544, 596};
 constexpr int LENGTHS = 4;
 constexpr int WEATHER_LEVELS = 3;
+constexpr int COMPUTER_LEVELS = 3;
 } // namespace
 
 MenuMatchOptions::MenuMatchOptions() {
@@ -18,11 +20,12 @@ MenuMatchOptions::MenuMatchOptions() {
     add_title(*this, VIOLET, translate("MATCH OPTIONS"));
 
     const char* const captions[] = {"FRIENDLY/DIY GAME LENGTH", "WEATHER EFFECTS", "AUTO REPLAYS", "RESOLUTION",
-                                    "SOUND EFFECTS",            "COMMENTARY",      "GAMEPLAY",
-                                    "FRIENDLY SHOOT-OUT"};
+                                    "SOUND EFFECTS",            "COMMENTARY",      "GAMEPLAY",     "COMPUTER",
+                                    "AUTO SWITCH",              "FRIENDLY SHOOT-OUT"};
     t_button_ref* const fields[] = {&w_match_length,  &w_weather_effects, &w_auto_replays, &w_resolution,
-                                    &w_sound_effects, &w_commentary,      &w_gameplay,
-                                    &w_friendly_shootout};
+                                    &w_sound_effects, &w_commentary,      &w_gameplay,     &w_computer,
+                                    &w_auto_switch,   &w_friendly_shootout};
+    static_assert(std::size(captions) == std::size(ROW_Y) && std::size(fields) == std::size(ROW_Y));
     for (size_t row = 0; row < std::size(ROW_Y); ++row) {
         add_caption(*this, OLIVE, 110, ROW_Y[row], 460, 34, translate(captions[row]));
         t_button_ref v = add_button(*this, row % 2 == 0 ? VALUE_PINK : VALUE_STEEL, 632, ROW_Y[row], 240, 34, "");
@@ -35,6 +38,8 @@ MenuMatchOptions::MenuMatchOptions() {
     bind_steps(*this, *w_sound_effects, "bc_sound_effects", &MenuMatchOptions::bc_sound_effects);
     bind_toggle(*this, *w_commentary, "bc_commentary", &MenuMatchOptions::bc_commentary);
     bind_toggle(*this, *w_gameplay, "bc_gameplay", &MenuMatchOptions::bc_gameplay);
+    bind_steps(*this, *w_computer, "bc_computer", &MenuMatchOptions::bc_computer);
+    bind_toggle(*this, *w_auto_switch, "bc_auto_switch", &MenuMatchOptions::bc_auto_switch);
     bind_toggle(*this, *w_friendly_shootout, "bc_friendly_shootout", &MenuMatchOptions::bc_friendly_shootout);
     selected_widget = w_match_length;
     add_exit_button(*this, "bc_set_menu", &t_game_mode::bc_set_menu, {std::to_string(MODE_MAIN_MENU)});
@@ -46,6 +51,8 @@ MenuMatchOptions::MenuMatchOptions() {
     update_sound_effects_button();
     update_commentary_button();
     update_gameplay_button();
+    update_computer_button();
+    update_auto_switch_button();
     update_friendly_shootout_button();
 }
 
@@ -118,4 +125,26 @@ void MenuMatchOptions::bc_friendly_shootout() {
 
 void MenuMatchOptions::update_friendly_shootout_button() {
     w_friendly_shootout->text = on_when_one(game && game->extra_options.friendly_shootout ? 1 : 0);
+}
+
+void MenuMatchOptions::bc_computer(int step) {
+    if (!game) return;
+    t_computer_level& level = game->extra_options.computer_level;
+    level = static_cast<t_computer_level>(next_in_range(static_cast<int>(level), COMPUTER_LEVELS, step));
+    update_computer_button();
+}
+
+void MenuMatchOptions::update_computer_button() {
+    w_computer->text =
+        translate(computer_level_caption(game ? game->extra_options.computer_level : t_computer_level::normal));
+}
+
+void MenuMatchOptions::bc_auto_switch() {
+    if (!game) return;
+    game->extra_options.auto_switch = !game->extra_options.auto_switch;
+    update_auto_switch_button();
+}
+
+void MenuMatchOptions::update_auto_switch_button() {
+    w_auto_switch->text = on_when_one(!game || game->extra_options.auto_switch ? 1 : 0);
 }

@@ -4,8 +4,8 @@
 #include "screens/main_menu/settings_on_leave.hpp"
 #include "ui/menu_toolkit.hpp"
 
-// Match length, weather, replays, display size, sound effects, commentary, gameplay and the friendly shoot-out;
-// leaving it saves the settings.
+// Match length, weather, replays, display size, sound effects, commentary, gameplay, the computer's level,
+// auto switch and the friendly shoot-out; leaving it saves the settings.
 class MenuMatchOptions : public t_game_mode {
 public:
     MenuMatchOptions();
@@ -17,6 +17,8 @@ public:
     void bc_sound_effects(int step);
     void bc_commentary();
     void bc_gameplay();
+    void bc_computer(int step);
+    void bc_auto_switch();
     void bc_friendly_shootout();
 
     void update_match_length_button();
@@ -26,6 +28,8 @@ public:
     void update_sound_effects_button();
     void update_commentary_button();
     void update_gameplay_button();
+    void update_computer_button();
+    void update_auto_switch_button();
     void update_friendly_shootout_button();
 
     t_button_ref w_match_length;
@@ -35,6 +39,8 @@ public:
     t_button_ref w_sound_effects;
     t_button_ref w_commentary;
     t_button_ref w_gameplay;
+    t_button_ref w_computer;
+    t_button_ref w_auto_switch;
     t_button_ref w_friendly_shootout;
 
 private:

@@ -2,7 +2,9 @@
 
 #include <fstream>
 
+#include "core/game.hpp"
 #include "core/settings.hpp"
+#include "../../core/game_test_support.hpp"
 #include "../../ui/ui_test_support.hpp"
 #include "screen_test_support.hpp"
 #include "screens/main_menu/menu_control.hpp"
@@ -119,6 +121,27 @@ TEST_F(OptionScreens, MatchOptionsWrapAndDoNotSave) {
     screen.bc_commentary();
     EXPECT_EQ(screen.w_commentary->text, "OFF");
     EXPECT_FALSE(fs::exists(SETTINGS_FILE));
+}
+
+TEST_F(OptionScreens, TheComputersLevelStepsBothWaysAndAutoSwitchToggles) {
+    game_test::t_headless_game game_object(game_test::headless_options());
+    MenuMatchOptions screen;
+    t_extra_options& options = game->extra_options;
+    EXPECT_EQ(screen.w_computer->text, "NORMAL");
+    EXPECT_EQ(screen.w_auto_switch->text, "ON");
+    std::vector<t_computer_level> seen;
+    for (int i = 0; i < 3; ++i) {
+        screen.bc_computer(+1);
+        seen.push_back(options.computer_level);
+    }
+    EXPECT_EQ(seen, (std::vector<t_computer_level>{t_computer_level::hard, t_computer_level::easy,
+                                                    t_computer_level::normal}));
+    screen.bc_computer(-1);
+    EXPECT_EQ(options.computer_level, t_computer_level::easy);
+    EXPECT_EQ(screen.w_computer->text, "EASY");
+    screen.bc_auto_switch();
+    EXPECT_FALSE(options.auto_switch);
+    EXPECT_EQ(screen.w_auto_switch->text, "OFF");
 }
 
 TEST_F(OptionScreens, LeavingGameOptionsSavesWhatWasChanged) {
