@@ -47,7 +47,7 @@ def pairings(data):
 def play(game, data, gameplay, length, matches, seed, pairing):
     home, away, tactics, stronger = pairing
     cmd = [game, "--data", data, "--headless", "--match", home, away, "--length", str(length), "--seed", str(seed),
-           "--matches", str(matches), "--gameplay", gameplay]
+           "--matches", str(matches), "--gameplay", gameplay, "--computer", "normal"]
     if tactics:
         cmd += ["--tactics", tactics[0], tactics[1]]
     out = subprocess.run(cmd, capture_output=True, text=True, check=True).stdout

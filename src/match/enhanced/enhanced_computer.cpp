@@ -5,6 +5,7 @@
 
 #include "core/settings.hpp"
 #include "match/ball/ball.hpp"
+#include "football/match_settings.hpp"
 #include "football/player.hpp"
 #include "football/team.hpp"
 #include "match/core/match_helpers.hpp"
@@ -32,6 +33,18 @@ void forget_the_kick(int team) {
 }
 } // namespace
 
+t_computer_sharpness computer_sharpness() {
+    switch (match_settings.computer_level) {
+    case t_computer_level::easy: return {EASY_LOOK_UP, EASY_AIM_ERROR, false};
+    case t_computer_level::hard: return {HARD_LOOK_UP, HARD_AIM_ERROR, true};
+    default: return {};
+    }
+}
+
+int look_up_ms(bool pressed) {
+    return static_cast<int>((pressed ? LOOK_UP_PRESSED_MS : LOOK_UP_MS) * computer_sharpness().look_up);
+}
+
 double lift_to_land(double d, double v, double z) {
     const double t = d / v;
     return (z + HALF_GRAVITY * t * t) / t;
@@ -56,7 +69,7 @@ void pass_to(int team, const t_player& carrier, const t_pass_choice& pass) {
     // Passing skill sets how far off the line the ball may go; an opponent at him makes it worse.
     const bool pressed = nearest_opponent(team, carrier.x, carrier.y) < PRESSED_WITHIN;
     const double error = (PASS_ERROR_BASE + (SKILL_TOP - skill_value(carrier.pa)) * PASS_ERROR_PER_MISSING_POINT) *
-                         (pressed ? PASS_ERROR_PRESSED : 1);
+                         (pressed ? PASS_ERROR_PRESSED : 1) * computer_sharpness().aim_error;
     const double a = atan2_deg(pass.y - ball.y, pass.x - ball.x) + rnd_range(-error, error);
     const double v = PASS_SPEED * std::min(1 + PASS_DISTANCE_GAIN * d, PASS_GAIN_CAP) * COMPUTER_PASS_PACE;
     computer_strike(team, carrier, a, v, d > LOFTED_PASS_FROM ? LOFTED_PASS_LIFT : 0, t_kick_aim::pass);
@@ -72,7 +85,7 @@ void shoot(int team, const t_player& carrier) {
     if (std::fabs(keeper_x) > KEEPER_OFF_CENTRE && sign(keeper_x) == side) side = -side;
     // Finishing keeps a shot on line and under the bar.
     const int missing = SKILL_TOP - skill_value(carrier.fi);
-    const double error = SHOT_ERROR_BASE + missing * SHOT_ERROR_PER_MISSING_POINT;
+    const double error = (SHOT_ERROR_BASE + missing * SHOT_ERROR_PER_MISSING_POINT) * computer_sharpness().aim_error;
     const double a = atan2_deg(goal_y - carrier.y, side * SHOT_AIM_X - carrier.x) + rnd_range(-error, error);
     const double lift = rnd_range(COMPUTER_SHOT_LIFT_LOW, COMPUTER_SHOT_LIFT_HIGH + missing * SHOT_LIFT_PER_MISSING_POINT);
     computer_strike(team, carrier, a, SHOT_SPEED * COMPUTER_SHOT_PACE + COMPUTER_SHOT_PACE_PER_SKILL * skill_value(carrier.sh),
@@ -97,7 +110,8 @@ void cross(int team, const t_player& carrier) {
         }
     });
     const double d = distance(ball.x, ball.y, x, y);
-    const double error = CROSS_ERROR_BASE + (SKILL_TOP - skill_value(carrier.pa)) * CROSS_ERROR_PER_MISSING_POINT;
+    const double error =
+        (CROSS_ERROR_BASE + (SKILL_TOP - skill_value(carrier.pa)) * CROSS_ERROR_PER_MISSING_POINT) * computer_sharpness().aim_error;
     const double a = atan2_deg(y - ball.y, x - ball.x) + rnd_range(-error, error);
     computer_strike(team, carrier, a, CROSS_SPEED, lift_to_land(d, CROSS_SPEED, CROSS_ARRIVAL_Z), t_kick_aim::pass);
 }
@@ -172,7 +186,7 @@ void computer_on_the_ball() {
         if (is_keeper_slot(team, ball.owner)) continue;
         const bool pressed = nearest_opponent(team, carrier.x, carrier.y) < PRESSED_WITHIN;
         const int32_t held = match_status.timer - ball.owned_at;
-        if (held < (pressed ? LOOK_UP_PRESSED_MS : LOOK_UP_MS)) {
+        if (held < look_up_ms(pressed)) {
             run_with_the_ball(team, carrier);
             continue;
         }

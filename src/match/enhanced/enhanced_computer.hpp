@@ -15,6 +15,17 @@ struct t_pass_choice {
     double score = 0;
 };
 
+// How sharp the computer is at its level: its time to look up and the spread of its aim, as shares of
+// NORMAL's, and whether a second man covers the presser.
+struct t_computer_sharpness {
+    double look_up = 1;
+    double aim_error = 1;
+    bool covers = true;
+};
+t_computer_sharpness computer_sharpness();
+// How long the computer carrier of `team` holds the ball before he plays it on, pressed or not.
+int look_up_ms(bool pressed);
+
 // The computer's foot: the ball leaves `carrier` of `team` along `a` at `v`, rising at `vz`.
 void computer_strike(int team, const t_player& carrier, double a, double v, double vz, t_kick_aim aim);
 // The rise that brings a ball struck at `v` down to height `z` after `d` units.

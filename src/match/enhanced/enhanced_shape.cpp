@@ -9,6 +9,7 @@
 #include "match/ball/ball.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
+#include "match/enhanced/enhanced_computer.hpp"
 #include "match/enhanced/enhanced_sight.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
 
@@ -73,7 +74,8 @@ void defend(int team) {
         t_player& m = *squad[slot];
         goal_side_of(team, a.x, a.y, MARK_GOAL_SIDE, m.tx, m.ty);
     }
-    if (r.cover) {
+    const bool computer = team_at(team).control == CONTROL_COMPUTER;
+    if (r.cover && (!computer || computer_sharpness().covers)) {
         t_player& c = *squad[static_cast<size_t>(r.cover)];
         goal_side_of(team, carrier.x, carrier.y, COVER_BEHIND, c.tx, c.ty);
     }

@@ -1,0 +1,197 @@
+// The ENHANCED computer's choices with everyone placed by hand: where it passes, when it shoots, who presses
+// and covers, who goes up for a corner and who marks him, how its level changes its reactions, and a kicker
+// who cannot touch his own kick at once.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+#include "football/match_settings.hpp"
+#include "match/core/match_helpers.hpp"
+#include "match/enhanced/enhanced_computer.hpp"
+#include "match/enhanced/enhanced_set_pieces.hpp"
+#include "match/enhanced/enhanced_shape.hpp"
+#include "match/enhanced/enhanced_tackle.hpp"
+#include "match/enhanced/enhanced_tuning.hpp"
+#include "match/enhanced/referee.hpp"
+#include "platform/maths.hpp"
+#include "player_test_support.hpp"
+
+using namespace player_test;
+
+namespace {
+constexpr int CARRIER = 8;
+constexpr int MATE_A = 9;
+constexpr int MATE_B = 10;
+constexpr int OPPONENT = 6;
+
+class EnhancedComputer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        build_match();
+        match_settings.gameplay = t_gameplay::enhanced;
+        match_settings.computer_level = t_computer_level::normal;
+        referee = t_referee();
+        // Everyone far out on the left touchline unless a test places him.
+        for (int t = 0; t < 2; ++t)
+            for (int s = 2; s <= 11; ++s) place(t, s, -500, (t == 0 ? 1 : -1) * (100 + 20.0 * s));
+    }
+    void TearDown() override {
+        match_settings.gameplay = t_gameplay::classic;
+        match_settings.computer_level = t_computer_level::normal;
+    }
+    static void place(int t, int s, double x, double y) {
+        t_player& p = squad_player(t, s);
+        p.x = p.tx = x;
+        p.y = p.ty = y;
+        p.v = 0;
+    }
+};
+} // namespace
+
+// Team 0 attacks the goal at y = -640.
+TEST_F(EnhancedComputer, APassNeverGoesAlongALineAnOpponentStandsOnWhenAFreeOneExists) {
+    give_ball(0, CARRIER, 0, 0);
+    place(0, MATE_A, 0, -200);   // straight ahead, further forward...
+    place(1, OPPONENT, 0, -100); // ...but with an opponent half way along the line
+    place(0, MATE_B, 140, -120); // less far forward, free
+    const auto pass = best_pass(0, squad_player(0, CARRIER));
+    ASSERT_TRUE(pass.has_value());
+    EXPECT_EQ(pass->slot, MATE_B);
+
+    // With the opponent gone, the man further forward is the better pass.
+    place(1, OPPONENT, 400, 400);
+    const auto open = best_pass(0, squad_player(0, CARRIER));
+    ASSERT_TRUE(open.has_value());
+    EXPECT_EQ(open->slot, MATE_A);
+}
+
+TEST_F(EnhancedComputer, NoShotFromBeyondShootingRangeWhenAPassForwardIsFree) {
+    t_player& carrier = squad_player(0, CARRIER);
+    carrier.sh = carrier.fi = SKILL_TOP;
+    give_ball(0, CARRIER, 0, -200); // 440 out: too far even for the best shooter
+    place(0, MATE_A, 60, -420);
+    EXPECT_FALSE(shooting_chance(0, carrier));
+    ball.owned_at = match_status.timer - 2 * LOOK_UP_MS;
+    computer_on_the_ball();
+    EXPECT_FALSE(ball.owner) << "he played it";
+    EXPECT_EQ(ball.events.pass_team, 0) << "as a pass, not a shot";
+    const double towards_mate = atan2_deg(-420 - -200, 60 - 0);
+    EXPECT_LT(std::fabs(std::remainder(ball.a - towards_mate, 360.0)), 15);
+
+    // In the box with a clear sight of goal he shoots.
+    give_ball(0, CARRIER, 20, -540);
+    EXPECT_TRUE(shooting_chance(0, carrier));
+    // From the corner of the box, level with the post and far wide, there is no angle.
+    give_ball(0, CARRIER, 280, -630);
+    EXPECT_FALSE(shooting_chance(0, carrier));
+}
+
+TEST_F(EnhancedComputer, TheNearestManPressesAndTheNextCoversBetweenTheCarrierAndGoal) {
+    // Team 1 carries the ball at team 0's half; team 0 defends the goal at y = +640.
+    give_ball(1, CARRIER, 0, 200);
+    place(0, 4, 30, 190);  // at the carrier's side: presses
+    place(0, 5, -20, 300); // goal-side, a little further: covers
+    place(0, 7, 200, 120); // further, on the wrong side
+    team_at(0).nearest_1 = ref(0, 4);
+    const t_defending_roles r = defending_roles(0);
+    EXPECT_EQ(r.presser, 4);
+    EXPECT_EQ(r.cover, 5);
+
+    // The cover's target lies between the carrier and the middle of the goal.
+    shape_targets();
+    const t_player& cover = squad_player(0, 5);
+    EXPECT_GT(cover.ty, 200);
+    EXPECT_LT(distance(cover.tx, cover.ty, 0, 200 + COVER_BEHIND), 5);
+}
+
+TEST_F(EnhancedComputer, NearItsBoxADefenceMarksTheAttackersGoalSide) {
+    give_ball(1, CARRIER, 0, 300);
+    team_at(0).nearest_1 = ref(0, 4);
+    place(0, 4, 10, 290);
+    place(1, MATE_A, -100, 470); // attackers in and around team 0's box
+    place(1, MATE_B, 120, 500);
+    place(0, 5, 0, 350); // covers
+    place(0, 2, -60, 420);
+    place(0, 3, 80, 420);
+    const t_defending_roles r = defending_roles(0);
+    EXPECT_EQ(r.marks[2], MATE_A);
+    EXPECT_EQ(r.marks[3], MATE_B);
+    shape_targets();
+    // Each marker's target is goal-side of his man and close to him.
+    for (const auto& [marker, attacker] : {std::pair{2, MATE_A}, std::pair{3, MATE_B}}) {
+        const t_player& m = squad_player(0, marker);
+        const t_player& a = squad_player(1, attacker);
+        EXPECT_GT(m.ty, a.y) << "marker " << marker;
+        EXPECT_LT(distance(m.tx, m.ty, a.x, a.y), MARK_GOAL_SIDE + 1) << "marker " << marker;
+    }
+}
+
+TEST_F(EnhancedComputer, AtACornerTheBoxHoldsTheRunnersAndAMarkerForEach) {
+    // Team 0 takes a corner at the top right (the goal it attacks at y = -640).
+    for (int s = 2; s <= 11; ++s) place(0, s, -200 + 40.0 * s, -100);
+    for (int s = 2; s <= 11; ++s) place(1, s, -200 + 40.0 * s, -300);
+    squad_player(0, 2).pt = ROLE_DEFENDER;
+    squad_player(0, 3).pt = ROLE_DEFENDER;
+    squad_player(0, 4).pt = ROLE_DEFENDER;
+    squad_player(0, 11).he = SKILL_TOP;
+    give_ball(0, 7, 510, -640);
+    arrange_corner(0);
+    const auto runners = corner_runners(0);
+    ASSERT_EQ(static_cast<int>(runners.size()), CORNER_RUNNERS);
+    EXPECT_EQ(runners.front(), 11) << "the best in the air goes first";
+    int backs_at_home = 0;
+    for (int s : {2, 3, 4})
+        if (std::find(runners.begin(), runners.end(), s) == runners.end()) ++backs_at_home;
+    EXPECT_EQ(backs_at_home, CORNER_STAY_BACK);
+    const auto in_box = [](const t_player& p) {
+        return std::fabs(p.tx) < PENALTY_AREA_X && p.ty < -PENALTY_AREA_FRONT;
+    };
+    for (int slot : runners) {
+        const t_player& a = squad_player(0, slot);
+        EXPECT_TRUE(in_box(a)) << "runner " << slot;
+        int markers = 0;
+        for (int s = 2; s <= 11; ++s) {
+            const t_player& d = squad_player(1, s);
+            if (distance(d.tx, d.ty, a.tx, a.ty) <= CORNER_MARK_GOAL_SIDE + 1 && d.ty < a.ty) ++markers;
+        }
+        EXPECT_EQ(markers, 1) << "runner " << slot;
+    }
+}
+
+TEST_F(EnhancedComputer, ItsLevelChangesHowLongItLooksUpBeforePlayingTheBall) {
+    match_settings.computer_level = t_computer_level::easy;
+    const int easy = look_up_ms(false);
+    match_settings.computer_level = t_computer_level::hard;
+    const int hard = look_up_ms(false);
+    match_settings.computer_level = t_computer_level::normal;
+    const int normal = look_up_ms(false);
+    EXPECT_GT(easy, normal);
+    EXPECT_LT(hard, normal);
+
+    // Held a moment longer than HARD's look-up: HARD has played it, NORMAL still runs with it.
+    for (const auto level : {t_computer_level::normal, t_computer_level::hard}) {
+        match_settings.computer_level = level;
+        give_ball(0, CARRIER, 0, 0);
+        place(0, MATE_A, 0, -150);
+        place(1, OPPONENT, 0, -30); // at him, and on the line straight ahead: he passes to the free man
+        place(0, MATE_B, 120, -80);
+        ball.owned_at = match_status.timer - static_cast<int>(LOOK_UP_PRESSED_MS * (HARD_LOOK_UP + 1) / 2);
+        computer_on_the_ball();
+        EXPECT_EQ(!ball.owner, level == t_computer_level::hard) << computer_level_key(level);
+    }
+}
+
+TEST_F(EnhancedComputer, AKickerCannotTouchHisOwnKickAtOnce) {
+    give_ball(0, CARRIER, 0, 0);
+    t_player& kicker = squad_player(0, CARRIER);
+    computer_strike(0, kicker, 270, 40, 0, t_kick_aim::pass);
+    ball.x += 2; // still at his feet
+    team_at(0).controlled = ref(0, CARRIER);
+    enhanced_contest_ball(team_at(0), ref(0, CARRIER));
+    EXPECT_FALSE(ball.owner);
+    match_status.timer += KICK_LEAVES_FOOT_MS;
+    enhanced_contest_ball(team_at(0), ref(0, CARRIER));
+    EXPECT_EQ(ball.owner, ref(0, CARRIER)) << "once it has left him he may play it again";
+}
