@@ -52,6 +52,8 @@ def play(game, data, gameplay, length, matches, seed, pairing):
         cmd += ["--tactics", tactics[0], tactics[1]]
     out = subprocess.run(cmd, capture_output=True, text=True, check=True).stdout
     rows = [json.loads(line) for line in out.splitlines() if line.startswith('{"home"')]
+    for row in rows:
+        row["preset"] = tactics[0] if tactics else None
     return [(row, stronger) for row in rows]
 
 
@@ -67,7 +69,19 @@ def figures(results):
     decided = [(r, side) for r, side in results if side is not None]
     stronger_won = sum(1 for r, side in decided if r["score"][side] > r["score"][1 - side])
     passes = both("passes")
+    # The same squad on a preset against itself on 4-4-2: the preset's share of wins, the best of them.
+    presets = {}
+    for r in rows:
+        if r.get("preset") and r["preset"] != "442":
+            won = presets.setdefault(r["preset"], [0, 0])
+            won[0] += r["score"][0] > r["score"][1]
+            won[1] += 1
+    shares = {p: 100 * w / n for p, (w, n) in presets.items()}
+    best_preset = max((v, p) for p, v in shares.items()) if shares else (0, "")
     return {
+        "preset_shares": shares,
+        "best_preset": best_preset[0],
+        "best_preset_name": best_preset[1],
         "matches": n,
         "goals": sum(r["score"][0] + r["score"][1] for r in rows) / n,
         "draws": 100 * sum(1 for r in rows if r["score"][0] == r["score"][1]) / n,
@@ -107,6 +121,7 @@ TABLE = [
     ("set-piece goals % of goals", "set_piece_goals", 10, 30, "%.0f"),
     ("a tackled player retaking it within 0.4 s", "quick_retakes", None, 0, "%.2f"),
     ("goals in three-minute matches", "short_goals", 1.0, 2.5, "%.2f"),
+    ("the best preset's wins % against 4-4-2", "best_preset", None, 60, "%.0f"),
 ]
 
 
@@ -160,6 +175,8 @@ def main():
         print("| %s | %s | %s |" % (label, target_text(low, high), " | ".join(cells)))
     for g in gameplays:
         c = columns[g]
+        print("%s: each preset's wins %% against 4-4-2: %s" % (
+            g.upper(), ", ".join("%s %.0f" % (p, v) for p, v in sorted(c["preset_shares"].items()))))
         print("%s: %d ten-minute matches, %.0f s with %d jobs" % (g.upper(), c["matches"], c["seconds"], args.jobs))
     return 0
 

@@ -49,7 +49,7 @@ void defend(int team) {
     const t_player& carrier = *ball.owner;
     // Everyone closes in on the ball's side of the pitch.
     for_each_standing(team, [&](int slot, const t_player&) {
-        if (slot == GOALKEEPER_SLOT) return;
+        if (slot == GOALKEEPER_SLOT || slot == r.presser) return;
         t_player& p = *squad[static_cast<size_t>(slot)];
         p.tx += (ball.x - p.tx) * SQUEEZE_TOWARDS_BALL;
     });
@@ -86,6 +86,8 @@ void offer_lines(int team) {
     auto& squad = squad_of(team);
     for_each_standing(team, [&](int slot, const t_player& p) {
         if (slot == GOALKEEPER_SLOT || ball.owner.get() == &p) return;
+        // Beyond a pass's reach his line does not matter.
+        if (distance(ball.x, ball.y, p.tx, p.ty) > PASS_MAX_DISTANCE) return;
         if (!line_blocked(team, ball.x, ball.y, p.tx, p.ty, OFFER_LANE_CLEARANCE, false)) return;
         for (const double step : {OFFER_STEP, -OFFER_STEP, 2 * OFFER_STEP, -2 * OFFER_STEP}) {
             const double x = std::clamp(p.tx + step, -TOUCHLINE_X + OFFER_STEP, TOUCHLINE_X - OFFER_STEP);

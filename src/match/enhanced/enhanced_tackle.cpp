@@ -107,4 +107,8 @@ void enhanced_contest_ball(t_team& t, const std::shared_ptr<t_player>& nearest) 
         knock_ball_loose(t, nearest);
     else if (side == t_challenge_side::behind && rnd() < BEHIND_FOUL_CHANCE)
         call_foul(nearest, ball.owner, rnd() < TRIP_BOOKED_CHANCE);
+    // In his own box a defender stretches from the side too, and sometimes catches the man instead.
+    else if (side == t_challenge_side::side && in_own_penalty_area(t.index, carrier.x, carrier.y) &&
+             rnd() < SIDE_FOUL_IN_BOX_CHANCE)
+        call_foul(nearest, ball.owner, false);
 }

@@ -35,6 +35,7 @@ constexpr double COMPUTER_SLIDE_CHANCE = 0.03; // per update while a slide makes
 constexpr double COMPUTER_SLIDE_CONE = 50;    // degrees off his run the carrier may be
 constexpr double BEHIND_FOUL_CHANCE = 0.12;   // a failed challenge from behind trips the carrier
 constexpr double TRIP_BOOKED_CHANCE = 0.1;    // ...and the referee finds it reckless
+constexpr double SIDE_FOUL_IN_BOX_CHANCE = 0.08; // a failed challenge from the side in his own box trips the carrier
 
 // Fouls, cards and the referee.
 constexpr int FOULED_DOWN_SUB_STEPS = 700;    // the player fouled lies on the grass
@@ -124,7 +125,7 @@ constexpr double REFLEX_SPEED_KEPT = 0.35;
 constexpr double REFLEX_LIFT = 70;
 constexpr double REFLEX_SPREAD = 50;          // degrees either side of straight back out
 constexpr int REFLEX_RETRY_MS = 400;
-constexpr double REFLEX_TIPPED_WIDE = 0.6;    // a share of parries is tipped round the post...
+constexpr double REFLEX_TIPPED_WIDE = 0.7;    // a share of parries is tipped round the post...
 constexpr double REFLEX_TIP_BACK = 0.6;       // ...behind for each unit sideways...
 constexpr double REFLEX_TIP_SPEED_KEPT = 0.5; // ...keeping this share of its pace
 constexpr double KEEPER_GATHER_REACH = 12;    // a slow ball in his area this near his feet is his...
