@@ -147,22 +147,27 @@ double depth_from_own_goal(int team, const t_player& p) { return GOAL_LINE_Y - t
 std::optional<t_pass_choice> best_pass(int team, const t_player& carrier) {
     const double forward_y = -team_at(team).side;
     std::optional<t_pass_choice> best;
+    const auto consider = [&](int slot, double x, double y, double marked_within) {
+        const double d = distance(ball.x, ball.y, x, y);
+        if (d < PASS_MIN_DISTANCE || d > PASS_MAX_DISTANCE) return;
+        if (line_blocked(team, ball.x, ball.y, x, y, PASS_LANE_CLEARANCE + PASS_LANE_WIDENING * d, true)) return;
+        const double marker = nearest_opponent(team, x, y);
+        if (marker < marked_within) return;
+        const double forward = (y - carrier.y) * forward_y;
+        const double score = forward + PASS_SPACE_WEIGHT * std::min(marker, PASS_SPACE_COUNTED) - PASS_LENGTH_COST * d;
+        if (!best || score > best->score) best = t_pass_choice{slot, x, y, score};
+    };
     const auto& squad = squad_of(team);
     for (size_t slot = GOALKEEPER_SLOT + 1; slot <= ON_PITCH_SLOTS && slot < squad.size(); ++slot) {
         const t_player& m = *squad[slot];
         if (&m == &carrier || m.play.sent_off || on_the_grass(m)) continue;
         // In front of a man on the run.
         const double lead = m.v > 0 ? PASS_LEAD : 0;
-        const double x = m.x + cos_deg(m.a) * lead;
-        const double y = m.y + sin_deg(m.a) * lead;
-        const double d = distance(ball.x, ball.y, x, y);
-        if (d < PASS_MIN_DISTANCE || d > PASS_MAX_DISTANCE) continue;
-        if (line_blocked(team, ball.x, ball.y, x, y, PASS_LANE_CLEARANCE + PASS_LANE_WIDENING * d, true)) continue;
-        const double marker = nearest_opponent(team, x, y);
-        if (marker < PASS_MARKED_WITHIN) continue;
-        const double forward = (y - carrier.y) * forward_y;
-        const double score = forward + PASS_SPACE_WEIGHT * std::min(marker, PASS_SPACE_COUNTED) - PASS_LENGTH_COST * d;
-        if (!best || score > best->score) best = t_pass_choice{static_cast<int>(slot), x, y, score};
+        consider(static_cast<int>(slot), m.x + cos_deg(m.a) * lead, m.y + sin_deg(m.a) * lead, PASS_MARKED_WITHIN);
+        // Into the space behind a high line, for a man ahead of the ball who gets there first.
+        const double through_y = m.y + forward_y * THROUGH_BALL_LEAD;
+        if ((m.y - carrier.y) * forward_y > 0 && std::fabs(through_y) < GOAL_LINE_Y - THROUGH_BALL_SHORT_OF_LINE)
+            consider(static_cast<int>(slot), m.x, through_y, THROUGH_BALL_LEAD + THROUGH_BALL_RACE_MARGIN);
     }
     return best;
 }

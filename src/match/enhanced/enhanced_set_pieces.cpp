@@ -20,8 +20,8 @@ struct t_spot {
     double across; // towards the corner's side
     double out;    // from the goal line
 };
-// Near post, far post, the spot, the edges of the six-yard box: in the order the runners take them.
-constexpr std::array<t_spot, CORNER_RUNNERS> RUNNER_SPOTS{{{30, 45}, {-40, 60}, {0, 100}, {70, 110}, {-80, 120}}};
+// Near post, far post, the spot, the edge of the six-yard box: in the order the runners take them.
+constexpr std::array<t_spot, CORNER_RUNNERS> RUNNER_SPOTS{{{30, 45}, {-40, 60}, {0, 100}, {70, 110}}};
 
 // The point `across` towards the corner's side and `out` from the goal line the ball is next to.
 void box_point(const t_spot& s, double& x, double& y) {

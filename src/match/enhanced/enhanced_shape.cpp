@@ -53,6 +53,19 @@ void defend(int team) {
         t_player& p = *squad[static_cast<size_t>(slot)];
         p.tx += (ball.x - p.tx) * SQUEEZE_TOWARDS_BALL;
     });
+    // Everyone but the two furthest forward gets back goal-side of the ball.
+    {
+        std::vector<std::pair<double, int>> by_depth;
+        for_each_standing(team, [&](int slot, const t_player& p) {
+            if (slot != GOALKEEPER_SLOT && slot != r.presser) by_depth.emplace_back(depth_of(team, p.ty), slot);
+        });
+        std::sort(by_depth.begin(), by_depth.end());
+        const double limit = depth_of(team, ball.y) + GOAL_SIDE_MARGIN;
+        for (size_t i = 0; i + STAY_UP_FOR_THE_BREAK < by_depth.size(); ++i) {
+            t_player& p = *squad[static_cast<size_t>(by_depth[i].second)];
+            if (depth_of(team, p.ty) > limit) p.ty = y_at_depth(team, limit);
+        }
+    }
     // The back line: one depth for all, never beyond the ball, never inside the six-yard box.
     double line = 0;
     int backs = 0;
