@@ -64,10 +64,9 @@ void computer_strike(int team, const t_player& carrier, double a, double v, doub
 }
 
 namespace {
-void pass_to(int team, const t_player& carrier, const t_pass_choice& pass) {
+// Passing skill sets how far off the line the ball may go; an opponent at him makes it worse.
+void pass_to(int team, const t_player& carrier, const t_pass_choice& pass, bool pressed) {
     const double d = distance(ball.x, ball.y, pass.x, pass.y);
-    // Passing skill sets how far off the line the ball may go; an opponent at him makes it worse.
-    const bool pressed = nearest_opponent(team, carrier.x, carrier.y) < PRESSED_WITHIN;
     const double error = (PASS_ERROR_BASE + (SKILL_TOP - skill_value(carrier.pa)) * PASS_ERROR_PER_MISSING_POINT) *
                          (pressed ? PASS_ERROR_PRESSED : 1) * computer_sharpness().aim_error;
     const double a = atan2_deg(pass.y - ball.y, pass.x - ball.x) + rnd_range(-error, error);
@@ -88,10 +87,9 @@ void shoot(int team, const t_player& carrier) {
     const double error = (SHOT_ERROR_BASE + missing * SHOT_ERROR_PER_MISSING_POINT) * computer_sharpness().aim_error;
     const double a = atan2_deg(goal_y - carrier.y, side * SHOT_AIM_X - carrier.x) + rnd_range(-error, error);
     const double lift = rnd_range(COMPUTER_SHOT_LIFT_LOW, COMPUTER_SHOT_LIFT_HIGH + missing * SHOT_LIFT_PER_MISSING_POINT);
-    computer_strike(team, carrier, a, SHOT_SPEED * COMPUTER_SHOT_PACE + COMPUTER_SHOT_PACE_PER_SKILL * skill_value(carrier.sh),
-           lift, t_kick_aim::shot);
+    const double pace = SHOT_SPEED * COMPUTER_SHOT_PACE + COMPUTER_SHOT_PACE_PER_SKILL * skill_value(carrier.sh);
+    computer_strike(team, carrier, a, pace, lift, t_kick_aim::shot);
 }
-
 
 // From the byline into the box: to the team-mate best placed there, or to the spot.
 void cross(int team, const t_player& carrier) {
@@ -140,8 +138,6 @@ void run_with_the_ball(int team, const t_player& carrier) {
     in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
     forget_the_kick(team);
 }
-
-double depth_from_own_goal(int team, const t_player& p) { return GOAL_LINE_Y - team_at(team).side * p.y; }
 } // namespace
 
 std::optional<t_pass_choice> best_pass(int team, const t_player& carrier) {
@@ -206,11 +202,11 @@ void computer_on_the_ball() {
         const std::optional<t_pass_choice> pass = best_pass(team, carrier);
         const bool space_ahead = nearest_opponent(team, carrier.x, carrier.y + (-t.side) * SPACE_AHEAD) > SPACE_AHEAD;
         if (pass && (pressed || !space_ahead || pass->score > GOOD_PASS_SCORE)) {
-            pass_to(team, carrier, *pass);
+            pass_to(team, carrier, *pass, pressed);
             continue;
         }
         // Pressed near his own goal, or deep in his half with no one to pass to: he clears it.
-        const double depth = depth_from_own_goal(team, carrier);
+        const double depth = depth_from_own_goal(team, carrier.y);
         if (pressed && (depth < CLEAR_WITHIN || (!pass && depth < LONG_BALL_WITHIN))) {
             clear(team, carrier);
             continue;

@@ -28,8 +28,6 @@ void box_point(const t_spot& s, double& x, double& y) {
     x = sign(ball.x) * s.across;
     y = sign(ball.y) * (GOAL_LINE_Y - s.out);
 }
-
-bool is_back(const t_player& p) { return p.pt == ROLE_RIGHT_BACK || p.pt == ROLE_LEFT_BACK || p.pt == ROLE_DEFENDER; }
 } // namespace
 
 std::vector<int> corner_runners(int taking) {
@@ -68,16 +66,7 @@ void arrange_corner(int taking) {
     auto& defenders = squad_of(defending);
     std::array<bool, ON_PITCH_SLOTS + 1> used{};
     const auto nearest_free = [&](double x, double y) {
-        int best = 0;
-        double best_d = 0;
-        for_each_standing(defending, [&](int slot, const t_player& p) {
-            if (slot == GOALKEEPER_SLOT || used[static_cast<size_t>(slot)]) return;
-            const double d = distance(p.x, p.y, x, y);
-            if (best == 0 || d < best_d) {
-                best = slot;
-                best_d = d;
-            }
-        });
+        const int best = nearest_outfield(defending, x, y, [&](int slot) { return used[static_cast<size_t>(slot)]; });
         if (best) used[static_cast<size_t>(best)] = true;
         return best;
     };

@@ -1,8 +1,10 @@
 #include "match/enhanced/enhanced_shape.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <vector>
+#include <cstddef>
+#include <limits>
 
 #include "football/player.hpp"
 #include "football/team.hpp"
@@ -15,11 +17,7 @@
 
 namespace {
 double own_goal_y(int team) { return team_at(team).side * GOAL_LINE_Y; }
-// How far from his own goal line a point is, for `team`.
-double depth_of(int team, double y) { return GOAL_LINE_Y - team_at(team).side * y; }
 double y_at_depth(int team, double depth) { return team_at(team).side * (GOAL_LINE_Y - depth); }
-
-bool is_back(const t_player& p) { return p.pt == ROLE_RIGHT_BACK || p.pt == ROLE_LEFT_BACK || p.pt == ROLE_DEFENDER; }
 
 // The point `gap` units from (x, y) towards the middle of `team`'s goal.
 void goal_side_of(int team, double x, double y, double gap, double& out_x, double& out_y) {
@@ -28,19 +26,13 @@ void goal_side_of(int team, double x, double y, double gap, double& out_x, doubl
     out_y = y + (own_goal_y(team) - y) / d * gap;
 }
 
-int nearest_free_to(int team, double x, double y, const t_defending_roles& r, const std::vector<bool>& taken,
-                    double within) {
-    int best = 0;
-    double best_d = within;
-    for_each_standing(team, [&](int slot, const t_player& p) {
-        if (slot == GOALKEEPER_SLOT || slot == r.presser || slot == r.cover || taken[static_cast<size_t>(slot)]) return;
-        const double d = distance(p.x, p.y, x, y);
-        if (d < best_d) {
-            best_d = d;
-            best = slot;
-        }
-    });
-    return best;
+using t_taken = std::array<bool, ON_PITCH_SLOTS + 1>;
+
+// The nearest man to (x, y) within `within` who has no role yet.
+int nearest_free_to(int team, double x, double y, const t_defending_roles& r, const t_taken& taken, double within) {
+    return nearest_outfield(
+        team, x, y,
+        [&](int slot) { return slot == r.presser || slot == r.cover || taken[static_cast<size_t>(slot)]; }, within);
 }
 
 void defend(int team) {
@@ -55,15 +47,16 @@ void defend(int team) {
     });
     // Everyone but the two furthest forward gets back goal-side of the ball.
     {
-        std::vector<std::pair<double, int>> by_depth;
+        std::array<std::pair<double, int>, ON_PITCH_SLOTS> by_depth{};
+        size_t n = 0;
         for_each_standing(team, [&](int slot, const t_player& p) {
-            if (slot != GOALKEEPER_SLOT && slot != r.presser) by_depth.emplace_back(depth_of(team, p.ty), slot);
+            if (slot != GOALKEEPER_SLOT && slot != r.presser) by_depth[n++] = {depth_from_own_goal(team, p.ty), slot};
         });
-        std::sort(by_depth.begin(), by_depth.end());
-        const double limit = depth_of(team, ball.y) + GOAL_SIDE_MARGIN;
-        for (size_t i = 0; i + STAY_UP_FOR_THE_BREAK < by_depth.size(); ++i) {
+        std::sort(by_depth.begin(), by_depth.begin() + static_cast<std::ptrdiff_t>(n));
+        const double limit = depth_from_own_goal(team, ball.y) + GOAL_SIDE_MARGIN;
+        for (size_t i = 0; i + STAY_UP_FOR_THE_BREAK < n; ++i) {
             t_player& p = *squad[static_cast<size_t>(by_depth[i].second)];
-            if (depth_of(team, p.ty) > limit) p.ty = y_at_depth(team, limit);
+            if (depth_from_own_goal(team, p.ty) > limit) p.ty = y_at_depth(team, limit);
         }
     }
     // The back line: one depth for all, never beyond the ball, never inside the six-yard box.
@@ -71,11 +64,11 @@ void defend(int team) {
     int backs = 0;
     for_each_standing(team, [&](int slot, const t_player& p) {
         if (slot == GOALKEEPER_SLOT || !is_back(p)) return;
-        line += depth_of(team, p.ty);
+        line += depth_from_own_goal(team, p.ty);
         ++backs;
     });
     if (backs > 0) {
-        line = std::clamp(std::min(line / backs, depth_of(team, ball.y) - LINE_BEHIND_BALL), LINE_DEEPEST, LINE_HIGHEST);
+        line = std::clamp(std::min(line / backs, depth_from_own_goal(team, ball.y) - LINE_BEHIND_BALL), LINE_DEEPEST, LINE_HIGHEST);
         for_each_standing(team, [&](int slot, const t_player& p) {
             if (slot == GOALKEEPER_SLOT || !is_back(p)) return;
             squad[static_cast<size_t>(slot)]->ty = y_at_depth(team, line);
@@ -125,47 +118,41 @@ t_defending_roles defending_roles(int team) {
     if (!ball.owner) return r;
     const t_player& carrier = *ball.owner;
     auto& squad = squad_of(team);
-    // The presser: the nearest man to the ball on his feet, never the keeper.
-    double best = MARK_NEVER_BEYOND;
-    for_each_standing(team, [&](int slot, const t_player& p) {
-        if (slot == GOALKEEPER_SLOT) return;
-        const double d = distance(p.x, p.y, carrier.x, carrier.y);
-        if (d < best) {
-            best = d;
-            r.presser = slot;
-        }
-    });
+    // The presser: the side's nearest man to the ball, or the nearest on his feet, never the keeper.
     if (t.nearest_1 && t.nearest_1 != squad[GOALKEEPER_SLOT] && !t.nearest_1->play.sent_off) {
         for (int slot = GOALKEEPER_SLOT + 1; slot <= ON_PITCH_SLOTS && slot < static_cast<int>(squad.size()); ++slot)
             if (squad[static_cast<size_t>(slot)] == t.nearest_1) r.presser = slot;
     }
+    if (r.presser == 0) r.presser = nearest_outfield(team, carrier.x, carrier.y, [](int) { return false; });
     // The cover: the nearest to the point behind the presser, between the carrier and goal.
     double cx = 0;
     double cy = 0;
     goal_side_of(team, carrier.x, carrier.y, COVER_BEHIND, cx, cy);
-    std::vector<bool> taken(r.marks.size(), false);
-    r.cover = nearest_free_to(team, cx, cy, r, taken, MARK_NEVER_BEYOND);
+    t_taken taken{};
+    r.cover = nearest_free_to(team, cx, cy, r, taken, std::numeric_limits<double>::max());
     // Near his own box each dangerous attacker is picked up by the nearest free man.
-    if (depth_of(team, ball.y) > MARKING_FROM_DEPTH) return r;
+    if (depth_from_own_goal(team, ball.y) > MARKING_FROM_DEPTH) return r;
     struct t_threat {
         int slot;
         double to_goal;
     };
-    std::vector<t_threat> threats;
+    std::array<t_threat, ON_PITCH_SLOTS> threats{};
+    size_t n = 0;
     for_each_standing(1 - team, [&](int slot, const t_player& a) {
         if (slot == GOALKEEPER_SLOT || &a == &carrier) return;
         const double to_goal = distance(a.x, a.y, 0, own_goal_y(team));
-        if (to_goal < MARKED_WITHIN_OF_GOAL) threats.push_back({slot, to_goal});
+        if (to_goal < MARKED_WITHIN_OF_GOAL) threats[n++] = {slot, to_goal};
     });
-    std::sort(threats.begin(), threats.end(), [](const t_threat& a, const t_threat& b) {
+    const auto end = threats.begin() + static_cast<std::ptrdiff_t>(n);
+    std::sort(threats.begin(), end, [](const t_threat& a, const t_threat& b) {
         return a.to_goal != b.to_goal ? a.to_goal < b.to_goal : a.slot < b.slot;
     });
-    for (const t_threat& th : threats) {
-        const t_player& a = squad_player(1 - team, th.slot);
+    for (auto th = threats.begin(); th != end; ++th) {
+        const t_player& a = squad_player(1 - team, th->slot);
         const int m = nearest_free_to(team, a.x, a.y, r, taken, MARKER_PICKS_UP_WITHIN);
         if (m == 0) continue;
         taken[static_cast<size_t>(m)] = true;
-        r.marks[static_cast<size_t>(m)] = th.slot;
+        r.marks[static_cast<size_t>(m)] = th->slot;
     }
     return r;
 }

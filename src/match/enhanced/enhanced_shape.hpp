@@ -4,11 +4,13 @@
 // attackers; the side with the ball pushes up behind it and its men move off a blocked passing line.
 #include <array>
 
+#include "match/core/match_state.hpp"
+
 // The defending roles of one side this sub-step: slots, 0 for none.
 struct t_defending_roles {
     int presser = 0;
     int cover = 0;
-    std::array<int, 12> marks{}; // by the defender's slot: the opponent's slot he marks, or 0
+    std::array<int, ON_PITCH_SLOTS + 1> marks{}; // by the defender's slot: the opponent's slot he marks, or 0
 };
 
 // The roles the side `team` without the ball takes, from where everyone stands.

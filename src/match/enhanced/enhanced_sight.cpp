@@ -48,3 +48,7 @@ bool line_blocked(int team, double ax, double ay, double bx, double by, double c
 }
 
 double goal_y_attacked(int team) { return -team_at(team).side * GOAL_LINE_Y; }
+
+bool is_back(const t_player& p) { return p.pt == ROLE_RIGHT_BACK || p.pt == ROLE_LEFT_BACK || p.pt == ROLE_DEFENDER; }
+
+double depth_from_own_goal(int team, double y) { return GOAL_LINE_Y - team_at(team).side * y; }

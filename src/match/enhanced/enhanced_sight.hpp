@@ -1,6 +1,7 @@
 #pragma once
 // What the ENHANCED computer sees: the players on their feet, who stands near a point, who stands on a line.
 #include <cstddef>
+#include <limits>
 
 #include "football/player.hpp"
 #include "match/core/match_helpers.hpp"
@@ -19,6 +20,26 @@ template <typename F> void for_each_standing(int team, F&& f) {
         if (!p.play.sent_off && !on_the_grass(p)) f(static_cast<int>(slot), p);
     }
 }
+// The standing outfield man of `team` nearest (x, y) and nearer than `within`, passing over those `skip(slot)`
+// names; 0 for none. Among equals the lower slot.
+template <typename F>
+int nearest_outfield(int team, double x, double y, F&& skip, double within = std::numeric_limits<double>::max()) {
+    int best = 0;
+    double best_d = within;
+    for_each_standing(team, [&](int slot, const t_player& p) {
+        if (slot == GOALKEEPER_SLOT || skip(slot)) return;
+        const double d = distance(p.x, p.y, x, y);
+        if (d < best_d) {
+            best_d = d;
+            best = slot;
+        }
+    });
+    return best;
+}
+// Whether he plays at the back by his position.
+bool is_back(const t_player& p);
+// How far from the goal line `team` defends a point at `y` lies.
+double depth_from_own_goal(int team, double y);
 // How far the nearest standing opponent of `team` is from (x, y).
 double nearest_opponent(int team, double x, double y);
 // Whether a standing opponent of `team` is within `clearance` of the line from (ax, ay) to (bx, by); the

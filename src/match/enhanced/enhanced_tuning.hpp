@@ -210,7 +210,6 @@ constexpr double MARK_GOAL_SIDE = 14;          // a marker stands this far goal-
 constexpr double MARKING_FROM_DEPTH = 400;     // markers pick men up when the ball is this near their goal line
 constexpr double MARKED_WITHIN_OF_GOAL = 330;  // an attacker this near the goal is picked up...
 constexpr double MARKER_PICKS_UP_WITHIN = 170; // ...by a free man this near him
-constexpr double MARK_NEVER_BEYOND = 1e9;
 constexpr double OFFER_LANE_CLEARANCE = 12;    // a team-mate with an opponent this near the line steps aside...
 constexpr double OFFER_STEP = 40;              // ...this far
 constexpr double PUSH_UP_WITH_THE_BALL = 30;   // the side with the ball pushes up this far
