@@ -31,7 +31,8 @@ double time_to_meet(const t_player& p, const t_course& c) { return time_to_meet(
 
 // Whether control may go to `p` at all.
 bool may_take_control(const t_player& p) {
-    return p.status == STATUS_ON_PITCH && !p.play.sent_off && !on_the_grass(p) && !is_off_screen(std::trunc(p.x), std::trunc(p.y));
+    return p.status == STATUS_ON_PITCH && !p.play.sent_off && !on_the_grass(p) &&
+           !is_off_screen(std::trunc(p.x), std::trunc(p.y));
 }
 
 // Whether `rival` meets the ball so much sooner than the controlled man `now` that control goes to him.
