@@ -51,6 +51,10 @@ public:
     bool diving = false;  // ...a diving one: he flies along, then lands on his front
     int yellow = 0;
     bool sent_off = false;
+    // The team shape's target for him this update, held through its sub-steps.
+    bool shaped = false;
+    double shape_tx = 0;
+    double shape_ty = 0;
 };
 
 // A squad member's personal data and skills. The match adds its sprite,

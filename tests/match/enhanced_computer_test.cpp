@@ -195,3 +195,59 @@ TEST_F(EnhancedComputer, AKickerCannotTouchHisOwnKickAtOnce) {
     enhanced_contest_ball(team_at(0), ref(0, CARRIER));
     EXPECT_EQ(ball.owner, ref(0, CARRIER)) << "once it has left him he may play it again";
 }
+
+TEST_F(EnhancedComputer, WithTheBallInTheLastThirdMenArriveInTheBoxButNeverTheBacks) {
+    auto in_box = [](const t_player& p) {
+        return std::fabs(p.tx) < PENALTY_AREA_X && p.ty < -PENALTY_AREA_FRONT && p.ty > -GOAL_LINE_Y;
+    };
+    for (int s = 2; s <= 4; ++s) squad_player(0, s).pt = ROLE_DEFENDER;
+    for (int s = 2; s <= 11; ++s) place(0, s, -300 + 50.0 * s, 0); // everyone at halfway
+    give_ball(0, CARRIER, 400, -480); // on the right, in the last third
+    shape_targets();
+    int runners = 0;
+    for (int s = 2; s <= 11; ++s) {
+        const t_player& p = squad_player(0, s);
+        if (!in_box(p)) continue;
+        ++runners;
+        EXPECT_GT(s, 4) << "a back went into the box";
+        EXPECT_NE(s, CARRIER);
+    }
+    EXPECT_EQ(runners, static_cast<int>(BOX_RUNNERS));
+
+    // Further back nobody is sent.
+    give_ball(0, CARRIER, 400, 0);
+    for (int s = 2; s <= 11; ++s) place(0, s, -300 + 50.0 * s, 100);
+    shape_targets();
+    for (int s = 2; s <= 11; ++s) EXPECT_FALSE(in_box(squad_player(0, s))) << s;
+}
+
+TEST_F(EnhancedComputer, TheShapeIsWorkedOutOnceAnUpdateAndHeldThroughItsSubSteps) {
+    give_ball(1, CARRIER, 0, 200);
+    team_at(0).nearest_1 = ref(0, 4);
+    place(0, 4, 30, 190);
+    place(0, 5, -20, 300);
+    held_shape_targets();
+    const t_player& cover = squad_player(0, 5);
+    const double tx = cover.tx;
+    const double ty = cover.ty;
+    // The next sub-step starts again from the tactics' targets: the cover keeps this update's.
+    place(0, 5, -20, 300);
+    held_shape_targets();
+    EXPECT_EQ(cover.tx, tx);
+    EXPECT_EQ(cover.ty, ty);
+
+    // A man the shape did not move (the carrier) keeps the target the sub-step gave him.
+    t_player& carrier = squad_player(1, CARRIER);
+    ASSERT_FALSE(carrier.play.shaped);
+    carrier.tx = 123;
+    held_shape_targets();
+    EXPECT_EQ(carrier.tx, 123);
+
+    // The next update works it out again from where the carrier is now.
+    give_ball(1, CARRIER, 100, 150);
+    place(0, 5, -20, 300);
+    match_status.timer += UPDATE_MS;
+    held_shape_targets();
+    EXPECT_LT(distance(cover.tx, cover.ty, 100, 150), COVER_BEHIND + 1);
+    EXPECT_GT(distance(cover.tx, cover.ty, tx, ty), 10);
+}

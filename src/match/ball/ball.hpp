@@ -116,6 +116,7 @@ public:
     t_tackle_memory tackle_memory;
     // Whom each human side steers and since when (ENHANCED auto switch).
     std::array<t_control_hold, 2> control_holds{};
+    t_shape_stamp shape_stamp;
     // The last kick and the restart it came from, for the statistics.
     t_play_events events;
 

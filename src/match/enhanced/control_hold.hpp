@@ -1,5 +1,6 @@
 #pragma once
-// Whom a human side steers and since when: the ENHANCED auto switch leaves a man a moment before moving on.
+// Whom a human side steers and since when: the ENHANCED auto switch leaves a man a moment before moving on;
+// and when the ENHANCED team shape was last worked out.
 #include <cstdint>
 
 class t_player;
@@ -18,4 +19,18 @@ public:
 private:
     const t_player* player_ = nullptr;
     int32_t since_ = 0;
+};
+
+// The team shape is worked out once an update, and again when the ball changes sides.
+class t_shape_stamp {
+public:
+    bool fresh(int32_t now, int owner) const { return now == at_ && owner == owner_; }
+    void note(int32_t now, int owner) {
+        at_ = now;
+        owner_ = owner;
+    }
+
+private:
+    int32_t at_ = INT32_MIN;
+    int owner_ = -1;
 };

@@ -23,7 +23,7 @@ public:
         computer_on_the_ball();
         choose_slides();
     }
-    void choose_targets() const override { shape_targets(); }
+    void choose_targets() const override { held_shape_targets(); }
     int referee_step() const override {
         keeper_reflex_saves();
         keep_keepers_in_their_area();

@@ -53,8 +53,12 @@ void defend(int team) {
             if (slot != GOALKEEPER_SLOT && slot != r.presser) by_depth[n++] = {depth_from_own_goal(team, p.ty), slot};
         });
         std::sort(by_depth.begin(), by_depth.begin() + static_cast<std::ptrdiff_t>(n));
-        const double limit = depth_from_own_goal(team, ball.y) + GOAL_SIDE_MARGIN;
-        for (size_t i = 0; i + STAY_UP_FOR_THE_BREAK < n; ++i) {
+        const double ball_depth = depth_from_own_goal(team, ball.y);
+        // An attacking tactic leaves more men up, and pays for it at the back.
+        size_t up = STAY_UP_FOR_THE_BREAK;
+        while (up < std::min(STAY_UP_MOST, n) && by_depth[n - 1 - up].first >= ball_depth + STAY_UP_AHEAD) ++up;
+        const double limit = ball_depth + GOAL_SIDE_MARGIN;
+        for (size_t i = 0; i + up < n; ++i) {
             t_player& p = *squad[static_cast<size_t>(by_depth[i].second)];
             if (depth_from_own_goal(team, p.ty) > limit) p.ty = y_at_depth(team, limit);
         }
@@ -87,6 +91,40 @@ void defend(int team) {
     }
 }
 
+// In the last third men arrive in the box for the cross, however the tactic lines them up: near post, far post,
+// the spot, from the side the ball is on.
+void attack_the_box(int team) {
+    if (depth_from_own_goal(team, ball.y) < BOX_RUNS_FROM_DEPTH) return;
+    struct t_spot {
+        double across;
+        double out;
+    };
+    constexpr std::array<t_spot, BOX_RUNNERS> SPOTS{{{40, 50}, {-50, 60}, {0, 110}}};
+    const double goal_y = goal_y_attacked(team);
+    const double ball_side = ball.x < 0 ? -1 : 1; // a ball in the middle counts as on the right
+    auto in_box = [&](const t_player& p) {
+        return std::fabs(p.tx) < PENALTY_AREA_X && std::fabs(p.ty - goal_y) < GOAL_LINE_Y - PENALTY_AREA_FRONT;
+    };
+    std::array<std::pair<double, int>, ON_PITCH_SLOTS> by_depth{};
+    size_t n = 0;
+    size_t there = 0;
+    for_each_standing(team, [&](int slot, const t_player& p) {
+        if (slot == GOALKEEPER_SLOT || ball.owner.get() == &p) return;
+        if (in_box(p))
+            ++there;
+        else if (!is_back(p))
+            by_depth[n++] = {-depth_from_own_goal(team, p.ty), slot};
+    });
+    std::sort(by_depth.begin(), by_depth.begin() + static_cast<std::ptrdiff_t>(n));
+    auto& squad = squad_of(team);
+    for (size_t i = 0; i < n && there < BOX_RUNNERS; ++i, ++there) {
+        t_player& p = *squad[static_cast<size_t>(by_depth[i].second)];
+        const t_spot& s = SPOTS[there];
+        p.tx = ball_side * s.across;
+        p.ty = goal_y - sign(goal_y) * s.out;
+    }
+}
+
 // Off a blocked line the receiver steps aside to the nearer side where the ball could reach him.
 void offer_lines(int team) {
     auto& squad = squad_of(team);
@@ -109,6 +147,7 @@ void offer_lines(int team) {
         t_player& p = *squad[static_cast<size_t>(slot)];
         if (ball.owner.get() != &p) p.ty -= team_at(team).side * PUSH_UP_WITH_THE_BALL;
     });
+    attack_the_box(team);
 }
 } // namespace
 
@@ -162,4 +201,37 @@ void shape_targets() {
     if (owner < 0) return;
     defend(1 - owner);
     offer_lines(owner);
+}
+
+void held_shape_targets() {
+    const int owner = team_of(ball.owner);
+    if (owner < 0) return;
+    if (ball.shape_stamp.fresh(match_status.timer, owner)) {
+        for (int team = 0; team < 2; ++team)
+            for_each_standing(team, [&](int slot, const t_player&) {
+                t_player& p = *squad_of(team)[static_cast<size_t>(slot)];
+                if (!p.play.shaped) return;
+                p.tx = p.play.shape_tx;
+                p.ty = p.play.shape_ty;
+            });
+        return;
+    }
+    // Every man's flag is set afresh, the fallen too, so nobody gets up to an old target.
+    std::array<std::array<std::pair<double, double>, ON_PITCH_SLOTS + 1>, 2> before{};
+    for (size_t team = 0; team < 2; ++team) {
+        const auto& squad = squad_of(static_cast<int>(team));
+        for (size_t slot = GOALKEEPER_SLOT; slot <= ON_PITCH_SLOTS && slot < squad.size(); ++slot)
+            before[team][slot] = {squad[slot]->tx, squad[slot]->ty};
+    }
+    shape_targets();
+    for (size_t team = 0; team < 2; ++team) {
+        const auto& squad = squad_of(static_cast<int>(team));
+        for (size_t slot = GOALKEEPER_SLOT; slot <= ON_PITCH_SLOTS && slot < squad.size(); ++slot) {
+            t_player& p = *squad[slot];
+            p.play.shaped = p.tx != before[team][slot].first || p.ty != before[team][slot].second;
+            p.play.shape_tx = p.tx;
+            p.play.shape_ty = p.ty;
+        }
+    }
+    ball.shape_stamp.note(match_status.timer, owner);
 }

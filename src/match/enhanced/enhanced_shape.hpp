@@ -15,5 +15,8 @@ struct t_defending_roles {
 
 // The roles the side `team` without the ball takes, from where everyone stands.
 t_defending_roles defending_roles(int team);
-// After the tactics' and the chasers' targets are set, once a sub-step of open play: moves the targets.
+// After the tactics' and the chasers' targets are set: moves the targets.
 void shape_targets();
+// The same, once a sub-step of open play: worked out on the first sub-step of an update (or when the ball changes
+// sides) and held through the others, where a man moves a unit or two.
+void held_shape_targets();
