@@ -141,6 +141,18 @@ void offer_lines(int team) {
             }
         }
     });
+    // However attacking the tactic, a few men stay out of the last third: the side is not caught short on the break.
+    {
+        std::array<std::pair<double, int>, ON_PITCH_SLOTS> by_depth{};
+        size_t n = 0;
+        for_each_standing(team, [&](int slot, const t_player& p) {
+            if (slot != GOALKEEPER_SLOT && ball.owner.get() != &p) by_depth[n++] = {-depth_from_own_goal(team, p.ty), slot};
+        });
+        std::sort(by_depth.begin(), by_depth.begin() + static_cast<std::ptrdiff_t>(n));
+        for (size_t i = LAST_THIRD_MOST; i < n; ++i)
+            if (-by_depth[i].first > LAST_THIRD_DEPTH - PUSH_UP_WITH_THE_BALL)
+                squad[static_cast<size_t>(by_depth[i].second)]->ty = y_at_depth(team, LAST_THIRD_DEPTH - PUSH_UP_WITH_THE_BALL);
+    }
     // The side pushes up behind the ball.
     for_each_standing(team, [&](int slot, const t_player&) {
         if (slot == GOALKEEPER_SLOT) return;
