@@ -52,10 +52,12 @@ const char* const HELP =
     "                        options file's, normal when new)\n"
     "  --auto-switch on|off  ENHANCED: control passes by itself to the man best placed to win the ball\n"
     "                        back (default: the options file's, on when new)\n"
+    "  --newcomer home|away  that side is played by a scripted newcomer: straight runs at goal, a\n"
+    "                        shot from near it, a chase of the ball (also headless)\n"
     "  --endless             with --open-play: every stop of play restarts from the centre\n"
-    "  --headless            with --match: both sides computer, no window or sound, as fast as\n"
-    "                        possible; one JSON line of results per match; always as on an\n"
-    "                        800 x 600 display, whatever the settings or --display say\n"
+    "  --headless            with --match: both sides computer (but a --newcomer's), no window or\n"
+    "                        sound, as fast as possible; one JSON line of results per match;\n"
+    "                        always as on an 800 x 600 display, whatever the settings or --display say\n"
     "  --matches N           headless: N matches with seeds --seed, --seed+1 ... and a summary line\n"
     "  --digests FILE        headless: write the match-state digests (every 40 updates) to FILE\n"
     "  --trace FILE          write one JSON line per update of every match to FILE (windowed or headless)\n"
@@ -218,6 +220,12 @@ int main(int argc, char** argv) {
             options.match.computer_level = parse_computer_level(value());
             if (!options.match.computer_level) {
                 std::fprintf(stderr, "quilbo: --computer wants easy, normal or hard\n");
+                return 2;
+            }
+        } else if (arg == "--newcomer") {
+            options.match.newcomer = parse_side(value());
+            if (!options.match.newcomer) {
+                std::fprintf(stderr, "quilbo: --newcomer wants home or away\n");
                 return 2;
             }
         } else if (arg == "--auto-switch") {

@@ -178,6 +178,7 @@ t_headless_result play_headless_match(t_game& app, const t_match_request& reques
     r.away = match_teams[1]->name;
     r.gameplay = match_settings.gameplay;
     r.computer_level = match_settings.computer_level;
+    r.newcomer = request.newcomer;
 
     const int length_index = std::clamp(settings.length, 0, 3);
     const long open_play_updates = long{match_lengths[static_cast<size_t>(length_index)]} * UPDATES_PER_MATCH_MINUTE;
@@ -223,6 +224,7 @@ std::string headless_result_json(const t_headless_result& r) {
       << ",\"gameplay\":" << quoted(gameplay_key(r.gameplay))
       << ",\"computer\":" << quoted(computer_level_key(r.computer_level))
       << ",\"score\":[" << r.score[0] << "," << r.score[1] << "]";
+    if (r.newcomer) o << ",\"newcomer\":" << quoted(*r.newcomer == 0 ? "home" : "away");
     if (r.shootout) o << ",\"shootout\":[" << (*r.shootout)[0] << "," << (*r.shootout)[1] << "]";
     o << ",\"scorers\":[";
     for (size_t k = 0; k < r.scorers.size(); ++k) {

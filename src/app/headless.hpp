@@ -29,6 +29,7 @@ public:
     int64_t seed = 0;
     t_gameplay gameplay = t_gameplay::classic;
     t_computer_level computer_level = t_computer_level::normal;
+    std::optional<int> newcomer; // the side the scripted newcomer played, if any
     std::array<int, 2> score{};
     std::optional<std::array<int, 2>> shootout; // the penalties, when the match ended with a shoot-out
     std::vector<t_headless_scorer> scorers;
@@ -52,7 +53,7 @@ constexpr long DIGEST_EVERY = 40;
 constexpr int HEADLESS_SCREEN_W = 800;
 constexpr int HEADLESS_SCREEN_H = 600;
 
-// Plays one match of the request (both sides forced to the computer) from the seed.
+// Plays one match of the request (both sides forced to the computer, but for a newcomer's) from the seed.
 t_headless_result play_headless_match(t_game& app, const t_match_request& request, int64_t seed);
 std::string headless_result_json(const t_headless_result& result);
 std::string headless_summary_json(const std::vector<t_headless_result>& results);

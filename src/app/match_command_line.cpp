@@ -15,6 +15,7 @@
 #include "match/draw/grass.hpp"
 #include "match/core/match_setup.hpp"
 #include "match/core/match_start.hpp"
+#include "match/players/control_newcomer.hpp"
 #include "platform/fatal.hpp"
 #include "ui/menu.hpp"
 
@@ -122,6 +123,13 @@ std::optional<bool> parse_on_off(const std::string& text) {
     return std::nullopt;
 }
 
+std::optional<int> parse_side(const std::string& text) {
+    const std::string n = lower(text);
+    if (n == "home") return 0;
+    if (n == "away") return 1;
+    return std::nullopt;
+}
+
 void start_command_line_match(const t_match_request& request) {
     match_teams[0] = load_command_line_team(request.home);
     match_teams[1] = load_command_line_team(request.away);
@@ -132,6 +140,11 @@ void start_command_line_match(const t_match_request& request) {
     const bool two_humans = request.home_control == CONTROL_PLAYER && request.away_control == CONTROL_PLAYER;
     match_teams[0]->dev = two_humans ? KEY_SET_0 : KEY_SET_1;
     match_teams[1]->dev = KEY_SET_1;
+    if (request.newcomer) {
+        t_team& newcomer = *match_teams[static_cast<size_t>(*request.newcomer)];
+        newcomer.control = CONTROL_PLAYER;
+        newcomer.dev = NEWCOMER_DEVICE;
+    }
     // The visitors wear their second kit, as in a friendly between two clubs.
     match_teams[0]->kit = 0;
     match_teams[1]->kit = match_teams[1]->kits.size() > 1 ? 1 : 0;

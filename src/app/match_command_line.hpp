@@ -21,3 +21,5 @@ int parse_time(const std::string& name);
 int parse_tactics(const std::string& name);
 // "on" / "off" in any case; nothing for another text.
 std::optional<bool> parse_on_off(const std::string& text);
+// "home" / "away" in any case as side 0 / 1; nothing for another text.
+std::optional<int> parse_side(const std::string& text);

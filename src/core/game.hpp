@@ -43,6 +43,7 @@ struct t_match_request {
     std::optional<t_gameplay> gameplay; // nothing: the options file's
     std::optional<t_computer_level> computer_level; // nothing: the options file's
     std::optional<bool> auto_switch;                // nothing: the options file's
+    std::optional<int> newcomer; // the side (0 home, 1 away) a scripted newcomer plays, headless too
 };
 
 // Options from the command line; the defaults are a normal game.

@@ -255,6 +255,20 @@ TEST_F(BallPhysics, CrossbarTurnsARisingShotDown) {
     EXPECT_NEAR(std::fabs(std::fmod(b.a + 360, 360) - 270), 0, 1e-6);
 }
 
+TEST_F(BallPhysics, ABallSettledOnTheCrossbarRollsOffInFrontOfIt) {
+    // Where a header once left the ball for good: on the bar, a little in front of it, barely moving.
+    b.set_position(-29.7829, 636.5322, 36.6136);
+    b.v = 0.3115;
+    b.vz = 0.1723;
+    b.a = -90;
+    for (int k = 0; k < 480 && b.z > 0; ++k) {
+        b.update();
+        b.collision_goal();
+    }
+    EXPECT_EQ(b.z, 0) << "still on the bar after a second";
+    EXPECT_LT(b.y, 640 - 5) << "it drops in front of the line, out of the bar's reach";
+}
+
 TEST_F(BallPhysics, BallOutsideTheFrameTouchesNothing) {
     b.side = t_vec2d{1, 1};
     b.x0 = 100;

@@ -14,6 +14,11 @@
 #include "platform/maths.hpp"
 
 namespace {
+// Slower than this off the crossbar, a ball would settle on it and every later bounce put it back there.
+constexpr double CROSSBAR_STALL_SPEED = 10;
+// How far beyond the bar's reach such a ball is let drop, on the side it lay.
+constexpr double CROSSBAR_DROP_CLEARANCE = 0.5;
+
 bool inside(double px, double py, double cx, double cy, double r) { return distance(px, py, cx, cy) < r; }
 
 // Whether (px, py) came within r of (cx, cy) in this sub-step, having been outside it at (qx, qy).
@@ -148,6 +153,12 @@ int t_ball::collision_goal() {
         s = 0;
         y = y0;
         z = z0;
+        // Resting on the bar the ball stayed there for good, out of every player's reach, and the period could
+        // not end with the ball in front of goal: it rolls off instead.
+        if (std::hypot(vy2, vz) < CROSSBAR_STALL_SPEED) {
+            const double off_side = y0 * end < CROSSBAR_LINE_Y ? -end : end;
+            y = line + off_side * (CROSSBAR_REACH + CROSSBAR_DROP_CLEARANCE);
+        }
         return hit();
     }
     const double px = sign(x) * POST_X;

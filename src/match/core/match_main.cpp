@@ -12,6 +12,7 @@
 #include "football/cup.hpp"
 #include "football/league.hpp"
 #include "match/players/control_computer.hpp"
+#include "match/players/control_newcomer.hpp"
 #include "app/match_benchmark.hpp"
 #include "match/players/control_kick.hpp"
 #include "match/core/function_keys.hpp"
@@ -49,7 +50,7 @@ void read_controllers() {
     for (int i = 0; i < 2; ++i) {
         input_shift(i);
         if (team_at(i).control == CONTROL_PLAYER)
-            input_read(i);
+            read_player_controller(i, t_play::on);
         else
             computer_controller(i);
         t_input& in = input_of(i);

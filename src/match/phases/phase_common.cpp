@@ -8,6 +8,7 @@
 #include "core/settings.hpp"
 #include "football/team.hpp"
 #include "match/players/control_computer.hpp"
+#include "match/players/control_newcomer.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
@@ -48,14 +49,14 @@ void open_phase(int mode) { action_queue->push(ACTION_NEW_SCREEN, mode); }
 void read_set_up_controllers() {
     for (int i = 0; i < 2; ++i) {
         input_shift(i);
-        if (team_at(i).control != CONTROL_COMPUTER) input_read(i);
+        if (team_at(i).control != CONTROL_COMPUTER) read_player_controller(i, t_play::stopped);
     }
 }
 
 void read_taker_controller(int team) {
     input_shift(team);
     if (team_at(team).control == CONTROL_PLAYER)
-        input_read(team);
+        read_player_controller(team, t_play::stopped);
     else
         computer_controller(team);
 }

@@ -13,6 +13,7 @@
 #include "match/enhanced/referee.hpp"
 #include "match/phases/phase_common.hpp"
 #include "match/phases/phase_shootout.hpp"
+#include "match/players/control_newcomer.hpp"
 #include "match/players/player_movement.hpp"
 #include "match/players/player_refs.hpp"
 #include "match/players/player_targets.hpp"
@@ -125,7 +126,7 @@ void t_match_penalty_kick::update() {
     if (handle_function_keys()) return;
     for (int i = 0; i < 2; ++i) {
         input_shift(i);
-        if (team_at(i).control == CONTROL_PLAYER) input_read(i);
+        if (team_at(i).control == CONTROL_PLAYER) read_player_controller(i, t_play::stopped);
     }
     const bool human_taker = team_at(taker_team_).control == CONTROL_PLAYER;
     const t_input& in = input_of(taker_team_);
