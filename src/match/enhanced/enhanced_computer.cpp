@@ -35,8 +35,8 @@ void forget_the_kick(int team) {
 
 t_computer_sharpness computer_sharpness() {
     switch (match_settings.computer_level) {
-    case t_computer_level::easy: return {EASY_LOOK_UP, EASY_AIM_ERROR, false};
-    case t_computer_level::hard: return {HARD_LOOK_UP, HARD_AIM_ERROR, true};
+    case t_computer_level::easy: return {EASY_LOOK_UP, EASY_AIM_ERROR, false, 1};
+    case t_computer_level::hard: return {HARD_LOOK_UP, HARD_AIM_ERROR, true, HARD_COVER_GAP};
     default: return {};
     }
 }

@@ -21,6 +21,7 @@ struct t_computer_sharpness {
     double look_up = 1;
     double aim_error = 1;
     bool covers = true;
+    double cover_gap = 1; // the cover's distance behind the carrier
 };
 t_computer_sharpness computer_sharpness();
 // How long the computer carrier of `team` holds the ball before he plays it on, pressed or not.

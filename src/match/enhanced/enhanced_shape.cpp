@@ -87,7 +87,8 @@ void defend(int team) {
     const bool computer = team_at(team).control == CONTROL_COMPUTER;
     if (r.cover && (!computer || computer_sharpness().covers)) {
         t_player& c = *squad[static_cast<size_t>(r.cover)];
-        goal_side_of(team, carrier.x, carrier.y, COVER_BEHIND, c.tx, c.ty);
+        const double gap = COVER_BEHIND * (computer ? computer_sharpness().cover_gap : 1);
+        goal_side_of(team, carrier.x, carrier.y, gap, c.tx, c.ty);
     }
 }
 

@@ -192,11 +192,12 @@ constexpr double CLEARANCE_WIDE_HIGH = 1.3;
 constexpr double COMPUTER_CLEARANCE_SPEED = 470;
 constexpr double COMPUTER_CLEARANCE_LIFT = 230;
 
-// The computer's level: its time to look up and the spread of its aim, as shares of NORMAL's.
+// The computer's level: its time to look up, the spread of its aim and its cover's distance, as shares of NORMAL's.
 constexpr double EASY_LOOK_UP = 1.8;
 constexpr double EASY_AIM_ERROR = 1.6;
 constexpr double HARD_LOOK_UP = 0.6;
 constexpr double HARD_AIM_ERROR = 0.75;
+constexpr double HARD_COVER_GAP = 0.45;    // HARD's second man closes the carrier down, not only waits behind him
 
 // The computer off the ball.
 constexpr double SQUEEZE_TOWARDS_BALL = 0.25;  // the side without the ball closes this share of the way across
