@@ -19,8 +19,10 @@
 #include "platform/random.hpp"
 
 namespace {
-// The ball leaves the hands of `thrower`: not a kick, so no kick is noted, as with a human's throw.
+// The ball leaves the hands of `thrower`: not a kick for the statistics, as with a human's throw, but like a
+// kick he cannot play it again at once (a throw at head height was headed straight back by him).
 void let_go(const t_player& thrower, double a, double v, double vz) {
+    ball.events.kicked_at = match_status.timer;
     ball.set_owner(nullptr);
     ball.owner_last = shared_player(thrower);
     ball.a = std::fmod(a + 360, 360);
@@ -71,12 +73,14 @@ bool computer_throws_in(int taking) {
     t_player& thrower = *ball.owner;
     const int side_x = ball.x < 0 ? -1 : 1;
     double a = atan2_deg(-team_at(taking).side, -side_x * DOWN_THE_LINE_LEAN);
-    double v = THROW_SPEED;
-    double vz = THROW_LIFT;
+    const double room = std::fabs(goal_y_attacked(taking) - ball.y) - DOWN_THE_LINE_SHORT;
+    const double v = THROW_SPEED;
+    double vz = lift_to_land(std::clamp(room, THROW_MIN_DISTANCE, DOWN_THE_LINE_DISTANCE), v, -ball.z);
     if (const auto choice = free_man_to_throw_to(taking, thrower, THROW_IN_RANGE, THROW_FREE_WITHIN, false)) {
         const t_player& m = squad_player(taking, choice->slot);
         a = atan2_deg(m.y - ball.y, m.x - ball.x) + rnd_range(-THROW_ERROR, THROW_ERROR);
-        vz = lift_to_land(distance(ball.x, ball.y, m.x, m.y), v, THROW_ARRIVAL_Z - ball.z);
+        // Down at once, out of heading height, and along the grass to him.
+        vz = lift_to_land(distance(ball.x, ball.y, m.x, m.y) * THROW_LANDS_AT, v, -ball.z);
     }
     thrower.fmx = facing_of(a);
     let_go(thrower, a, v, vz);
@@ -95,6 +99,6 @@ bool keeper_throws_to_free_back(int team) {
     if (d < KEEPER_ROLL_WITHIN)
         let_go(keeper, a, KEEPER_ROLL_SPEED, 0);
     else
-        let_go(keeper, a, KEEPER_THROW_SPEED, lift_to_land(d * KEEPER_THROW_LANDS_AT, KEEPER_THROW_SPEED, 0));
+        let_go(keeper, a, KEEPER_THROW_SPEED, lift_to_land(d * KEEPER_THROW_LANDS_AT, KEEPER_THROW_SPEED, -ball.z));
     return true;
 }
