@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/screen_modes.hpp"
+#include "match/enhanced/enhanced_set_pieces.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/enhanced/referee.hpp"
 #include "match/core/match_main.hpp"
@@ -78,5 +79,25 @@ TEST(EnhancedPenalty, AKickBeingChargedAtTheWhistleIsNotLetGoAsThePenaltyFlies) 
     play.update();
     EXPECT_NEAR(std::remainder(ball.a - course, 360.0), 0, 1e-6) << "the old pass was let go instead";
     EXPECT_GT(ball.v, 0.9 * pace);
+    back_to_classic();
+}
+
+TEST(EnhancedFreeKick, NearGoalTheTakingSideSendsMenIntoTheBoxAndEachIsMarked) {
+    // Team 1 attacks the goal at y = +640; a foul on its man wide of the box.
+    whistled_for_team_1_at(330, 470, 4);
+    t_match_free_kick_positions positions;
+    const std::vector<int> runners = corner_runners(1);
+    ASSERT_GE(static_cast<int>(runners.size()), FREE_KICK_RUNNERS);
+    for (size_t i = 0; i < static_cast<size_t>(FREE_KICK_RUNNERS); ++i) {
+        const t_player& a = squad_player(1, runners[i]);
+        EXPECT_LT(std::fabs(a.tx), PENALTY_AREA_X) << "runner " << runners[i];
+        EXPECT_GT(a.ty, PENALTY_AREA_FRONT) << "runner " << runners[i];
+        int markers = 0;
+        for (int d = 2; d <= 11; ++d) {
+            const t_player& m = squad_player(0, d);
+            if (distance(m.tx, m.ty, a.tx, a.ty) <= CORNER_MARK_GOAL_SIDE + 1 && m.ty > a.ty) ++markers;
+        }
+        EXPECT_EQ(markers, 1) << "runner " << runners[i];
+    }
     back_to_classic();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The rules that differ between the two gameplays, asked at the few places where they differ.
 #include <memory>
+#include <vector>
 
 class t_ball;
 class t_player;
@@ -28,6 +29,17 @@ public:
     virtual void arrange_corner(int) const {}
     // Side `taking` is to take its corner now: whether the rules struck it themselves.
     virtual bool strike_corner(int) const { return false; }
+    // Where the team-mates of the thrower run while side `taking` sets up its throw-in.
+    virtual void arrange_throw_in(int) const {}
+    // Side `taking` is to throw in now: whether the rules threw it themselves.
+    virtual bool throw_in(int) const { return false; }
+    // The keeper of `team` holds the ball, his area clear: whether the rules released it themselves.
+    virtual bool release_keeper_ball(int) const { return false; }
+    // Where everyone runs for the free kick of side `taking`, after the wall (the defenders' slots in `wall`)
+    // and the taker have their places.
+    virtual void arrange_free_kick(int, const std::vector<int>&) const {}
+    // Side `taking` is to take its free kick now: whether the rules struck it themselves.
+    virtual bool strike_free_kick(int) const { return false; }
     // Whether a keeper's target is kept off the far side of his goal line.
     virtual bool keeper_targets_on_pitch() const { return false; }
     // Once a sub-step of open play, after fire 1 has had its say: a human side `team` may hand control by

@@ -10,6 +10,7 @@
 #include "match/enhanced/enhanced_shape.hpp"
 #include "match/enhanced/enhanced_switch.hpp"
 #include "match/enhanced/enhanced_tackle.hpp"
+#include "match/enhanced/enhanced_throws.hpp"
 #include "match/enhanced/referee.hpp"
 
 namespace {
@@ -35,6 +36,11 @@ public:
     bool moves_by_himself(t_player& p, int team) const override { return step_by_himself(p, team); }
     void arrange_corner(int taking) const override { ::arrange_corner(taking); }
     bool strike_corner(int taking) const override { return computer_strikes_corner(taking); }
+    void arrange_throw_in(int taking) const override { come_short_for_throw_in(taking); }
+    bool throw_in(int taking) const override { return computer_throws_in(taking); }
+    bool release_keeper_ball(int team) const override { return keeper_throws_to_free_back(team); }
+    void arrange_free_kick(int taking, const std::vector<int>& wall) const override { ::arrange_free_kick(taking, wall); }
+    bool strike_free_kick(int taking) const override { return computer_crosses_free_kick(taking); }
     bool keeper_targets_on_pitch() const override { return true; }
     void auto_switch(int team) const override { auto_switch_control(team); }
     void set_up() const override { set_up_referee(); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 #include "football/player.hpp"
 #include "football/team.hpp"
@@ -12,22 +13,91 @@
 #include "match/enhanced/enhanced_computer.hpp"
 #include "match/enhanced/enhanced_sight.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
+#include "match/players/control_computer.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
 
 namespace {
 struct t_spot {
-    double across; // towards the corner's side
+    double across; // towards the ball's side
     double out;    // from the goal line
 };
 // Near post, far post, the spot, the edge of the six-yard box: in the order the runners take them.
 constexpr std::array<t_spot, CORNER_RUNNERS> RUNNER_SPOTS{{{30, 45}, {-40, 60}, {0, 100}, {70, 110}}};
+static_assert(FREE_KICK_RUNNERS <= CORNER_RUNNERS);
+// Where a shot the keeper parries or the wall blocks falls: beyond the far post and the spot.
+constexpr std::array<t_spot, FREE_KICK_REBOUND_RUNNERS> REBOUND_SPOTS{{{-50, 70}, {10, 120}}};
 
-// The point `across` towards the corner's side and `out` from the goal line the ball is next to.
-void box_point(const t_spot& s, double& x, double& y) {
-    x = sign(ball.x) * s.across;
-    y = sign(ball.y) * (GOAL_LINE_Y - s.out);
+// The point `across` towards the ball's side and `out` from the goal line that `taking` attacks.
+void box_point(int taking, const t_spot& s, double& x, double& y) {
+    const double goal_y = goal_y_attacked(taking);
+    x = (ball.x < 0 ? -1 : 1) * s.across;
+    y = goal_y - sign(goal_y) * s.out;
 }
+
+// The runners of `taking` to `spots`, the first runner to the first spot; the defenders not in `busy` guard the
+// near post when `near_post` is guarded, then a marker goal-side of each runner, nearest first.
+void arrange_box(int taking, std::span<const t_spot> spots, bool near_post, const std::vector<int>& busy) {
+    std::vector<int> runners = corner_runners(taking);
+    runners.resize(std::min(runners.size(), spots.size()));
+    auto& attackers = squad_of(taking);
+    for (size_t i = 0; i < runners.size(); ++i) {
+        t_player& r = *attackers[static_cast<size_t>(runners[i])];
+        box_point(taking, spots[i], r.tx, r.ty);
+    }
+    const int defending = 1 - taking;
+    auto& defenders = squad_of(defending);
+    std::array<bool, ON_PITCH_SLOTS + 1> used{};
+    for (int slot : busy) used[static_cast<size_t>(slot)] = true;
+    const auto nearest_free = [&](double x, double y) {
+        const int best = nearest_outfield(defending, x, y, [&](int slot) { return used[static_cast<size_t>(slot)]; });
+        if (best) used[static_cast<size_t>(best)] = true;
+        return best;
+    };
+    if (near_post) {
+        double post_x = 0;
+        double post_y = 0;
+        box_point(taking, {NEAR_POST_GUARD_ACROSS, NEAR_POST_GUARD_OUT}, post_x, post_y);
+        if (const int g = nearest_free(post_x, post_y)) {
+            defenders[static_cast<size_t>(g)]->tx = post_x;
+            defenders[static_cast<size_t>(g)]->ty = post_y;
+        }
+    }
+    for (size_t i = 0; i < runners.size(); ++i) {
+        double x = 0;
+        double y = 0;
+        box_point(taking, spots[i], x, y);
+        if (const int m = nearest_free(x, y)) {
+            t_player& marker = *defenders[static_cast<size_t>(m)];
+            box_point(taking, {spots[i].across, spots[i].out - CORNER_MARK_GOAL_SIDE}, marker.tx, marker.ty);
+        }
+    }
+}
+
+// The computer's taker for `taking` puts the ball into the box: to the near post with `near_post_share`, else to
+// a runner, landing at head height; his passing and `extra_error` (degrees) set how far off it goes.
+void deliver_into_box(int taking, double near_post_share, double speed, double extra_error) {
+    const t_player& taker = *ball.owner;
+    double x = 0;
+    double y = 0;
+    const std::vector<int> runners = corner_runners(taking);
+    if (rnd() < near_post_share || runners.empty()) {
+        box_point(taking, RUNNER_SPOTS[0], x, y);
+    } else {
+        const size_t pick = std::min(runners.size() - 1, static_cast<size_t>(rnd() * static_cast<double>(runners.size())));
+        const t_player& target = squad_player(taking, runners[pick]);
+        x = target.x;
+        y = target.y;
+    }
+    const double error = CROSS_ERROR_BASE + (SKILL_TOP - skill_value(taker.pa)) * CROSS_ERROR_PER_MISSING_POINT + extra_error;
+    const double a = atan2_deg(y - ball.y, x - ball.x) + rnd_range(-error, error);
+    const double d = distance(ball.x, ball.y, x, y);
+    computer_strike(taking, taker, a, speed, lift_to_land(d, speed, CROSS_ARRIVAL_Z), t_kick_aim::pass);
+}
+
+bool computer_takes(int taking) { return taking >= 0 && team_at(taking).control == CONTROL_COMPUTER && ball.owner; }
+
+double ball_from_goal_line(int taking) { return std::fabs(goal_y_attacked(taking) - ball.y); }
 } // namespace
 
 std::vector<int> corner_runners(int taking) {
@@ -57,53 +127,31 @@ std::vector<int> corner_runners(int taking) {
 
 void arrange_corner(int taking) {
     if (taking < 0) return;
-    const std::vector<int> runners = corner_runners(taking);
-    auto& attackers = squad_of(taking);
-    for (size_t i = 0; i < runners.size(); ++i) box_point(RUNNER_SPOTS[i], attackers[static_cast<size_t>(runners[i])]->tx,
-                                                          attackers[static_cast<size_t>(runners[i])]->ty);
-    // The defenders: one on the near post, then a marker goal-side of each runner, nearest first.
-    const int defending = 1 - taking;
-    auto& defenders = squad_of(defending);
-    std::array<bool, ON_PITCH_SLOTS + 1> used{};
-    const auto nearest_free = [&](double x, double y) {
-        const int best = nearest_outfield(defending, x, y, [&](int slot) { return used[static_cast<size_t>(slot)]; });
-        if (best) used[static_cast<size_t>(best)] = true;
-        return best;
-    };
-    double post_x = 0;
-    double post_y = 0;
-    box_point({NEAR_POST_GUARD_ACROSS, NEAR_POST_GUARD_OUT}, post_x, post_y);
-    if (const int g = nearest_free(post_x, post_y)) {
-        defenders[static_cast<size_t>(g)]->tx = post_x;
-        defenders[static_cast<size_t>(g)]->ty = post_y;
-    }
-    for (size_t i = 0; i < runners.size(); ++i) {
-        double x = 0;
-        double y = 0;
-        box_point(RUNNER_SPOTS[i], x, y);
-        if (const int m = nearest_free(x, y))
-            box_point({RUNNER_SPOTS[i].across, RUNNER_SPOTS[i].out - CORNER_MARK_GOAL_SIDE}, defenders[static_cast<size_t>(m)]->tx,
-                      defenders[static_cast<size_t>(m)]->ty);
-    }
+    arrange_box(taking, RUNNER_SPOTS, true, {});
 }
 
 bool computer_strikes_corner(int taking) {
-    if (taking < 0 || team_at(taking).control != CONTROL_COMPUTER || !ball.owner) return false;
-    const t_player& taker = *ball.owner;
-    double x = 0;
-    double y = 0;
-    const std::vector<int> runners = corner_runners(taking);
-    if (rnd() < NEAR_POST_CORNER || runners.empty()) {
-        box_point(RUNNER_SPOTS[0], x, y);
-    } else {
-        const size_t pick = std::min(runners.size() - 1, static_cast<size_t>(rnd() * static_cast<double>(runners.size())));
-        const t_player& target = squad_player(taking, runners[pick]);
-        x = target.x;
-        y = target.y;
-    }
-    const double error = CROSS_ERROR_BASE + (SKILL_TOP - skill_value(taker.pa)) * CROSS_ERROR_PER_MISSING_POINT;
-    const double a = atan2_deg(y - ball.y, x - ball.x) + rnd_range(-error, error);
-    const double d = distance(ball.x, ball.y, x, y);
-    computer_strike(taking, taker, a, CORNER_SPEED, lift_to_land(d, CORNER_SPEED, CROSS_ARRIVAL_Z), t_kick_aim::pass);
+    if (!computer_takes(taking)) return false;
+    deliver_into_box(taking, NEAR_POST_CORNER, CORNER_SPEED, 0);
+    return true;
+}
+
+bool free_kick_at_goal(int taking) {
+    const double out = ball_from_goal_line(taking);
+    return out < FREE_KICK_SHOOTING_RANGE && std::fabs(ball.x) <= out * SHOT_ANGLE_LIMIT + GOAL_MOUTH_X;
+}
+
+void arrange_free_kick(int taking, const std::vector<int>& wall) {
+    if (taking < 0 || ball_from_goal_line(taking) > FREE_KICK_INTO_BOX_WITHIN) return;
+    if (free_kick_at_goal(taking))
+        arrange_box(taking, REBOUND_SPOTS, false, wall);
+    else
+        arrange_box(taking, std::span(RUNNER_SPOTS).first<FREE_KICK_RUNNERS>(), true, wall);
+}
+
+bool computer_crosses_free_kick(int taking) {
+    if (!computer_takes(taking) || ball_from_goal_line(taking) > FREE_KICK_INTO_BOX_WITHIN || free_kick_at_goal(taking))
+        return false;
+    deliver_into_box(taking, NEAR_POST_FREE_KICK, FREE_KICK_CROSS_SPEED, FREE_KICK_CROSS_ERROR);
     return true;
 }

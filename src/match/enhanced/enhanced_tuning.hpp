@@ -233,3 +233,29 @@ constexpr double CORNER_SPEED = 340;
 // Auto switch.
 constexpr double AUTO_SWITCH_MARGIN = 30;  // units, at the controlled man's pace, another must be nearer to win the ball
 constexpr int AUTO_SWITCH_HOLD_MS = 500;   // a man stays controlled this long before control moves on by itself
+
+// Throw-ins, the keeper's ball and free kicks near goal.
+constexpr double THROW_IN_RANGE = 220;            // the computer throws to a free man this near...
+constexpr double THROW_MIN_DISTANCE = 30;         // ...and no nearer
+constexpr double THROW_FREE_WITHIN = 40;          // no opponent this near him
+constexpr double THROW_GAIN_WEIGHT = 1.5;         // ground gained counts this much more than his space
+constexpr double THROW_LANDS_AT = 0.7;            // a throw comes down this share of the way and runs on to him
+constexpr double THROW_ERROR = 3;                 // degrees off the line, either way
+constexpr double DOWN_THE_LINE_LEAN = 0.2;        // with no one free: forward, across per unit forward
+constexpr double DOWN_THE_LINE_DISTANCE = 170;    // ...landing this far on...
+constexpr double DOWN_THE_LINE_SHORT = 90;        // ...but this far short of the goal line, to stay in play
+constexpr double THROW_OFFER_STEP = 60;           // the nearest team-mate comes this far towards the thrower...
+constexpr double THROW_OFFER_NEAREST = 70;        // ...but no nearer to the ball than this
+constexpr double KEEPER_THROW_RANGE = 300;        // the keeper throws to a free back this near...
+constexpr double KEEPER_THROW_FREE_WITHIN = 70;   // ...with no opponent this near him
+constexpr double KEEPER_ROLL_WITHIN = 150;        // nearer than this he rolls it, farther he throws it low
+constexpr double KEEPER_ROLL_SPEED = 260;
+constexpr double KEEPER_THROW_SPEED = 320;
+constexpr double KEEPER_THROW_LANDS_AT = 0.7;     // a low throw comes down this share of the way and runs on
+constexpr double KEEPER_THROW_ERROR = 2;          // degrees off the line, either way
+constexpr double FREE_KICK_INTO_BOX_WITHIN = 430; // a free kick this near the goal line puts men in the box
+constexpr int FREE_KICK_RUNNERS = 4;              // in the box for a free kick crossed in
+constexpr int FREE_KICK_REBOUND_RUNNERS = 2;      // waiting for the rebound of a free kick at goal
+constexpr double NEAR_POST_FREE_KICK = 0.4;       // the computer's share of free kicks to the near post
+constexpr double FREE_KICK_CROSS_SPEED = 330;
+constexpr double FREE_KICK_CROSS_ERROR = 4;       // degrees more than a cross from open play: a still ball, a crowded box

@@ -17,7 +17,6 @@ constexpr int SHOOTING_DEPTH_FIRST = 379;
 constexpr int SHOOTING_DEPTH_LAST = 640;
 constexpr double STRAIGHT_AHEAD = 12;
 constexpr double FREE_BALL_STEP = 20;
-constexpr double FREE_KICK_SHOOTING_RANGE = 330;
 constexpr double FAR_POST_AIM_X = 55;
 
 void stick_towards(t_input& in, double direction) {

@@ -4,6 +4,9 @@
 
 class t_team;
 
+// A free kick this near the goal line it attacks, the computer shoots.
+constexpr double FREE_KICK_SHOOTING_RANGE = 330;
+
 // Fills the stick and fire readings of a team nobody holds a device for.
 void computer_controller(int team);
 // Where the computer takes a free kick: at the far post within shooting range, else to a team-mate;

@@ -9,6 +9,7 @@
 #include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
+#include "match/core/match_rules.hpp"
 #include "match/core/match_state.hpp"
 #include "match/core/play_events.hpp"
 #include "match/enhanced/enhanced_fouls.hpp"
@@ -45,6 +46,22 @@ void clear_circle(int team, const std::vector<t_player*>& wall) {
         p.ty = ball.y + sin_deg(a) * WALL_DISTANCE;
     }
 }
+
+// The taker: the outfield man of `team` nearest the ball who is on his feet.
+t_player* nearest_standing(int team) {
+    t_player* taker = nullptr;
+    double best = 0;
+    for (int slot = 2; slot <= ON_PITCH_SLOTS && static_cast<size_t>(slot) < squad_of(team).size(); ++slot) {
+        t_player& p = squad_player(team, slot);
+        if (on_the_grass(p)) continue;
+        const double d = distance(p.x, p.y, ball.x, ball.y);
+        if (!taker || d < best) {
+            taker = &p;
+            best = d;
+        }
+    }
+    return taker;
+}
 } // namespace
 
 int wall_size(double x, double y, int goal_side) {
@@ -54,28 +71,31 @@ int wall_size(double x, double y, int goal_side) {
     return to_goal < WALL_THREE_FROM ? 3 : 2;
 }
 
-void form_wall(int team, int men) {
-    if (men <= 0) return;
+std::vector<int> form_wall(int team, int men) {
+    if (men <= 0) return {};
     const double gy = goal_y_of(team);
     const double a = atan2_deg(gy - ball.y, -ball.x);
     const double cx = ball.x + cos_deg(a) * WALL_DISTANCE;
     const double cy = ball.y + sin_deg(a) * WALL_DISTANCE;
     // The outfield players nearest the wall's spot stand in it.
+    std::vector<int> slots;
+    for (int slot = 2; slot <= ON_PITCH_SLOTS && static_cast<size_t>(slot) < squad_of(team).size(); ++slot)
+        if (!squad_player(team, slot).play.sent_off) slots.push_back(slot);
+    const auto to_spot = [&](int slot) {
+        const t_player& p = squad_player(team, slot);
+        return distance(p.x, p.y, cx, cy);
+    };
+    std::stable_sort(slots.begin(), slots.end(), [&](int l, int r) { return to_spot(l) < to_spot(r); });
+    slots.resize(std::min(slots.size(), static_cast<size_t>(men)));
     std::vector<t_player*> nearest;
-    for (int slot = 2; slot <= ON_PITCH_SLOTS && static_cast<size_t>(slot) < squad_of(team).size(); ++slot) {
-        t_player& p = squad_player(team, slot);
-        if (!p.play.sent_off) nearest.push_back(&p);
-    }
-    std::stable_sort(nearest.begin(), nearest.end(), [&](const t_player* l, const t_player* r) {
-        return distance(l->x, l->y, cx, cy) < distance(r->x, r->y, cx, cy);
-    });
-    nearest.resize(std::min(nearest.size(), static_cast<size_t>(men)));
+    for (int slot : slots) nearest.push_back(&squad_player(team, slot));
     for (size_t k = 0; k < nearest.size(); ++k) {
         const double across = (static_cast<double>(k) - (static_cast<double>(nearest.size()) - 1) / 2) * WALL_SPACING;
         nearest[k]->tx = cx + cos_deg(a + 90) * across;
         nearest[k]->ty = cy + sin_deg(a + 90) * across;
     }
     clear_circle(team, nearest);
+    return slots;
 }
 
 t_match_free_kick_positions::t_match_free_kick_positions() : frame0_(replay_frame) {
@@ -95,26 +115,16 @@ t_match_free_kick_positions::t_match_free_kick_positions() : frame0_(replay_fram
     ball.update_zone();
     set_tactics_targets(0);
     const int defending = 1 - f.fouled_team;
-    form_wall(defending, wall_size(f.x, f.y, team_at(defending).side));
-    clear_circle(defending, {});
-    // The taker: the nearest team-mate of the fouled player who is on his feet.
-    t_player* taker = nullptr;
-    double best = 0;
-    for (int slot = 2; slot <= ON_PITCH_SLOTS && static_cast<size_t>(slot) < squad_of(f.fouled_team).size(); ++slot) {
-        t_player& p = squad_player(f.fouled_team, slot);
-        if (on_the_grass(p)) continue;
-        const double d = distance(p.x, p.y, ball.x, ball.y);
-        if (!taker || d < best) {
-            taker = &p;
-            best = d;
-        }
+    const std::vector<int> wall = form_wall(defending, wall_size(f.x, f.y, team_at(defending).side));
+    if (t_player* taker = nearest_standing(f.fouled_team)) {
+        const double gy = goal_y_of(defending);
+        const double a = atan2_deg(gy - ball.y, -ball.x);
+        taker->tx = ball.x - cos_deg(a) * FREE_KICK_TAKER_BEHIND;
+        taker->ty = ball.y - sin_deg(a) * FREE_KICK_TAKER_BEHIND;
+        ball.set_owner(shared_player(*taker));
+        match_rules().arrange_free_kick(f.fouled_team, wall);
     }
-    if (!taker) return;
-    const double gy = goal_y_of(defending);
-    const double a = atan2_deg(gy - ball.y, -ball.x);
-    taker->tx = ball.x - cos_deg(a) * FREE_KICK_TAKER_BEHIND;
-    taker->ty = ball.y - sin_deg(a) * FREE_KICK_TAKER_BEHIND;
-    ball.set_owner(shared_player(*taker));
+    clear_circle(defending, {});
 }
 
 void t_match_free_kick_positions::update() {
@@ -144,6 +154,10 @@ void t_match_free_kick::update() {
     if (handle_function_keys()) return;
     for (int i = 0; i < 2; ++i) read_taker_controller(i);
     const int team = team_of(ball.owner_last);
+    if (ball.owner && match_rules().strike_free_kick(team)) {
+        open_phase(MODE_MATCH_MAIN);
+        return;
+    }
     if (team >= 0) {
         t_input& in = input_of(team);
         const std::optional<double> computer_aim =

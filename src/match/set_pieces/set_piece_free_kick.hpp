@@ -1,6 +1,7 @@
 #pragma once
 // ENHANCED free kicks: the wall lines up 9.15 m from the ball, then the taker aims and strikes.
 #include <cstdint>
+#include <vector>
 
 #include "match/core/match_mode.hpp"
 
@@ -27,5 +28,5 @@ private:
 
 // Men in the wall for a free kick at (x, y) against the goal of side `goal_side`: none far out.
 int wall_size(double x, double y, int goal_side);
-// Places the wall's men of `team` on the line from the ball to the middle of its goal.
-void form_wall(int team, int men);
+// Places the wall's men of `team` on the line from the ball to the middle of its goal: their slots.
+std::vector<int> form_wall(int team, int men);

@@ -6,6 +6,7 @@
 #include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
+#include "match/core/match_rules.hpp"
 #include "match/core/play_events.hpp"
 #include "match/core/match_state.hpp"
 #include "match/phases/phase_common.hpp"
@@ -93,6 +94,10 @@ t_match_keeper_kick::t_match_keeper_kick() : t(keeper_team()) { frame0 = replay_
 void t_match_keeper_kick::update() {
     if (handle_function_keys()) return;
     read_taker_controller(t);
+    if (match_rules().release_keeper_ball(t)) {
+        open_phase(MODE_MATCH_MAIN);
+        return;
+    }
     t_input& in = input_of(t);
     in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
     const bool pushed = in.x1 != 0 || in.y1 != 0;

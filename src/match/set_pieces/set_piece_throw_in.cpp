@@ -7,6 +7,7 @@
 #include "core/screen_modes.hpp"
 #include "match/core/function_keys.hpp"
 #include "match/core/match_helpers.hpp"
+#include "match/core/match_rules.hpp"
 #include "match/core/play_events.hpp"
 #include "match/sound/match_sound.hpp"
 #include "match/core/match_state.hpp"
@@ -63,6 +64,7 @@ t_match_throw_in_positions::t_match_throw_in_positions() {
         thrower->tx = ball.x;
         thrower->ty = ball.y;
     }
+    match_rules().arrange_throw_in(team_of(thrower));
 }
 
 void t_match_throw_in_positions::update() {
@@ -100,6 +102,10 @@ t_match_throw_in::t_match_throw_in() : t(std::max(0, team_of(ball.owner_last))) 
 void t_match_throw_in::update() {
     if (handle_function_keys()) return;
     read_taker_controller(t);
+    if (match_rules().throw_in(t)) {
+        open_phase(MODE_MATCH_MAIN);
+        return;
+    }
     t_input& in = input_of(t);
     in.angle = static_cast<int32_t>(atan2_deg(in.y1, in.x1));
     const int side_x = sign(ball.x);
