@@ -251,3 +251,20 @@ TEST_F(EnhancedComputer, TheShapeIsWorkedOutOnceAnUpdateAndHeldThroughItsSubStep
     EXPECT_LT(distance(cover.tx, cover.ty, 100, 150), COVER_BEHIND + 1);
     EXPECT_GT(distance(cover.tx, cover.ty, tx, ty), 10);
 }
+
+TEST_F(EnhancedComputer, HardClosesTheCarrierDownWithItsSecondMan) {
+    team_at(0).control = CONTROL_COMPUTER;
+    double gap[2] = {};
+    for (const auto level : {t_computer_level::normal, t_computer_level::hard}) {
+        match_settings.computer_level = level;
+        give_ball(1, CARRIER, 0, 200);
+        place(0, 4, 30, 190);
+        place(0, 5, -20, 300);
+        team_at(0).nearest_1 = ref(0, 4);
+        shape_targets();
+        const t_player& cover = squad_player(0, 5);
+        gap[level == t_computer_level::hard] = distance(cover.tx, cover.ty, 0, 200);
+    }
+    EXPECT_NEAR(gap[0], COVER_BEHIND, 1);
+    EXPECT_NEAR(gap[1], COVER_BEHIND * HARD_COVER_GAP, 1);
+}

@@ -1,5 +1,5 @@
-// ENHANCED goalkeeping: reflex parries of shots too fast to dive for, and a keeper who is never the man
-// steered outside his area.
+// ENHANCED goalkeeping: reflex parries of shots too fast to dive for, hard shots held or tipped round the post,
+// and a keeper who is never the man steered outside his area.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -84,6 +84,32 @@ TEST_F(EnhancedKeeper, AShotTooFastToDiveForIsSometimesParriedBackOutOrRoundTheP
         shot_at_keeper(420, 90).brain->set_state("state_diving_low_double");
         keeper_reflex_saves();
         EXPECT_EQ(ball.owner_last, ref(1, SHOOTER)) << "already diving";
+    }
+}
+
+TEST_F(EnhancedKeeper, AHardShotInHisGlovesIsHeldMoreByABetterKeeperOrTippedWideOfThePost) {
+    constexpr int TRIALS = 300;
+    for (const int skill : {0, SKILL_TOP}) {
+        int tipped = 0;
+        for (int k = 0; k < TRIALS; ++k) {
+            seed_trial(900 + k);
+            t_player& keeper = shot_at_keeper(420, 90);
+            keeper.skill_keeper = skill;
+            if (!keeper_tips_hard_shot(keeper)) continue;
+            ++tipped;
+            EXPECT_EQ(ball.owner_last, ref(0, GOALKEEPER_SLOT));
+            // Where its course meets his goal line: beyond the post, never in his net.
+            ASSERT_GT(sin_deg(ball.a), 0) << "on towards his line";
+            const double x_at_line = ball.x + (GOAL_LINE_Y - ball.y) * cos_deg(ball.a) / sin_deg(ball.a);
+            EXPECT_GT(std::fabs(x_at_line), GOAL_MOUTH_X) << "trial " << k;
+        }
+        EXPECT_NEAR(tipped / double(TRIALS), 1 - (HOLD_HARD_SHOT_BASE + HOLD_HARD_SHOT_PER_SKILL * skill), 0.07)
+            << "goalkeeping " << skill;
+    }
+    for (int k = 0; k < 20; ++k) {
+        seed_trial(1900 + k);
+        EXPECT_FALSE(keeper_tips_hard_shot(shot_at_keeper(TIP_FROM_SPEED - 10, 90))) << "a softer shot he holds";
+        EXPECT_FALSE(keeper_tips_hard_shot(shot_at_keeper(420, 90, 0))) << "his own side's ball";
     }
 }
 

@@ -83,6 +83,23 @@ TEST_F(EnhancedTouch, AFastBallDeflectsOffABodyAndASlowOneIsControlled) {
     }
 }
 
+TEST_F(EnhancedTouch, InHisOwnBoxADefenderBlocksAShotHoweverGoodHisControl) {
+    // Team 0 defends the goal at y = +side * 640.
+    const double box_y = team_at(0).side * (PENALTY_AREA_FRONT + 60);
+    for (int k = 0; k < 50; ++k) {
+        seed_trial(300 + k);
+        t_player& p = ball_arriving(320, 0);
+        p.bc = SKILL_TOP;
+        p.y = box_y;
+        ball.set_position(3, box_y, 0);
+        ball.v = 320;
+        ball.a = 180;
+        update_possession(0);
+        EXPECT_FALSE(ball.owner) << "blocked, not controlled";
+        EXPECT_EQ(ball.owner_last, ref(0, RECEIVER));
+    }
+}
+
 TEST_F(EnhancedTouch, AHeaderNeedsTheBallInItsHeightWindow) {
     int headed = 0;
     for (int k = 0; k < 50; ++k) {

@@ -40,6 +40,8 @@ public:
     virtual void arrange_free_kick(int, const std::vector<int>&) const {}
     // Side `taking` is to take its free kick now: whether the rules struck it themselves.
     virtual bool strike_free_kick(int) const { return false; }
+    // Keeper `k` has the ball in his gloves from a shot: whether the rules pushed it round his post instead.
+    virtual bool tips_round_post(t_player&) const { return false; }
     // Whether a keeper's target is kept off the far side of his goal line.
     virtual bool keeper_targets_on_pitch() const { return false; }
     // Once a sub-step of open play, after fire 1 has had its say: a human side `team` may hand control by

@@ -26,6 +26,15 @@ bool standing_guard(const t_player& k) {
     return k.brain && k.state_positioning && k.brain->active_state == k.state_positioning.get();
 }
 
+// Round the post: away to his side, past the post and on behind his goal line, never into his net.
+void tip_round_post(int team, const t_player& k) {
+    const double away = ball.x == k.x ? 1 : sign(ball.x - k.x);
+    const double line_y = team_at(team).side * GOAL_LINE_Y;
+    const double past_post_x = away * (GOAL_MOUTH_X + TIP_PAST_POST);
+    ball.a = std::fmod(atan2_deg(line_y - ball.y, past_post_x - ball.x) + 360, 360);
+    ball.v *= REFLEX_TIP_SPEED_KEPT;
+}
+
 void reflex_save(int team) {
     const auto& squad = squad_of(team);
     if (squad.size() <= GOALKEEPER_SLOT) return;
@@ -40,10 +49,7 @@ void reflex_save(int team) {
     ball.tackle_memory.challenged.remember(&k, match_status.timer);
     if (rnd() >= REFLEX_BASE + REFLEX_PER_SKILL * skill(k.skill_keeper)) return;
     if (rnd() < REFLEX_TIPPED_WIDE) {
-        // Round the post: away to his side and on behind his goal line.
-        const double away = ball.x == k.x ? 1 : sign(ball.x - k.x);
-        ball.a = std::fmod(atan2_deg(team_at(team).side * REFLEX_TIP_BACK, away) + 360, 360);
-        ball.v *= REFLEX_TIP_SPEED_KEPT;
+        tip_round_post(team, k);
     } else {
         ball.a = std::fmod(up_the_pitch(team) + rnd_range(-REFLEX_SPREAD, REFLEX_SPREAD) + 360, 360);
         ball.v *= REFLEX_SPEED_KEPT;
@@ -59,6 +65,21 @@ void reflex_save(int team) {
 void keeper_reflex_saves() {
     reflex_save(0);
     reflex_save(1);
+}
+
+bool keeper_tips_hard_shot(t_player& k) {
+    int team = -1;
+    for (int t = 0; t < 2; ++t)
+        if (squad_of(t).size() > GOALKEEPER_SLOT && squad_of(t)[GOALKEEPER_SLOT].get() == &k) team = t;
+    if (team < 0 || ball.v < TIP_FROM_SPEED || team_of(ball.owner_last) != 1 - team) return false;
+    if (rnd() < HOLD_HARD_SHOT_BASE + HOLD_HARD_SHOT_PER_SKILL * skill(k.skill_keeper)) return false;
+    tip_round_post(team, k);
+    ball.vz = REFLEX_LIFT * rnd();
+    ball.s = 0;
+    ball.owner_last = squad_of(team)[GOALKEEPER_SLOT];
+    ball.events.pass_team = -1;
+    ball.events.touch = t_goal_kind::open_play;
+    return true;
 }
 
 bool keeper_gathers_loose_ball() {

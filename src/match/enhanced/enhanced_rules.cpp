@@ -41,6 +41,7 @@ public:
     bool release_keeper_ball(int team) const override { return keeper_throws_to_free_back(team); }
     void arrange_free_kick(int taking, const std::vector<int>& wall) const override { ::arrange_free_kick(taking, wall); }
     bool strike_free_kick(int taking) const override { return computer_crosses_free_kick(taking); }
+    bool tips_round_post(t_player& k) const override { return keeper_tips_hard_shot(k); }
     bool keeper_targets_on_pitch() const override { return true; }
     void auto_switch(int team) const override { auto_switch_control(team); }
     void set_up() const override { set_up_referee(); }

@@ -10,6 +10,7 @@
 #include "match/enhanced/enhanced_sight.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/players/player_possession.hpp"
+#include "match/set_pieces/set_piece_keeper.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
 #include "match/enhanced/enhanced_fouls.hpp"
@@ -86,7 +87,9 @@ void enhanced_contest_ball(t_team& t, const std::shared_ptr<t_player>& nearest) 
         // A team-mate's hard pass is met with the body on purpose: only opponents deflect it.
         const bool fast = ball.v >= DEFLECT_SPEED && !p.is_goalkeeper() && team_of(ball.owner_last) >= 0 &&
                           team_of(ball.owner_last) != team_of(nearest);
-        if (fast && rnd() >= control_chance(ball.v, p.bc)) {
+        // In his own box a defender throws himself in the way: he blocks it, he does not bring it down.
+        const bool blocks = in_penalty_area(p.x, p.y, t.side);
+        if (fast && (blocks || rnd() >= control_chance(ball.v, p.bc))) {
             deflect_ball(nearest);
             ball.tackle_memory.lost.remember(&p, match_status.timer);
             return;

@@ -76,6 +76,8 @@ bool computer_throws_in(int taking) {
     const double room = std::fabs(goal_y_attacked(taking) - ball.y) - DOWN_THE_LINE_SHORT;
     const double v = THROW_SPEED;
     double vz = lift_to_land(std::clamp(room, THROW_MIN_DISTANCE, DOWN_THE_LINE_DISTANCE), v, -ball.z);
+    // In the last third the throw goes into the crowd as it always did: that is where corners come from.
+    if (depth_from_own_goal(taking, ball.y) > LAST_THIRD_DEPTH) return false;
     if (const auto choice = free_man_to_throw_to(taking, thrower, THROW_IN_RANGE, THROW_FREE_WITHIN, false)) {
         const t_player& m = squad_player(taking, choice->slot);
         a = atan2_deg(m.y - ball.y, m.x - ball.x) + rnd_range(-THROW_ERROR, THROW_ERROR);

@@ -102,8 +102,14 @@ bool try_header(int team, const std::shared_ptr<t_player>& p) {
     } else {
         // Clear it: up the pitch, away from the middle of his own goal; near it, out towards the wing.
         const bool near_own_goal = std::fabs(-goal_y - h.y) < CLEAR_WITHIN;
-        a = near_own_goal ? atan2_deg(sign(goal_y - h.y), h.x == 0 ? 1.0 : sign(h.x)) : atan2_deg(goal_y - h.y, h.x * 0.5);
+        const double out = h.x == 0 ? 1.0 : sign(h.x);
+        a = near_own_goal ? atan2_deg(sign(goal_y - h.y), out) : atan2_deg(goal_y - h.y, h.x * 0.5);
         lift = CLEARING_HEADER_LIFT;
+        // Under a ball into his six-yard area he is glad to get anything on it: often it goes behind.
+        if (std::fabs(-goal_y - h.y) < GLANCED_BEHIND_WITHIN && rnd() < GLANCED_BEHIND) {
+            a = atan2_deg(-goal_y - h.y, out * (GOAL_MOUTH_X + TIP_PAST_POST) - h.x);
+            lift = 0;
+        }
     }
     strike_first_time(team, p, a, HEADER_SPEED + HEADER_SPEED_PER_SKILL * skill_value(h.he), lift, t_goal_kind::header,
                       aim);

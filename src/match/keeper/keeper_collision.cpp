@@ -5,6 +5,7 @@
 #include "core/globals.hpp"
 #include "core/settings.hpp"
 #include "match/core/match_helpers.hpp"
+#include "match/core/match_rules.hpp"
 #include "match/core/play_events.hpp"
 #include "match/core/match_state.hpp"
 #include "match/keeper/keeper_collision.hpp"
@@ -64,6 +65,7 @@ int t_player::keeper_collision() {
     if (ex < -24 || ex > 25 || ey < -34 || ey > 15) return 0;
     switch (keeper_collision_colour(fmx, fmy, ex, ey)) {
     case CATCH_COLOUR:
+        if (match_rules().tips_round_post(*this)) return 0;
         ball.v = 0;
         ball.vz = 0;
         ball.set_owner(shared_player(*this));
