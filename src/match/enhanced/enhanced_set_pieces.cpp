@@ -132,7 +132,7 @@ void arrange_corner(int taking) {
 
 bool computer_strikes_corner(int taking) {
     if (!computer_takes(taking)) return false;
-    deliver_into_box(taking, NEAR_POST_CORNER, CORNER_SPEED, 0);
+    deliver_into_box(taking, NEAR_POST_CORNER, CORNER_SPEED, CORNER_CROSS_ERROR);
     return true;
 }
 

@@ -72,7 +72,7 @@ constexpr double DEFLECT_SPEED_KEPT_MAX = 0.65;
 constexpr double DEFLECT_LIFT = 60;
 
 // Headers.
-constexpr double GLANCED_BEHIND_WITHIN = 250;  // a defender heading the ball this near his goal line...
+constexpr double GLANCED_BEHIND_WITHIN = 300;  // a defender heading the ball this near his goal line...
 constexpr double GLANCED_BEHIND = 0.8;         // ...glances this share of them behind for a corner
 constexpr double HEADER_LOW = 22;             // the ball's height window for a header
 constexpr double HEADER_HIGH = 45;
@@ -141,8 +141,8 @@ constexpr double KEEPER_CLEARANCE_LIFT = 160;
 constexpr double KEEPER_CLEARANCE_SPREAD = 25;
 
 // The computer on the ball.
-constexpr double HEADER_ERROR_BASE = 7;       // degrees off his aim at goal, either way, for the best header...
-constexpr double HEADER_ERROR_PER_MISSING_POINT = 2; // ...and more a point short of the top
+constexpr double HEADER_ERROR_BASE = 12;      // degrees off his aim at goal, either way, for the best header...
+constexpr double HEADER_ERROR_PER_MISSING_POINT = 2.5; // ...and more a point short of the top
 constexpr int LOOK_UP_MS = 400;               // it plays the ball on only after holding it this long...
 constexpr int LOOK_UP_PRESSED_MS = 150;       // ...or this long with an opponent at him
 constexpr double PRESSED_WITHIN = 34;
@@ -168,7 +168,7 @@ constexpr double COMPUTER_PASS_PACE = 1.15;
 constexpr double LOFTED_PASS_FROM = 260;
 constexpr double LOFTED_PASS_LIFT = 90;
 constexpr int GOOD_SHOOTER = 5;               // shoots from outside the box
-constexpr double LONG_SHOT_RANGE = 300;
+constexpr double LONG_SHOT_RANGE = 280;
 constexpr double POINT_BLANK = 110;            // this near the goal he shoots through a crowd
 constexpr double SHOT_ANGLE_LIMIT = 1.2;      // wider than this across per unit out: no angle
 constexpr double SHOT_LANE_CLEARANCE = 10;
@@ -176,7 +176,7 @@ constexpr double SHOT_AIM_X = 56;             // inside a post
 constexpr double KEEPER_OFF_CENTRE = 12;      // a keeper this far across has left the other side open
 constexpr double SHOT_ERROR_BASE = 16;        // degrees either way even for the best finisher...
 constexpr double SHOT_ERROR_PER_MISSING_POINT = 1.5; // ...and this much more a point of finishing short of the top
-constexpr double COMPUTER_SHOT_PACE = 1.3;
+constexpr double COMPUTER_SHOT_PACE = 1.15;
 constexpr double COMPUTER_SHOT_PACE_PER_SKILL = 12;
 constexpr double COMPUTER_SHOT_LIFT_LOW = 20;  // a shot rises between this...
 constexpr double COMPUTER_SHOT_LIFT_HIGH = 210; // ...and this, and higher for a poor finisher
@@ -234,6 +234,7 @@ constexpr double NEAR_POST_GUARD_OUT = 8;
 constexpr double CORNER_MARK_GOAL_SIDE = 12;   // ...and each runner has a marker this far goal-side
 constexpr double NEAR_POST_CORNER = 0.3;       // the computer's share of corners to the near post; the rest find a runner
 constexpr double CORNER_SPEED = 340;
+constexpr double CORNER_CROSS_ERROR = 3;       // degrees more than a cross from open play: a crowded box
 
 // Auto switch.
 constexpr double AUTO_SWITCH_MARGIN = 30;  // units, at the controlled man's pace, another must be nearer to win the ball
