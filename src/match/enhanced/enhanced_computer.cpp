@@ -50,13 +50,17 @@ double lift_to_land(double d, double v, double z) {
     return (z + HALF_GRAVITY * t * t) / t;
 }
 
-void computer_strike(int team, const t_player& carrier, double a, double v, double vz, t_kick_aim aim) {
+void send_ball(const t_player& from, double a, double v, double vz) {
     ball.set_owner(nullptr);
-    ball.owner_last = shared_player(carrier);
+    ball.owner_last = shared_player(from);
     ball.a = std::fmod(a + 360, 360);
     ball.v = v;
     ball.vz = vz;
     ball.s = 0;
+}
+
+void computer_strike(int team, const t_player& carrier, double a, double v, double vz, t_kick_aim aim) {
+    send_ball(carrier, a, v, vz);
     forget_the_kick(team);
     team_at(team).controlled = nullptr;
     note_kick(team, t_goal_kind::open_play, aim);

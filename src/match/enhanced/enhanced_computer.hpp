@@ -29,6 +29,9 @@ int look_up_ms(bool pressed);
 
 // The computer's foot: the ball leaves `carrier` of `team` along `a` at `v`, rising at `vz`.
 void computer_strike(int team, const t_player& carrier, double a, double v, double vz, t_kick_aim aim);
+// The ball leaves `from` along `a` at `v`, rising at `vz`, without spin: what every strike and throw of the
+// computer shares.
+void send_ball(const t_player& from, double a, double v, double vz);
 // The rise that brings a ball struck at `v` down to height `z` after `d` units.
 double lift_to_land(double d, double v, double z);
 // The best pass for `team` from its carrier: no opponent on the line or at the receiver, forward first.

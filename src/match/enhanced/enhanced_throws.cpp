@@ -23,12 +23,7 @@ namespace {
 // kick he cannot play it again at once (a throw at head height was headed straight back by him).
 void let_go(const t_player& thrower, double a, double v, double vz) {
     ball.events.kicked_at = match_status.timer;
-    ball.set_owner(nullptr);
-    ball.owner_last = shared_player(thrower);
-    ball.a = std::fmod(a + 360, 360);
-    ball.v = v;
-    ball.vz = vz;
-    ball.s = 0;
+    send_ball(thrower, a, v, vz);
 }
 
 bool computer_holds_ball(int team) {
