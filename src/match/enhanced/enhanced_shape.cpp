@@ -28,6 +28,21 @@ void goal_side_of(int team, double x, double y, double gap, double& out_x, doubl
 
 using t_taken = std::array<bool, ON_PITCH_SLOTS + 1>;
 
+// The standing men of a side that `take(slot, player)` accepts, by the depth of their targets from their own goal:
+// `sign` 1 puts the deepest first, -1 the furthest forward (among equals, the lower slot first either way).
+struct t_by_depth {
+    std::array<std::pair<double, int>, ON_PITCH_SLOTS> men{}; // (sign times depth, slot)
+    size_t n = 0;
+};
+template <typename F> t_by_depth by_target_depth(int team, double sign, F&& take) {
+    t_by_depth d;
+    for_each_standing(team, [&](int slot, const t_player& p) {
+        if (take(slot, p)) d.men[d.n++] = {sign * depth_from_own_goal(team, p.ty), slot};
+    });
+    std::sort(d.men.begin(), d.men.begin() + static_cast<std::ptrdiff_t>(d.n));
+    return d;
+}
+
 // The nearest man to (x, y) within `within` who has no role yet.
 int nearest_free_to(int team, double x, double y, const t_defending_roles& r, const t_taken& taken, double within) {
     return nearest_outfield(
@@ -47,12 +62,10 @@ void defend(int team) {
     });
     // Everyone but the two furthest forward gets back goal-side of the ball.
     {
-        std::array<std::pair<double, int>, ON_PITCH_SLOTS> by_depth{};
-        size_t n = 0;
-        for_each_standing(team, [&](int slot, const t_player& p) {
-            if (slot != GOALKEEPER_SLOT && slot != r.presser) by_depth[n++] = {depth_from_own_goal(team, p.ty), slot};
-        });
-        std::sort(by_depth.begin(), by_depth.begin() + static_cast<std::ptrdiff_t>(n));
+        const t_by_depth d =
+            by_target_depth(team, 1, [&](int slot, const t_player&) { return slot != GOALKEEPER_SLOT && slot != r.presser; });
+        const auto& by_depth = d.men;
+        const size_t n = d.n;
         const double ball_depth = depth_from_own_goal(team, ball.y);
         // An attacking tactic leaves more men up, and pays for it at the back.
         size_t up = STAY_UP_FOR_THE_BREAK;
@@ -106,17 +119,14 @@ void attack_the_box(int team) {
     auto in_box = [&](const t_player& p) {
         return std::fabs(p.tx) < PENALTY_AREA_X && std::fabs(p.ty - goal_y) < GOAL_LINE_Y - PENALTY_AREA_FRONT;
     };
-    std::array<std::pair<double, int>, ON_PITCH_SLOTS> by_depth{};
-    size_t n = 0;
     size_t there = 0;
-    for_each_standing(team, [&](int slot, const t_player& p) {
-        if (slot == GOALKEEPER_SLOT || ball.owner.get() == &p) return;
-        if (in_box(p))
-            ++there;
-        else if (!is_back(p))
-            by_depth[n++] = {-depth_from_own_goal(team, p.ty), slot};
+    const t_by_depth d = by_target_depth(team, -1, [&](int slot, const t_player& p) {
+        if (slot == GOALKEEPER_SLOT || ball.owner.get() == &p) return false;
+        if (in_box(p)) ++there;
+        return !in_box(p) && !is_back(p);
     });
-    std::sort(by_depth.begin(), by_depth.begin() + static_cast<std::ptrdiff_t>(n));
+    const auto& by_depth = d.men;
+    const size_t n = d.n;
     auto& squad = squad_of(team);
     for (size_t i = 0; i < n && there < BOX_RUNNERS; ++i, ++there) {
         t_player& p = *squad[static_cast<size_t>(by_depth[i].second)];
@@ -144,15 +154,11 @@ void offer_lines(int team) {
     });
     // However attacking the tactic, a few men stay out of the last third: the side is not caught short on the break.
     {
-        std::array<std::pair<double, int>, ON_PITCH_SLOTS> by_depth{};
-        size_t n = 0;
-        for_each_standing(team, [&](int slot, const t_player& p) {
-            if (slot != GOALKEEPER_SLOT && ball.owner.get() != &p) by_depth[n++] = {-depth_from_own_goal(team, p.ty), slot};
-        });
-        std::sort(by_depth.begin(), by_depth.begin() + static_cast<std::ptrdiff_t>(n));
-        for (size_t i = LAST_THIRD_MOST; i < n; ++i)
-            if (-by_depth[i].first > LAST_THIRD_DEPTH - PUSH_UP_WITH_THE_BALL)
-                squad[static_cast<size_t>(by_depth[i].second)]->ty = y_at_depth(team, LAST_THIRD_DEPTH - PUSH_UP_WITH_THE_BALL);
+        const t_by_depth d = by_target_depth(
+            team, -1, [&](int slot, const t_player& p) { return slot != GOALKEEPER_SLOT && ball.owner.get() != &p; });
+        for (size_t i = LAST_THIRD_MOST; i < d.n; ++i)
+            if (-d.men[i].first > LAST_THIRD_DEPTH - PUSH_UP_WITH_THE_BALL)
+                squad[static_cast<size_t>(d.men[i].second)]->ty = y_at_depth(team, LAST_THIRD_DEPTH - PUSH_UP_WITH_THE_BALL);
     }
     // The side pushes up behind the ball.
     for_each_standing(team, [&](int slot, const t_player&) {
