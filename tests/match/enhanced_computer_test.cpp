@@ -268,3 +268,27 @@ TEST_F(EnhancedComputer, HardClosesTheCarrierDownWithItsSecondMan) {
     EXPECT_NEAR(gap[0], COVER_BEHIND, 1);
     EXPECT_NEAR(gap[1], COVER_BEHIND * HARD_COVER_GAP, 1);
 }
+
+TEST_F(EnhancedComputer, PressedInHisHalfByMostOfTheOtherSideHeGoesOverThemToTheManFurthestUp) {
+    // Team 0 defends y = +640: the carrier 240 out from his goal line, an opponent at him.
+    const auto pressed_by = [this](int in_his_half) {
+        give_ball(0, CARRIER, 0, 400);
+        squad_player(0, CARRIER).pa = SKILL_TOP;
+        ball.owned_at = match_status.timer - 2 * LOOK_UP_MS;
+        place(1, 2, -12, 410);
+        for (int s = 3; s <= 11; ++s) place(1, s, 420, s - 2 < in_his_half ? 80.0 + 40 * s : -300.0);
+        place(0, MATE_A, 60, -100); // 500 further up, beyond an ordinary pass
+        place(0, MATE_B, 80, 330);  // near and free
+        computer_on_the_ball();
+    };
+    pressed_by(OVER_THE_PRESS_FROM);
+    ASSERT_FALSE(ball.owner);
+    EXPECT_GT(ball.vz, 0) << "over their heads";
+    const double towards_a = atan2_deg(-100 - OVER_THE_PRESS_LEAD - 400, 60 - 0);
+    EXPECT_LT(std::fabs(std::remainder(ball.a - towards_a, 360.0)), 8);
+
+    pressed_by(OVER_THE_PRESS_FROM - 1);
+    ASSERT_FALSE(ball.owner);
+    const double towards_b = atan2_deg(330 - 400, 80 - 0);
+    EXPECT_LT(std::fabs(std::remainder(ball.a - towards_b, 360.0)), 15) << "fewer up: the short pass";
+}

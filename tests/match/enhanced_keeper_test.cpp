@@ -1,5 +1,5 @@
 // ENHANCED goalkeeping: reflex parries of shots too fast to dive for, hard shots held or tipped round the post,
-// and a keeper who is never the man steered outside his area.
+// crosses claimed, and a keeper who is never the man steered outside his area.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -161,4 +161,83 @@ TEST_F(EnhancedKeeper, ABallRollingAlongHisLineIsGatheredUnlessItIsHisOwnSidesPa
     rolling_along_the_line(1, 120);
     ball.set_position(38 + KEEPER_GATHER_REACH, 634, 0);
     EXPECT_FALSE(keeper_gathers_loose_ball()) << "out of his reach";
+}
+
+TEST_F(EnhancedKeeper, ACrossComingDownInFrontOfHisGoalIsClaimedMoreByABetterKeeper) {
+    // Team 0 defends y = +640: a cross of team 1 dropping at (dx, 600) at height `z`, the keeper at (0, 610).
+    const auto cross_dropping = [](double dx, double z, int last_team, double vz = -40) {
+        build_match();
+        t_player& k = squad_player(0, GOALKEEPER_SLOT);
+        k.x = 0;
+        k.y = 610;
+        k.brain->set_state("state_positioning");
+        ball.tackle_memory = {};
+        ball.set_owner(nullptr);
+        ball.set_position(dx, 600, z);
+        ball.vz = vz;
+        ball.v = 150;
+        ball.a = 180;
+        ball.owner_last = ref(last_team, SHOOTER);
+        return &k;
+    };
+    constexpr int TRIALS = 300;
+    for (const int skill : {0, SKILL_TOP}) {
+        int claimed = 0;
+        for (int k = 0; k < TRIALS; ++k) {
+            seed_trial(2300 + k);
+            cross_dropping(6, 35, 1)->skill_keeper = skill;
+            const bool got = keeper_claims_cross();
+            claimed += got ? 1 : 0;
+            if (!got) {
+                EXPECT_FALSE(keeper_claims_cross()) << "one try at a ball, not another a sub-step later";
+            }
+        }
+        EXPECT_NEAR(claimed / double(TRIALS), CLAIM_BASE + CLAIM_PER_SKILL * skill, 0.07) << "goalkeeping " << skill;
+    }
+    for (int k = 0; k < 20; ++k) {
+        seed_trial(2700 + k);
+        cross_dropping(6, 35, 0);
+        EXPECT_FALSE(keeper_claims_cross()) << "his own side's ball";
+        cross_dropping(6, 35, 1, 40);
+        EXPECT_FALSE(keeper_claims_cross()) << "a ball still rising";
+        cross_dropping(6, CLAIM_HIGH + 10, 1);
+        EXPECT_FALSE(keeper_claims_cross()) << "over his hands";
+        cross_dropping(6, 5, 1);
+        EXPECT_FALSE(keeper_claims_cross()) << "a low ball is for his dives";
+        cross_dropping(CLAIM_REACH + 10, 35, 1);
+        EXPECT_FALSE(keeper_claims_cross()) << "out of his reach";
+        cross_dropping(6, 35, 1)->brain->set_state("state_diving_low_double");
+        EXPECT_FALSE(keeper_claims_cross()) << "already diving";
+    }
+}
+
+TEST_F(EnhancedKeeper, HeComesForACrossHeCanReachButNotForHisOwnSidesBall) {
+    const auto dropping_near_him = [](int last_team) {
+        build_match();
+        t_player& k = squad_player(0, GOALKEEPER_SLOT);
+        k.x = 0;
+        k.y = 620;
+        ball.set_owner(nullptr);
+        ball.owner_last = ref(last_team, SHOOTER);
+        ball.set_position(30, 605, 40);
+        ball.v = 40;
+        ball.a = 180;
+        ball.vz = -5;
+        ball.update_prediction();
+        return &k;
+    };
+    double x = 0;
+    double y = 620;
+    keeper_comes_for_cross(*dropping_near_him(1), x, y);
+    EXPECT_GT(x, 10) << "out towards where it comes down";
+    EXPECT_LT(y, 620);
+    x = 0;
+    y = 620;
+    keeper_comes_for_cross(*dropping_near_him(0), x, y);
+    EXPECT_EQ(x, 0) << "his own side's ball";
+    EXPECT_EQ(y, 620);
+    // However his positioning reads the ball, he never walks beyond his goal line.
+    y = GOAL_LINE_Y + 30;
+    keeper_comes_for_cross(*dropping_near_him(0), x, y);
+    EXPECT_EQ(y, GOAL_LINE_Y);
 }

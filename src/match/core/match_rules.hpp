@@ -42,13 +42,15 @@ public:
     virtual bool strike_free_kick(int) const { return false; }
     // Keeper `k` has the ball in his gloves from a shot: whether the rules pushed it round his post instead.
     virtual bool tips_round_post(t_player&) const { return false; }
-    // Whether a keeper's target is kept off the far side of his goal line.
-    virtual bool keeper_targets_on_pitch() const { return false; }
+    // Where keeper `k`, standing guard, goes instead of the target (x, y) his positioning chose.
+    virtual void adjust_keeper_target(const t_player&, double&, double&) const {}
     // Once a sub-step of open play, after fire 1 has had its say: a human side `team` may hand control by
     // itself to another of its men.
     virtual void auto_switch(int) const {}
     // A match is set up: the rules' own people and state.
     virtual void set_up() const {}
+    // How fast `p` runs when nothing holds him back: a fast runner or not, by his speed skill.
+    virtual double running_speed(const t_player& p) const;
 };
 
 // The rules of the match being played, after match_settings.gameplay.

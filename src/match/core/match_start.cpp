@@ -2,14 +2,13 @@
 
 #include "core/globals.hpp"
 #include "match/keeper/keeper_states.hpp"
+#include "match/core/match_rules.hpp"
 #include "match/core/match_state.hpp"
 #include "match/players/player_targets.hpp"
 
 t_match_start match_start;
 
 namespace {
-constexpr double FAST_RUNNER = 148;
-constexpr double RUNNER = 120;
 constexpr double CHARGE_DECELERATION = 0.004;
 constexpr double KEEPER_LINE = 630;
 } // namespace
@@ -20,7 +19,7 @@ void place_for_open_play() {
         const int side = match_teams[t]->side;
         for (size_t slot = 1; slot < match_players[t].size(); ++slot) {
             t_player& p = *match_players[t][slot];
-            p.speed = p.speed_running = p.sp != 0 ? FAST_RUNNER : RUNNER;
+            p.speed = p.speed_running = match_rules().running_speed(p);
             p.ac = CHARGE_DECELERATION;
             if (slot > ON_PITCH_SLOTS) {
                 p.status = STATUS_ON_BENCH;

@@ -126,6 +126,37 @@ void clear(int team, const t_player& carrier) {
     computer_strike(team, carrier, a, COMPUTER_CLEARANCE_SPEED, COMPUTER_CLEARANCE_LIFT, t_kick_aim::pass);
 }
 
+// Pressed in his own half by a side that has sent most of its men there: over their heads to the man furthest
+// up, into the space they left. True when he played it.
+bool over_the_press(int team, const t_player& carrier) {
+    if (depth_from_own_goal(team, carrier.y) >= GOAL_LINE_Y) return false;
+    int pressing = 0;
+    for_each_standing(1 - team, [&](int slot, const t_player& o) {
+        if (slot != GOALKEEPER_SLOT && depth_from_own_goal(team, o.y) < GOAL_LINE_Y) ++pressing;
+    });
+    if (pressing < OVER_THE_PRESS_FROM) return false;
+    const t_player* target = nullptr;
+    double furthest = depth_from_own_goal(team, carrier.y) + OVER_THE_PRESS_GAIN;
+    for_each_standing(team, [&](int slot, const t_player& m) {
+        if (slot == GOALKEEPER_SLOT || &m == &carrier) return;
+        const double depth = depth_from_own_goal(team, m.y);
+        if (depth > furthest && distance(ball.x, ball.y, m.x, m.y) < OVER_THE_PRESS_REACH) {
+            furthest = depth;
+            target = &m;
+        }
+    });
+    if (!target) return false;
+    const double x = target->x;
+    const double y = target->y - team_at(team).side * OVER_THE_PRESS_LEAD;
+    const double d = distance(ball.x, ball.y, x, y);
+    const double error = (PASS_ERROR_BASE + (SKILL_TOP - skill_value(carrier.pa)) * PASS_ERROR_PER_MISSING_POINT) *
+                         computer_sharpness().aim_error;
+    const double a = atan2_deg(y - ball.y, x - ball.x) + rnd_range(-error, error);
+    computer_strike(team, carrier, a, OVER_THE_PRESS_SPEED, lift_to_land(d, OVER_THE_PRESS_SPEED, OVER_THE_PRESS_ARRIVAL_Z),
+                    t_kick_aim::pass);
+    return true;
+}
+
 bool on_the_wing(const t_player& p) { return std::fabs(p.x) > WING_FROM_X; }
 
 double to_goal_line(int team, const t_player& p) { return std::fabs(goal_y_attacked(team) - p.y); }
@@ -205,6 +236,7 @@ void computer_on_the_ball() {
         }
         const std::optional<t_pass_choice> pass = best_pass(team, carrier);
         const bool space_ahead = nearest_opponent(team, carrier.x, carrier.y + (-t.side) * SPACE_AHEAD) > SPACE_AHEAD;
+        if ((pressed || !pass) && over_the_press(team, carrier)) continue;
         if (pass && (pressed || !space_ahead || pass->score > GOOD_PASS_SCORE)) {
             pass_to(team, carrier, *pass, pressed);
             continue;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/game.hpp"
 #include "football/player.hpp"
 #include "football/team.hpp"
 #include "match/core/match_helpers.hpp"
@@ -24,6 +25,12 @@ double up_the_pitch(int team) { return team_at(team).side > 0 ? 270 : 90; }
 
 bool standing_guard(const t_player& k) {
     return k.brain && k.state_positioning && k.brain->active_state == k.state_positioning.get();
+}
+
+// In front of the goal `team` defends, where its keeper's hands are first to a cross.
+bool in_claim_zone(int team, double x, double y) {
+    const double from_line = GOAL_LINE_Y - team_at(team).side * y;
+    return std::fabs(x) <= CLAIM_ZONE_X && from_line >= 0 && from_line <= CLAIM_ZONE_DEPTH;
 }
 
 // Round the post: away to his side, past the post and on behind his goal line, never into his net.
@@ -92,6 +99,41 @@ bool keeper_gathers_loose_ball() {
         if (team_of(ball.owner_last) == team || k.play.sent_off || !standing_guard(k)) continue;
         if (!in_own_penalty_area(team, ball.x, ball.y) || !in_own_penalty_area(team, k.x, k.y)) continue;
         if (distance(k.x, k.y, ball.x, ball.y) < KEEPER_GATHER_REACH) return true;
+    }
+    return false;
+}
+
+void keeper_comes_for_cross(const t_player& k, double& x, double& y) {
+    const int team = k.team ? k.team->index : -1;
+    if (team >= 0 && !ball.owner && team_of(ball.owner_last) == 1 - team) {
+        for (size_t i = 1; i < ball.prediction.size(); ++i) {
+            const t_vec3d& q = ball.prediction[i];
+            if (q.z < CLAIM_LOW || q.z > CLAIM_HIGH || q.z > ball.prediction[i - 1].z) continue;
+            if (!in_claim_zone(team, q.x, q.y)) continue;
+            const double reach = k.speed_running * CLAIM_RUN_SHARE * static_cast<double>(i) / FRAMES_PER_SECOND + CLAIM_REACH;
+            if (distance(k.x, k.y, q.x, q.y) > reach) continue;
+            x = q.x;
+            y = q.y;
+            break;
+        }
+    }
+    // The predicted ball may be beyond the goal line: walking into the net for it, he never stood still and a
+    // restart waiting for everyone to stand never came.
+    y = std::clamp(y, -GOAL_LINE_Y, GOAL_LINE_Y);
+}
+
+bool keeper_claims_cross() {
+    if (ball.owner || ball.z < CLAIM_LOW || ball.z > CLAIM_HIGH || ball.vz > 0) return false;
+    for (int team = 0; team < 2; ++team) {
+        const auto& squad = squad_of(team);
+        if (squad.size() <= GOALKEEPER_SLOT) continue;
+        const t_player& k = *squad[GOALKEEPER_SLOT];
+        if (team_of(ball.owner_last) != 1 - team || k.play.sent_off || !standing_guard(k)) continue;
+        if (!in_claim_zone(team, ball.x, ball.y)) continue;
+        if (distance(k.x, k.y, ball.x, ball.y) > CLAIM_REACH) continue;
+        if (ball.tackle_memory.challenged.within(&k, match_status.timer, CLAIM_RETRY_MS)) continue;
+        ball.tackle_memory.challenged.remember(&k, match_status.timer);
+        if (rnd() < CLAIM_BASE + CLAIM_PER_SKILL * skill(k.skill_keeper)) return true;
     }
     return false;
 }

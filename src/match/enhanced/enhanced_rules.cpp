@@ -8,9 +8,11 @@
 #include "match/enhanced/enhanced_keeper.hpp"
 #include "match/enhanced/enhanced_set_pieces.hpp"
 #include "match/enhanced/enhanced_shape.hpp"
+#include "match/enhanced/enhanced_sight.hpp"
 #include "match/enhanced/enhanced_switch.hpp"
 #include "match/enhanced/enhanced_tackle.hpp"
 #include "match/enhanced/enhanced_throws.hpp"
+#include "match/enhanced/enhanced_tuning.hpp"
 #include "match/enhanced/referee.hpp"
 
 namespace {
@@ -28,7 +30,7 @@ public:
     int referee_step() const override {
         keeper_reflex_saves();
         keep_keepers_in_their_area();
-        if (keeper_gathers_loose_ball()) return MODE_MATCH_KEEPER_STOP;
+        if (keeper_gathers_loose_ball() || keeper_claims_cross()) return MODE_MATCH_KEEPER_STOP;
         referee.follow_play();
         if (!referee.whistled) return 0;
         return referee.foul.penalty ? MODE_MATCH_PENALTY_POSITIONS : MODE_MATCH_FREE_KICK_POSITIONS;
@@ -42,9 +44,14 @@ public:
     void arrange_free_kick(int taking, const std::vector<int>& wall) const override { ::arrange_free_kick(taking, wall); }
     bool strike_free_kick(int taking) const override { return computer_crosses_free_kick(taking); }
     bool tips_round_post(t_player& k) const override { return keeper_tips_hard_shot(k); }
-    bool keeper_targets_on_pitch() const override { return true; }
+    void adjust_keeper_target(const t_player& k, double& x, double& y) const override { keeper_comes_for_cross(k, x, y); }
     void auto_switch(int team) const override { auto_switch_control(team); }
     void set_up() const override { set_up_referee(); }
+    // Each point of speed counts, not only whether he has any; the keeper keeps his pace.
+    double running_speed(const t_player& p) const override {
+        if (p.is_goalkeeper()) return t_match_rules::running_speed(p);
+        return RUNNER_WITHOUT_SPEED + RUNNER_SPEED_PER_POINT * skill_value(p.sp);
+    }
 };
 } // namespace
 

@@ -164,7 +164,9 @@ void offer_lines(int team) {
     for_each_standing(team, [&](int slot, const t_player&) {
         if (slot == GOALKEEPER_SLOT) return;
         t_player& p = *squad[static_cast<size_t>(slot)];
-        if (ball.owner.get() != &p) p.ty -= team_at(team).side * PUSH_UP_WITH_THE_BALL;
+        if (ball.owner.get() == &p) return;
+        const double depth = depth_from_own_goal(team, p.ty);
+        p.ty = y_at_depth(team, std::max(depth, std::min(depth + PUSH_UP_WITH_THE_BALL, PUSH_UP_FURTHEST)));
     });
     attack_the_box(team);
 }

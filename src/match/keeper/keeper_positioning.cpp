@@ -89,9 +89,7 @@ void KeeperStatePositioning::update_target() {
         target_x = predicted.x;
         target_y = predicted.y;
     }
-    // The predicted ball may be beyond the goal line: walking into the net for it, he never stood still and a
-    // restart waiting for everyone to stand never came.
-    if (match_rules().keeper_targets_on_pitch()) target_y = std::clamp(target_y, -GOAL_LINE_Y, GOAL_LINE_Y);
+    match_rules().adjust_keeper_target(p, target_x, target_y);
     if (distance(target_x, target_y, p.tx, p.ty) > TARGET_HYSTERESIS) {
         p.tx = target_x;
         p.ty = target_y;

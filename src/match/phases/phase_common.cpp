@@ -20,8 +20,6 @@
 
 namespace {
 constexpr int KEY_R = 'R';
-constexpr double FAST_RUNNER = 148;
-constexpr double RUNNER = 120;
 } // namespace
 
 const std::array<t_formation_spot, 22> kick_off_formation{{
@@ -114,8 +112,6 @@ int team_not_last_touching() {
 }
 
 int facing_of(double angle) { return (static_cast<int>(round_half_away(angle / 45)) + 8) % 8; }
-
-double lining_up_speed(const t_player& p) { return p.sp != 0 ? FAST_RUNNER : RUNNER; }
 
 bool standard_exits(t_match_mode& phase, t_exits exits) {
     if (escape_ends_match()) {

@@ -64,8 +64,6 @@ int team_defending(int side_y);
 int team_not_last_touching();
 // Facing 0..7 of a direction in degrees.
 int facing_of(double angle);
-// Speed of a player lining up or walking to his place.
-double lining_up_speed(const t_player& p);
 
 // Ways out of a phase, tested in this order: Escape, R, fire 2 of either side. True when one was taken.
 enum class t_exits { escape_replay, escape_replay_bench };

@@ -11,6 +11,7 @@
 #include "match/sound/match_sound.hpp"
 #include "match/core/match_state.hpp"
 #include "match/phases/phase_common.hpp"
+#include "match/core/match_rules.hpp"
 #include "match/players/player_movement.hpp"
 #include "platform/maths.hpp"
 #include "platform/timer.hpp"
@@ -29,7 +30,7 @@ t_match_starting_positions::t_match_starting_positions() {
     for (int t = 0; t < 2; ++t)
         for (int slot = 1; slot <= last_slot(t); ++slot) {
             t_player& p = squad_player(t, slot);
-            p.speed = p.speed_running = lining_up_speed(p);
+            p.speed = p.speed_running = match_rules().running_speed(p);
             if (slot <= ON_PITCH_SLOTS) take_up_role_of_slot(p, slot);
         }
 }
