@@ -292,3 +292,25 @@ TEST_F(EnhancedComputer, PressedInHisHalfByMostOfTheOtherSideHeGoesOverThemToThe
     const double towards_b = atan2_deg(330 - 400, 80 - 0);
     EXPECT_LT(std::fabs(std::remainder(ball.a - towards_b, 360.0)), 15) << "fewer up: the short pass";
 }
+
+TEST_F(EnhancedComputer, WithoutTheBallHowHighTheTacticStandsDoesNotDecideHowHighTheBlockStands) {
+    // Team 1 carries in midfield; team 0 (defending y = +640) stands in the same places both times, but the
+    // second time its tactic puts every man 150 further up.
+    const auto shaped = [this](double tactic_higher_by) {
+        give_ball(1, CARRIER, 40, 0);
+        team_at(0).nearest_1 = ref(0, 4);
+        for (int s = 2; s <= 11; ++s) place(0, s, -270 + 60.0 * (s - 2), 120 + 35.0 * (s % 5));
+        for (int s = 2; s <= 11; ++s) squad_player(0, s).ty -= tactic_higher_by;
+        shape_targets();
+        std::vector<std::pair<double, double>> targets;
+        for (int s = 2; s <= 11; ++s) targets.emplace_back(squad_player(0, s).tx, squad_player(0, s).ty);
+        return targets;
+    };
+    const auto level = shaped(0);
+    const auto higher = shaped(150);
+    for (size_t i = 0; i < level.size(); ++i) {
+        if (i + 2 == 4) continue; // the presser goes for the ball, wherever his tactic puts him
+        EXPECT_NEAR(higher[i].first, level[i].first, 1e-6) << "slot " << i + 2;
+        EXPECT_NEAR(higher[i].second, level[i].second, 1e-6) << "slot " << i + 2;
+    }
+}

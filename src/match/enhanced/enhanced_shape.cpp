@@ -50,6 +50,26 @@ int nearest_free_to(int team, double x, double y, const t_defending_roles& r, co
         [&](int slot) { return slot == r.presser || slot == r.cover || taken[static_cast<size_t>(slot)]; }, within);
 }
 
+// The tactic gives the shape; how high it stands without the ball is read from the ball, the same for every
+// tactic: the men but the keeper and the presser move together until their average depth is the block's.
+void stand_block_at_the_ball(int team, int presser) {
+    auto& squad = squad_of(team);
+    double sum = 0;
+    int n = 0;
+    for_each_standing(team, [&](int slot, const t_player& p) {
+        if (slot == GOALKEEPER_SLOT || slot == presser) return;
+        sum += depth_from_own_goal(team, p.ty);
+        ++n;
+    });
+    if (n == 0) return;
+    const double shift = BLOCK_AT_OWN_GOAL + BLOCK_PER_BALL_DEPTH * depth_from_own_goal(team, ball.y) - sum / n;
+    for_each_standing(team, [&](int slot, const t_player&) {
+        if (slot == GOALKEEPER_SLOT || slot == presser) return;
+        t_player& p = *squad[static_cast<size_t>(slot)];
+        p.ty = y_at_depth(team, std::clamp(depth_from_own_goal(team, p.ty) + shift, BLOCK_DEEPEST, PUSH_UP_FURTHEST));
+    });
+}
+
 void defend(int team) {
     const t_defending_roles r = defending_roles(team);
     auto& squad = squad_of(team);
@@ -60,17 +80,15 @@ void defend(int team) {
         t_player& p = *squad[static_cast<size_t>(slot)];
         p.tx += (ball.x - p.tx) * SQUEEZE_TOWARDS_BALL;
     });
+    stand_block_at_the_ball(team, r.presser);
     // Everyone but the two furthest forward gets back goal-side of the ball.
     {
         const t_by_depth d =
             by_target_depth(team, 1, [&](int slot, const t_player&) { return slot != GOALKEEPER_SLOT && slot != r.presser; });
         const auto& by_depth = d.men;
         const size_t n = d.n;
-        const double ball_depth = depth_from_own_goal(team, ball.y);
-        // An attacking tactic leaves more men up, and pays for it at the back.
-        size_t up = STAY_UP_FOR_THE_BREAK;
-        while (up < std::min(STAY_UP_MOST, n) && by_depth[n - 1 - up].first >= ball_depth + STAY_UP_AHEAD) ++up;
-        const double limit = ball_depth + GOAL_SIDE_MARGIN;
+        const size_t up = STAY_UP_FOR_THE_BREAK;
+        const double limit = depth_from_own_goal(team, ball.y) + GOAL_SIDE_MARGIN;
         for (size_t i = 0; i + up < n; ++i) {
             t_player& p = *squad[static_cast<size_t>(by_depth[i].second)];
             if (depth_from_own_goal(team, p.ty) > limit) p.ty = y_at_depth(team, limit);
