@@ -12,6 +12,7 @@
 #include "match/enhanced/enhanced_computer.hpp"
 #include "match/enhanced/enhanced_set_pieces.hpp"
 #include "match/enhanced/enhanced_shape.hpp"
+#include "match/enhanced/enhanced_sight.hpp"
 #include "match/enhanced/enhanced_tackle.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/enhanced/referee.hpp"
@@ -313,4 +314,19 @@ TEST_F(EnhancedComputer, WithoutTheBallHowHighTheTacticStandsDoesNotDecideHowHig
         EXPECT_NEAR(higher[i].first, level[i].first, 1e-6) << "slot " << i + 2;
         EXPECT_NEAR(higher[i].second, level[i].second, 1e-6) << "slot " << i + 2;
     }
+}
+
+TEST_F(EnhancedComputer, TheBackLineIsWhomTheTacticPutsAtTheBackNotWhoIsADefenderByTrade) {
+    // The tactic here is 4-4-2: slots 2 to 5 at the back.
+    for (int s = 2; s <= 11; ++s) EXPECT_EQ(plays_at_the_back(0, s), s <= 5) << s;
+    EXPECT_FALSE(plays_at_the_back(0, GOALKEEPER_SLOT));
+    // A defender by trade in midfield stays in midfield; the midfielder the tactic puts at the back holds the line.
+    squad_player(0, 7).pt = ROLE_DEFENDER;
+    give_ball(1, CARRIER, 0, -300);
+    team_at(0).nearest_1 = ref(0, 11);
+    for (int s = 2; s <= 11; ++s) place(0, s, -270 + 60.0 * (s - 2), s <= 5 ? 150.0 + 10 * s : 0.0);
+    shape_targets();
+    const double line = squad_player(0, 2).ty;
+    for (int s = 3; s <= 5; ++s) EXPECT_EQ(squad_player(0, s).ty, line) << s;
+    EXPECT_NE(squad_player(0, 7).ty, line);
 }

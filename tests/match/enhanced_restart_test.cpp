@@ -16,6 +16,7 @@
 #include "match/set_pieces/restart_tuning.hpp"
 #include "match/set_pieces/set_piece_free_kick.hpp"
 #include "platform/maths.hpp"
+#include "platform/random.hpp"
 #include "player_test_support.hpp"
 
 using namespace player_test;
@@ -27,6 +28,8 @@ class EnhancedRestart : public ::testing::Test {
 protected:
     void SetUp() override {
         build_match();
+        // The same draws whichever tests ran before.
+        seed_rnd(5);
         match_settings.gameplay = t_gameplay::enhanced;
         referee = t_referee();
         // Everyone far out on the left touchline unless a test places him.

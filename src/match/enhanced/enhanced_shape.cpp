@@ -97,15 +97,16 @@ void defend(int team) {
     // The back line: one depth for all, never beyond the ball, never inside the six-yard box.
     double line = 0;
     int backs = 0;
+    // The presser has left it for the ball.
     for_each_standing(team, [&](int slot, const t_player& p) {
-        if (slot == GOALKEEPER_SLOT || !is_back(p)) return;
+        if (!plays_at_the_back(team, slot) || slot == r.presser) return;
         line += depth_from_own_goal(team, p.ty);
         ++backs;
     });
     if (backs > 0) {
         line = std::clamp(std::min(line / backs, depth_from_own_goal(team, ball.y) - LINE_BEHIND_BALL), LINE_DEEPEST, LINE_HIGHEST);
-        for_each_standing(team, [&](int slot, const t_player& p) {
-            if (slot == GOALKEEPER_SLOT || !is_back(p)) return;
+        for_each_standing(team, [&](int slot, const t_player&) {
+            if (!plays_at_the_back(team, slot) || slot == r.presser) return;
             squad[static_cast<size_t>(slot)]->ty = y_at_depth(team, line);
         });
     }
@@ -141,7 +142,7 @@ void attack_the_box(int team) {
     const t_by_depth d = by_target_depth(team, -1, [&](int slot, const t_player& p) {
         if (slot == GOALKEEPER_SLOT || ball.owner.get() == &p) return false;
         if (in_box(p)) ++there;
-        return !in_box(p) && !is_back(p);
+        return !in_box(p) && !plays_at_the_back(team, slot);
     });
     const auto& by_depth = d.men;
     const size_t n = d.n;

@@ -5,11 +5,13 @@
 #include <limits>
 
 #include "football/player.hpp"
+#include "football/tactics.hpp"
 #include "football/team.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
 #include "match/enhanced/enhanced_fouls.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
+#include "match/players/player_targets.hpp"
 
 int skill_value(int field) { return std::clamp(field & SKILL_VALUE_MASK, 0, SKILL_TOP); }
 
@@ -50,5 +52,13 @@ bool line_blocked(int team, double ax, double ay, double bx, double by, double c
 double goal_y_attacked(int team) { return -team_at(team).side * GOAL_LINE_Y; }
 
 bool is_back(const t_player& p) { return p.pt == ROLE_RIGHT_BACK || p.pt == ROLE_LEFT_BACK || p.pt == ROLE_DEFENDER; }
+
+bool plays_at_the_back(int team, int slot) {
+    if (slot <= GOALKEEPER_SLOT) return false;
+    const t_tactics& tac = tactics[static_cast<size_t>(std::clamp(team_at(team).tactics, 0, TACTICS_SLOTS - 1))];
+    // Targets are kept from the side of the goal at negative y: a depth from the own goal line is the target's y
+    // plus the goal line's.
+    return GOAL_LINE_Y + tac.target[static_cast<size_t>(slot - 1)][CENTRE_ZONE].y <= BACK_LINE_HOME_WITHIN;
+}
 
 double depth_from_own_goal(int team, double y) { return GOAL_LINE_Y - team_at(team).side * y; }

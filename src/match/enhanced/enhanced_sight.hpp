@@ -38,6 +38,9 @@ int nearest_outfield(int team, double x, double y, F&& skip, double within = std
 }
 // Whether he plays at the back by his position.
 bool is_back(const t_player& p);
+// Whether the tactic of `team` has its man in `slot` play at the back, whatever his position: with the ball in the
+// centre it puts him near his goal.
+bool plays_at_the_back(int team, int slot);
 // How far from the goal line `team` defends a point at `y` lies.
 double depth_from_own_goal(int team, double y);
 // How far the nearest standing opponent of `team` is from (x, y).
