@@ -69,10 +69,14 @@ void computer_strike(int team, const t_player& carrier, double a, double v, doub
 
 namespace {
 // Passing skill sets how far off the line the ball may go; an opponent at him makes it worse.
+double pass_error(const t_player& carrier, bool pressed) {
+    return (PASS_ERROR_BASE + (SKILL_TOP - skill_value(carrier.pa)) * PASS_ERROR_PER_MISSING_POINT) *
+           (pressed ? PASS_ERROR_PRESSED : 1) * computer_sharpness().aim_error;
+}
+
 void pass_to(int team, const t_player& carrier, const t_pass_choice& pass, bool pressed) {
     const double d = distance(ball.x, ball.y, pass.x, pass.y);
-    const double error = (PASS_ERROR_BASE + (SKILL_TOP - skill_value(carrier.pa)) * PASS_ERROR_PER_MISSING_POINT) *
-                         (pressed ? PASS_ERROR_PRESSED : 1) * computer_sharpness().aim_error;
+    const double error = pass_error(carrier, pressed);
     const double a = atan2_deg(pass.y - ball.y, pass.x - ball.x) + rnd_range(-error, error);
     const double v = PASS_SPEED * std::min(1 + PASS_DISTANCE_GAIN * d, PASS_GAIN_CAP) * COMPUTER_PASS_PACE;
     computer_strike(team, carrier, a, v, d > LOFTED_PASS_FROM ? LOFTED_PASS_LIFT : 0, t_kick_aim::pass);
@@ -149,8 +153,8 @@ bool over_the_press(int team, const t_player& carrier) {
     const double x = target->x;
     const double y = target->y - team_at(team).side * OVER_THE_PRESS_LEAD;
     const double d = distance(ball.x, ball.y, x, y);
-    const double error = (PASS_ERROR_BASE + (SKILL_TOP - skill_value(carrier.pa)) * PASS_ERROR_PER_MISSING_POINT) *
-                         computer_sharpness().aim_error;
+    // Over their heads, the press does not spoil his aim.
+    const double error = pass_error(carrier, false);
     const double a = atan2_deg(y - ball.y, x - ball.x) + rnd_range(-error, error);
     computer_strike(team, carrier, a, OVER_THE_PRESS_SPEED, lift_to_land(d, OVER_THE_PRESS_SPEED, OVER_THE_PRESS_ARRIVAL_Z),
                     t_kick_aim::pass);
