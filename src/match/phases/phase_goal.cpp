@@ -15,7 +15,6 @@
 #include "platform/fatal.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
-#include "platform/timer.hpp"
 
 namespace {
 constexpr double RUN_OFF = 500;
@@ -54,7 +53,6 @@ t_match_goal::t_match_goal() {
             scorer_->ty = scorer_->y + RUN_OFF * sin_deg(45.0 * cel);
         }
     }
-    time = static_cast<int32_t>(millisecs());
 }
 
 void t_match_goal::celebrate() {
@@ -93,6 +91,8 @@ void t_match_goal::celebrate() {
 
 void t_match_goal::update() {
     if (handle_function_keys()) return;
+    // Counted in frames, not read off the clock: a match is the same whatever the machine's speed.
+    waited_ms += UPDATE_MS;
     for (int k = 0; k < SUB_STEPS; ++k) {
         ball.update();
         ball.collision_goal();
@@ -105,7 +105,7 @@ void t_match_goal::update() {
         else
             record_sub_step({2, 1, scorer_->x, 1, 2, 1, scorer_->y});
     }
-    if (ball.v == 0 && ball.vz == 0 && millisecs() - time > GOAL_CELEBRATION_MS) {
+    if (ball.v == 0 && ball.vz == 0 && waited_ms > GOAL_CELEBRATION_MS) {
         if (match_settings.auto_replay == 1 && replay_done == 0) {
             replay();
             replay_done = 1;

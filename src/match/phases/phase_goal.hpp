@@ -13,7 +13,7 @@ public:
     t_match_goal();
     void update() override;
 
-    int32_t time = 0;        // wall-clock ms at entry
+    int32_t waited_ms = 0;   // match time spent in this phase; a paused game or a replay does not count
     int32_t cel = 0;         // direction 0..7 the scorer runs off in
     int32_t replay_done = 0; // the automatic replay has been shown
 
@@ -23,5 +23,5 @@ private:
     bool own_goal_ = false;
 };
 
-// The ball must lie still and this much wall-clock time must have passed before the line-up.
+// The ball must lie still and this much match time must have passed before the line-up.
 constexpr long GOAL_CELEBRATION_MS = 3000;

@@ -14,7 +14,6 @@
 #include "match/core/match_rules.hpp"
 #include "match/players/player_movement.hpp"
 #include "platform/maths.hpp"
-#include "platform/timer.hpp"
 #include "ui/input.hpp"
 
 namespace {
@@ -49,7 +48,7 @@ void t_match_starting_positions::update() {
     standard_exits(*this, t_exits::escape_replay_bench);
 }
 
-t_match_kick_off::t_match_kick_off() : t(match_status.kick_off_team), time(static_cast<int32_t>(millisecs())) {
+t_match_kick_off::t_match_kick_off() : t(match_status.kick_off_team) {
     display_score = 1;
     play_whistle();
     match_status.event = t_match_status::KICK_OFF;
@@ -90,11 +89,13 @@ void t_match_kick_off::aim() {
 void t_match_kick_off::update() {
     read_set_up_controllers();
     if (handle_function_keys()) return;
+    // Counted in frames, not read off the clock: a match is the same whatever the machine's speed.
+    waited_ms += UPDATE_MS;
     // The kicker may have been taken off from the bench while this phase was held.
     if (kicker_ && kicker_->status == STATUS_SUBSTITUTED) pick_kicker();
     aim();
     t_team& kicking = team_at(t);
-    if (kicking.control != CONTROL_PLAYER && millisecs() - time > AUTOMATIC_KICK_OFF_MS && kicker_) {
+    if (kicking.control != CONTROL_PLAYER && waited_ms > AUTOMATIC_KICK_OFF_MS && kicker_) {
         ball.a = 45 * kicker_->fmx;
         ball.v = KICK_OFF_SPEED;
     }

@@ -23,7 +23,7 @@ public:
     void update() override;
 
     int32_t t = 0;    // kicking team
-    int32_t time = 0; // wall-clock ms at entry
+    int32_t waited_ms = 0; // match time spent in this phase; a paused game or the bench does not count
 
 private:
     void aim();
@@ -32,7 +32,7 @@ private:
     std::shared_ptr<t_player> kicker_;
 };
 
-// Wall-clock ms after which a side not steered from a device kicks off by itself.
+// Match-time ms after which a side not steered from a device kicks off by itself.
 constexpr long AUTOMATIC_KICK_OFF_MS = 1000;
 constexpr double KICK_OFF_SPEED = 250;
 // The ball must be farther than this from the centre spot for play to begin.
