@@ -6,8 +6,12 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
+#include <vector>
 
+#include "football/ball_zone.hpp"
 #include "football/match_settings.hpp"
+#include "football/tactics.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/enhanced/enhanced_computer.hpp"
 #include "match/enhanced/enhanced_set_pieces.hpp"
@@ -329,4 +333,56 @@ TEST_F(EnhancedComputer, TheBackLineIsWhomTheTacticPutsAtTheBackNotWhoIsADefende
     const double line = squad_player(0, 2).ty;
     for (int s = 3; s <= 5; ++s) EXPECT_EQ(squad_player(0, s).ty, line) << s;
     EXPECT_NE(squad_player(0, 7).ty, line);
+}
+
+TEST_F(EnhancedComputer, WithTheBallTheTacticSaysInWhatOrderMenStandNotHowManyGoForward) {
+    // Team 0 carries at the centre spot; its men stand in the same order both times, but the second time its
+    // tactic sends the front men much further up.
+    const auto shaped = [this](double front_higher_by) {
+        give_ball(0, CARRIER, 0, 0);
+        for (int s = 2; s <= 11; ++s) {
+            if (s == CARRIER) continue;
+            place(0, s, -270 + 60.0 * (s - 2), 300 - 60.0 * s - (s >= 9 ? front_higher_by : 0));
+        }
+        shape_targets();
+        std::vector<std::pair<double, double>> targets;
+        for (int s = 2; s <= 11; ++s) targets.emplace_back(squad_player(0, s).tx, squad_player(0, s).ty);
+        return targets;
+    };
+    const auto level = shaped(0);
+    const auto forward = shaped(250);
+    for (size_t i = 0; i < level.size(); ++i) {
+        EXPECT_NEAR(forward[i].first, level[i].first, 1e-6) << "slot " << i + 2;
+        EXPECT_NEAR(forward[i].second, level[i].second, 1e-6) << "slot " << i + 2;
+    }
+    // The deepest stands where the 4-4-2's deepest does, pushed up behind the ball.
+    double deepest_442 = GOAL_LINE_Y * 2;
+    for (size_t row = 1; row < TACTICS_PLAYERS; ++row)
+        deepest_442 = std::min(deepest_442, depth_from_own_goal(0, -team_at(0).side * tactics[0].target[row][CENTRE_ZONE].y));
+    EXPECT_NEAR(depth_from_own_goal(0, squad_player(0, 2).ty), deepest_442 + PUSH_UP_WITH_THE_BALL, 1e-6);
+    EXPECT_GT(depth_from_own_goal(0, squad_player(0, 11).ty) - deepest_442, 300) << "the shape keeps its depth";
+}
+
+TEST_F(EnhancedComputer, ABallInTheAirKeepsTheSideWithoutItInItsBlockAndTheChaserOnHisRun) {
+    // Team 1 has just played the ball; it lies loose in midfield. Team 0's tactic stands 150 higher the second time.
+    const auto shaped = [this](double tactic_higher_by) {
+        give_ball(1, CARRIER, 40, 0);
+        ball.set_owner(nullptr);
+        ball.v = 0;
+        team_at(0).nearest_1 = ref(0, 4);
+        for (int s = 2; s <= 11; ++s) place(0, s, -270 + 60.0 * (s - 2), 120 + 35.0 * (s % 5) - tactic_higher_by);
+        squad_player(0, 4).tx = 33; // his run to the ball
+        squad_player(0, 4).ty = 11;
+        shape_targets();
+        std::vector<std::pair<double, double>> targets;
+        for (int s = 2; s <= 11; ++s) targets.emplace_back(squad_player(0, s).tx, squad_player(0, s).ty);
+        return targets;
+    };
+    const auto level = shaped(0);
+    const auto higher = shaped(150);
+    for (size_t i = 0; i < level.size(); ++i) {
+        EXPECT_NEAR(higher[i].first, level[i].first, 1e-6) << "slot " << i + 2;
+        EXPECT_NEAR(higher[i].second, level[i].second, 1e-6) << "slot " << i + 2;
+    }
+    EXPECT_EQ(level[4 - 2], std::make_pair(33.0, 11.0)) << "the chaser keeps his run";
 }

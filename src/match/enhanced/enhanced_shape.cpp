@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <tuple>
 
 #include "football/player.hpp"
+#include "football/tactics.hpp"
 #include "football/team.hpp"
 #include "match/ball/ball.hpp"
 #include "match/core/match_helpers.hpp"
@@ -14,6 +16,7 @@
 #include "match/enhanced/enhanced_computer.hpp"
 #include "match/enhanced/enhanced_sight.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
+#include "match/players/player_targets.hpp"
 
 namespace {
 double own_goal_y(int team) { return team_at(team).side * GOAL_LINE_Y; }
@@ -27,6 +30,15 @@ void goal_side_of(int team, double x, double y, double gap, double& out_x, doubl
 }
 
 using t_taken = std::array<bool, ON_PITCH_SLOTS + 1>;
+
+// The slot of the team's man on the ball, 0 for none.
+int carrier_slot(int team) {
+    int slot = 0;
+    for_each_standing(team, [&](int s, const t_player& p) {
+        if (ball.owner.get() == &p) slot = s;
+    });
+    return slot;
+}
 
 // The standing men of a side that `take(slot, player)` accepts, by the depth of their targets from their own goal:
 // `sign` 1 puts the deepest first, -1 the furthest forward (among equals, the lower slot first either way).
@@ -74,7 +86,6 @@ void stand_block_at_the_ball(int team, int presser) {
 void defend(int team) {
     const t_defending_roles r = defending_roles(team);
     auto& squad = squad_of(team);
-    const t_player& carrier = *ball.owner;
     // Everyone closes in on the ball's side of the pitch.
     for_each_standing(team, [&](int slot, const t_player&) {
         if (slot == GOALKEEPER_SLOT || slot == r.presser) return;
@@ -119,6 +130,7 @@ void defend(int team) {
     }
     const bool computer = team_at(team).control == CONTROL_COMPUTER;
     if (r.cover && (!computer || computer_sharpness().covers)) {
+        const t_player& carrier = *ball.owner;
         t_player& c = *squad[static_cast<size_t>(r.cover)];
         const double gap = COVER_BEHIND * (computer ? computer_sharpness().cover_gap : 1);
         goal_side_of(team, carrier.x, carrier.y, gap, c.tx, c.ty);
@@ -156,11 +168,38 @@ void attack_the_box(int team) {
     }
 }
 
+// With the ball the tactic says where and in what order its men stand, not how many go forward: the k-th deepest
+// stands as deep as the k-th deepest of the reference tactic at this ball zone. Left to the tactic, the one that
+// sent most men forward won whatever else it did.
+void stand_reference_depths(int team, int skip) {
+    const auto zone = static_cast<size_t>(std::clamp(tactics_zone(team), 0, BALL_ZONES - 1));
+    const t_tactics& reference = tactics[REFERENCE_TACTICS];
+    std::array<double, TACTICS_PLAYERS - 1> depths{};
+    for (size_t row = 1; row < TACTICS_PLAYERS; ++row)
+        depths[row - 1] = depth_from_own_goal(team, -team_at(team).side * reference.target[row][zone].y);
+    std::sort(depths.begin(), depths.end());
+    const t_by_depth d = by_target_depth(
+        team, 1, [&](int slot, const t_player&) { return slot != GOALKEEPER_SLOT && slot != skip; });
+    if (d.n == 0) return;
+    auto& squad = squad_of(team);
+    // Fewer men (the carrier, the sent off) spread over the same depths.
+    const double last = static_cast<double>(depths.size() - 1);
+    for (size_t k = 0; k < d.n; ++k) {
+        const double rank = d.n > 1 ? last * static_cast<double>(k) / static_cast<double>(d.n - 1) : last / 2;
+        const auto lo = static_cast<size_t>(rank);
+        const size_t hi = std::min(lo + 1, depths.size() - 1);
+        const double depth = depths[lo] + (depths[hi] - depths[lo]) * (rank - static_cast<double>(lo));
+        squad[static_cast<size_t>(d.men[k].second)]->ty = y_at_depth(team, std::clamp(depth, BLOCK_DEEPEST, PUSH_UP_FURTHEST));
+    }
+}
+
 // Off a blocked line the receiver steps aside to the nearer side where the ball could reach him.
 void offer_lines(int team) {
     auto& squad = squad_of(team);
+    stand_reference_depths(team, carrier_slot(team));
+    // While the ball travels nobody can pass it yet: there are no lines to offer.
     for_each_standing(team, [&](int slot, const t_player& p) {
-        if (slot == GOALKEEPER_SLOT || ball.owner.get() == &p) return;
+        if (!ball.owner || slot == GOALKEEPER_SLOT || ball.owner.get() == &p) return;
         // Beyond a pass's reach his line does not matter.
         if (distance(ball.x, ball.y, p.tx, p.ty) > PASS_MAX_DISTANCE) return;
         if (!line_blocked(team, ball.x, ball.y, p.tx, p.ty, OFFER_LANE_CLEARANCE, false)) return;
@@ -195,7 +234,11 @@ void offer_lines(int team) {
 t_defending_roles defending_roles(int team) {
     t_defending_roles r;
     const t_team& t = team_at(team);
-    if (!ball.owner) return r;
+    // A loose ball: the man going for it has left the shape, as a presser does.
+    if (!ball.owner) {
+        r.presser = chasers(team).nearest;
+        return r;
+    }
     const t_player& carrier = *ball.owner;
     auto& squad = squad_of(team);
     // The presser: the side's nearest man to the ball, or the nearest on his feet, never the keeper.
@@ -237,17 +280,41 @@ t_defending_roles defending_roles(int team) {
     return r;
 }
 
+// The side with the ball, or the one that played it last while it travels: a pass or a clearance in the air does
+// not send both sides back to the tactic's own places.
+int side_in_possession() { return ball.owner ? team_of(ball.owner) : team_of(ball.owner_last); }
+
 void shape_targets() {
-    const int owner = team_of(ball.owner);
+    const int owner = side_in_possession();
     if (owner < 0) return;
+    if (ball.owner) {
+        defend(1 - owner);
+        offer_lines(owner);
+        return;
+    }
+    // Whoever goes for the loose ball keeps his run.
+    std::array<std::array<std::pair<double, double>, ON_PITCH_SLOTS + 1>, 2> runs{};
+    std::array<t_chasers, 2> chasing{};
+    for (int team = 0; team < 2; ++team) {
+        chasing[static_cast<size_t>(team)] = chasers(team);
+        for_each_standing(team, [&](int slot, const t_player& p) { runs[static_cast<size_t>(team)][static_cast<size_t>(slot)] = {p.tx, p.ty}; });
+    }
     defend(1 - owner);
     offer_lines(owner);
+    for (int team = 0; team < 2; ++team)
+        for_each_standing(team, [&](int slot, const t_player&) {
+            if (!chasing[static_cast<size_t>(team)].chases(slot)) return;
+            t_player& p = squad_player(team, slot);
+            std::tie(p.tx, p.ty) = runs[static_cast<size_t>(team)][static_cast<size_t>(slot)];
+        });
 }
 
 void held_shape_targets() {
-    const int owner = team_of(ball.owner);
+    const int owner = side_in_possession();
     if (owner < 0) return;
-    if (ball.shape_stamp.fresh(match_status.timer, owner)) {
+    // A loose ball is held apart from the same side's ball at its feet.
+    const int holding = ball.owner ? owner : owner + 2;
+    if (ball.shape_stamp.fresh(match_status.timer, holding)) {
         for (int team = 0; team < 2; ++team)
             for_each_standing(team, [&](int slot, const t_player&) {
                 t_player& p = *squad_of(team)[static_cast<size_t>(slot)];
@@ -274,5 +341,5 @@ void held_shape_targets() {
             p.play.shape_ty = p.ty;
         }
     }
-    ball.shape_stamp.note(match_status.timer, owner);
+    ball.shape_stamp.note(match_status.timer, holding);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // ENHANCED: where the players without the ball run. The side without the ball presses the carrier with one
 // man, covers behind him with a second, keeps its back line together and, near its own box, picks up the
-// attackers; the side with the ball pushes up behind it and its men move off a blocked passing line.
+// attackers; the side with the ball stands as deep as the reference tactic, pushes up behind it and its men move
+// off a blocked passing line. A ball one side played keeps both shapes while it travels.
 #include <array>
 
 #include "match/core/match_state.hpp"

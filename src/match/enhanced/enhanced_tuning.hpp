@@ -247,6 +247,7 @@ constexpr double PUSH_UP_WITH_THE_BALL = 30;   // the side with the ball pushes 
 constexpr double PUSH_UP_FURTHEST = 1180;      // ...but no nearer the other goal line than this from its own
 constexpr double LAST_THIRD_DEPTH = 860;       // the last third begins this far from the own goal line...
 constexpr size_t LAST_THIRD_MOST = 5;          // ...and the side with the ball keeps at most this many men in it
+constexpr size_t REFERENCE_TACTICS = 0;        // with the ball every side stands as deep as the 4-4-2 preset
 constexpr double BOX_RUNS_FROM_DEPTH = 860;    // with the ball this far up, men arrive in the box...
 constexpr size_t BOX_RUNNERS = 3;              // ...at least this many, backs never
 

@@ -37,7 +37,7 @@ void set_tactics_targets(int neutral) {
     for (size_t team = 0; team < match_teams.size(); ++team) {
         if (!match_teams[team]) continue;
         const t_team& t = *match_teams[team];
-        const int zone = neutral ? CENTRE_ZONE : CENTRE_ZONE - t.side * (ball.zone_x + 5 * ball.zone_y);
+        const int zone = neutral ? CENTRE_ZONE : tactics_zone(static_cast<int>(team));
         const t_tactics& tac = tactics[static_cast<size_t>(std::clamp(t.tactics, 0, TACTICS_SLOTS - 1))];
         const auto& squad = match_players[team];
         for (size_t slot = 2; slot <= ON_PITCH_SLOTS && slot < squad.size(); ++slot) {
@@ -49,14 +49,25 @@ void set_tactics_targets(int neutral) {
     }
 }
 
+int tactics_zone(int team) { return CENTRE_ZONE - team_at(team).side * (ball.zone_x + 5 * ball.zone_y); }
+
+t_chasers chasers(int team) {
+    t_chasers c;
+    const t_team& t = team_at(team);
+    if (t.nearest_1 && !is_keeper_slot(team, t.nearest_1)) {
+        const auto& squad = squad_of(team);
+        for (size_t slot = GOALKEEPER_SLOT + 1; slot < squad.size(); ++slot)
+            if (squad[slot] == t.nearest_1) c.nearest = static_cast<int>(slot);
+    }
+    if (const int r = best_receiver(team); r > 0 && squad_player(team, r).pt != ROLE_GOALKEEPER) c.receiver = r;
+    return c;
+}
+
 void set_chase_targets() {
     for (int team = 0; team < 2; ++team) {
         if (!match_teams[static_cast<size_t>(team)] || team_owns_ball(team)) continue;
-        const t_team& t = team_at(team);
-        if (t.nearest_1 && !is_keeper_slot(team, t.nearest_1)) intercept(*t.nearest_1);
-        if (const int r = best_receiver(team); r > 0) {
-            t_player& mate = squad_player(team, r);
-            if (mate.pt != ROLE_GOALKEEPER) intercept(mate);
-        }
+        const t_chasers c = chasers(team);
+        if (c.nearest) intercept(squad_player(team, c.nearest));
+        if (c.receiver) intercept(squad_player(team, c.receiver));
     }
 }
