@@ -46,6 +46,21 @@ protected:
         match_settings.gameplay = t_gameplay::classic;
         match_settings.computer_level = t_computer_level::normal;
     }
+    // Every outfield man's target, slots 2 to 11.
+    static std::vector<std::pair<double, double>> targets_of(int t) {
+        std::vector<std::pair<double, double>> targets;
+        for (int s = 2; s <= 11; ++s) targets.emplace_back(squad_player(t, s).tx, squad_player(t, s).ty);
+        return targets;
+    }
+    // The same targets both times, but for the slot that goes his own way (0 for none).
+    static void expect_same_targets(const std::vector<std::pair<double, double>>& a,
+                                    const std::vector<std::pair<double, double>>& b, int own_way = 0) {
+        for (size_t i = 0; i < a.size(); ++i) {
+            if (static_cast<int>(i) + 2 == own_way) continue;
+            EXPECT_NEAR(b[i].first, a[i].first, 1e-6) << "slot " << i + 2;
+            EXPECT_NEAR(b[i].second, a[i].second, 1e-6) << "slot " << i + 2;
+        }
+    }
     static void place(int t, int s, double x, double y) {
         t_player& p = squad_player(t, s);
         p.x = p.tx = x;
@@ -307,17 +322,11 @@ TEST_F(EnhancedComputer, WithoutTheBallHowHighTheTacticStandsDoesNotDecideHowHig
         for (int s = 2; s <= 11; ++s) place(0, s, -270 + 60.0 * (s - 2), 120 + 35.0 * (s % 5));
         for (int s = 2; s <= 11; ++s) squad_player(0, s).ty -= tactic_higher_by;
         shape_targets();
-        std::vector<std::pair<double, double>> targets;
-        for (int s = 2; s <= 11; ++s) targets.emplace_back(squad_player(0, s).tx, squad_player(0, s).ty);
-        return targets;
+        return targets_of(0);
     };
     const auto level = shaped(0);
     const auto higher = shaped(150);
-    for (size_t i = 0; i < level.size(); ++i) {
-        if (i + 2 == 4) continue; // the presser goes for the ball, wherever his tactic puts him
-        EXPECT_NEAR(higher[i].first, level[i].first, 1e-6) << "slot " << i + 2;
-        EXPECT_NEAR(higher[i].second, level[i].second, 1e-6) << "slot " << i + 2;
-    }
+    expect_same_targets(level, higher, 4); // the presser goes for the ball, wherever his tactic puts him
 }
 
 TEST_F(EnhancedComputer, TheBackLineIsWhomTheTacticPutsAtTheBackNotWhoIsADefenderByTrade) {
@@ -345,16 +354,11 @@ TEST_F(EnhancedComputer, WithTheBallTheTacticSaysInWhatOrderMenStandNotHowManyGo
             place(0, s, -270 + 60.0 * (s - 2), 300 - 60.0 * s - (s >= 9 ? front_higher_by : 0));
         }
         shape_targets();
-        std::vector<std::pair<double, double>> targets;
-        for (int s = 2; s <= 11; ++s) targets.emplace_back(squad_player(0, s).tx, squad_player(0, s).ty);
-        return targets;
+        return targets_of(0);
     };
     const auto level = shaped(0);
     const auto forward = shaped(250);
-    for (size_t i = 0; i < level.size(); ++i) {
-        EXPECT_NEAR(forward[i].first, level[i].first, 1e-6) << "slot " << i + 2;
-        EXPECT_NEAR(forward[i].second, level[i].second, 1e-6) << "slot " << i + 2;
-    }
+    expect_same_targets(level, forward);
     // The deepest stands where the 4-4-2's deepest does, pushed up behind the ball.
     double deepest_442 = GOAL_LINE_Y * 2;
     for (size_t row = 1; row < TACTICS_PLAYERS; ++row)
@@ -374,15 +378,10 @@ TEST_F(EnhancedComputer, ABallInTheAirKeepsTheSideWithoutItInItsBlockAndTheChase
         squad_player(0, 4).tx = 33; // his run to the ball
         squad_player(0, 4).ty = 11;
         shape_targets();
-        std::vector<std::pair<double, double>> targets;
-        for (int s = 2; s <= 11; ++s) targets.emplace_back(squad_player(0, s).tx, squad_player(0, s).ty);
-        return targets;
+        return targets_of(0);
     };
     const auto level = shaped(0);
     const auto higher = shaped(150);
-    for (size_t i = 0; i < level.size(); ++i) {
-        EXPECT_NEAR(higher[i].first, level[i].first, 1e-6) << "slot " << i + 2;
-        EXPECT_NEAR(higher[i].second, level[i].second, 1e-6) << "slot " << i + 2;
-    }
+    expect_same_targets(level, higher);
     EXPECT_EQ(level[4 - 2], std::make_pair(33.0, 11.0)) << "the chaser keeps his run";
 }

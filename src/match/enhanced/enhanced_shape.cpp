@@ -16,6 +16,7 @@
 #include "match/enhanced/enhanced_computer.hpp"
 #include "match/enhanced/enhanced_sight.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
+#include "match/players/player_refs.hpp"
 #include "match/players/player_targets.hpp"
 
 namespace {
@@ -30,15 +31,6 @@ void goal_side_of(int team, double x, double y, double gap, double& out_x, doubl
 }
 
 using t_taken = std::array<bool, ON_PITCH_SLOTS + 1>;
-
-// The slot of the team's man on the ball, 0 for none.
-int carrier_slot(int team) {
-    int slot = 0;
-    for_each_standing(team, [&](int s, const t_player& p) {
-        if (ball.owner.get() == &p) slot = s;
-    });
-    return slot;
-}
 
 // The standing men of a side that `take(slot, player)` accepts, by the depth of their targets from their own goal:
 // `sign` 1 puts the deepest first, -1 the furthest forward (among equals, the lower slot first either way).
@@ -196,7 +188,7 @@ void stand_reference_depths(int team, int skip) {
 // Off a blocked line the receiver steps aside to the nearer side where the ball could reach him.
 void offer_lines(int team) {
     auto& squad = squad_of(team);
-    stand_reference_depths(team, carrier_slot(team));
+    stand_reference_depths(team, slot_of(team, ball.owner.get()));
     // While the ball travels nobody can pass it yet: there are no lines to offer.
     for_each_standing(team, [&](int slot, const t_player& p) {
         if (!ball.owner || slot == GOALKEEPER_SLOT || ball.owner.get() == &p) return;
@@ -242,10 +234,8 @@ t_defending_roles defending_roles(int team) {
     const t_player& carrier = *ball.owner;
     auto& squad = squad_of(team);
     // The presser: the side's nearest man to the ball, or the nearest on his feet, never the keeper.
-    if (t.nearest_1 && t.nearest_1 != squad[GOALKEEPER_SLOT] && !t.nearest_1->play.sent_off) {
-        for (int slot = GOALKEEPER_SLOT + 1; slot <= ON_PITCH_SLOTS && slot < static_cast<int>(squad.size()); ++slot)
-            if (squad[static_cast<size_t>(slot)] == t.nearest_1) r.presser = slot;
-    }
+    if (t.nearest_1 && t.nearest_1 != squad[GOALKEEPER_SLOT] && !t.nearest_1->play.sent_off)
+        r.presser = slot_of(team, t.nearest_1.get());
     if (r.presser == 0) r.presser = nearest_outfield(team, carrier.x, carrier.y, [](int) { return false; });
     // The cover: the nearest to the point behind the presser, between the carrier and goal.
     double cx = 0;

@@ -54,11 +54,7 @@ int tactics_zone(int team) { return CENTRE_ZONE - team_at(team).side * (ball.zon
 t_chasers chasers(int team) {
     t_chasers c;
     const t_team& t = team_at(team);
-    if (t.nearest_1 && !is_keeper_slot(team, t.nearest_1)) {
-        const auto& squad = squad_of(team);
-        for (size_t slot = GOALKEEPER_SLOT + 1; slot < squad.size(); ++slot)
-            if (squad[slot] == t.nearest_1) c.nearest = static_cast<int>(slot);
-    }
+    if (!is_keeper_slot(team, t.nearest_1)) c.nearest = slot_of(team, t.nearest_1.get());
     if (const int r = best_receiver(team); r > 0 && squad_player(team, r).pt != ROLE_GOALKEEPER) c.receiver = r;
     return c;
 }
