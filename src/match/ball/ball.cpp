@@ -54,8 +54,9 @@ void t_ball::update_physics() {
     if (z < 1) v -= grass.friction * std::sqrt(std::fabs(v / BALL_SUB_STEPS_PER_SECOND));
     if (wind.speed != 0) {
         const double push = WIND_PUSH * std::log10(1 + z) * wind.speed;
-        x += push * cos_deg(45.0 * wind.dir);
-        y += push * sin_deg(45.0 * wind.dir);
+        const t_cos_sin w = wind_trig(45.0 * wind.dir);
+        x += push * w.cos;
+        y += push * w.sin;
     }
     if (v < 0) {
         v = 0;
@@ -76,8 +77,9 @@ void t_ball::update_physics() {
 }
 
 void t_ball::move_skewed(double step) {
-    const double c = cos_deg(a);
-    const double sn = sin_deg(a);
+    const t_cos_sin course = course_trig(a);
+    const double c = course.cos;
+    const double sn = course.sin;
     x += step * (c - SPIN_BEND * s * sn);
     y += step * (sn + SPIN_BEND * s * c);
 }

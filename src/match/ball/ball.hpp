@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "football/tactics.hpp"
+#include "platform/maths.hpp"
 #include "match/draw/sprite.hpp"
 #include "match/core/play_events.hpp"
 #include "match/enhanced/control_hold.hpp"
@@ -97,6 +98,9 @@ public:
     double f = 0;
     t_vec2d side;
     std::array<t_vec3d, PREDICTION_FRAMES> prediction{};
+    // Trigonometry of the course and of the wind, kept between sub-steps.
+    t_trig_memo course_trig;
+    t_trig_memo wind_trig;
     t_recording data;
     int zone_x = 0;
     int zone_y = 0;

@@ -15,6 +15,7 @@ void move_curling(t_ball& b, double step) {
         // On the grass the spin wears off, so a rolling ball does not spiral.
         if (b.z < 1) b.s *= CURL_GRASS_GRIP;
     }
-    b.x += step * cos_deg(b.a);
-    b.y += step * sin_deg(b.a);
+    const t_cos_sin course = b.course_trig(b.a);
+    b.x += step * course.cos;
+    b.y += step * course.sin;
 }
