@@ -20,6 +20,7 @@
 #include "match/enhanced/enhanced_tackle.hpp"
 #include "match/enhanced/enhanced_tuning.hpp"
 #include "match/enhanced/referee.hpp"
+#include "match/players/player_targets.hpp"
 #include "platform/maths.hpp"
 #include "player_test_support.hpp"
 
@@ -384,4 +385,44 @@ TEST_F(EnhancedComputer, ABallInTheAirKeepsTheSideWithoutItInItsBlockAndTheChase
     const auto higher = shaped(150);
     expect_same_targets(level, higher);
     EXPECT_EQ(level[4 - 2], std::make_pair(33.0, 11.0)) << "the chaser keeps his run";
+}
+
+TEST_F(EnhancedComputer, WithoutTheBallTheBackLineSpansWhat442sSpansInItsTacticsOrder) {
+    // Team 1 carries in midfield. Team 0's backs stand bunched in the middle; it plays 4-4-2, then 3-4-3 (whose
+    // three stand narrow round a man in the middle). Either way the line spans what 4-4-2's back four spans at this
+    // ball, squeezed towards it, left to right as the men stand.
+    constexpr int OTHER = 1;
+    tactics[OTHER].load_file("tactics/preset/T343.TAC");
+    const auto line = [this](int tac) {
+        team_at(0).tactics = tac;
+        give_ball(1, CARRIER, 40, 0);
+        for (int s = 2; s <= 5; ++s) place(0, s, -75 + 30.0 * s, 300);
+        for (int s = 6; s <= 9; ++s) place(0, s, -300 + 120.0 * (s - 6), 150);
+        place(0, 10, 40, 80); // the cover, behind the carrier
+        place(0, 11, 40, 30); // the presser
+        team_at(0).nearest_1 = ref(0, 11);
+        shape_targets();
+        std::vector<double> xs;
+        for (int s = 2; s <= 11; ++s)
+            if (plays_at_the_back(0, s)) xs.push_back(squad_player(0, s).tx);
+        return xs;
+    };
+    const auto four = line(0);
+    const auto three = line(OTHER);
+    tactics[OTHER] = t_tactics{};
+    const size_t zone = static_cast<size_t>(tactics_zone(0));
+    double widest_left = 1e9;
+    double widest_right = -1e9;
+    for (int s = 2; s <= 5; ++s) {
+        const double x = -team_at(0).side * tactics[0].target[static_cast<size_t>(s - 1)][zone].x;
+        widest_left = std::min(widest_left, x + (40 - x) * SQUEEZE_TOWARDS_BALL);
+        widest_right = std::max(widest_right, x + (40 - x) * SQUEEZE_TOWARDS_BALL);
+    }
+    ASSERT_EQ(four.size(), 4u);
+    ASSERT_EQ(three.size(), 3u);
+    for (const auto& xs : {four, three}) {
+        EXPECT_NEAR(xs.front(), widest_left, 1e-6);
+        EXPECT_NEAR(xs.back(), widest_right, 1e-6);
+        EXPECT_TRUE(std::is_sorted(xs.begin(), xs.end()));
+    }
 }

@@ -47,6 +47,18 @@ template <typename F> t_by_depth by_target_depth(int team, double sign, F&& take
     return d;
 }
 
+// The value at the k-th of n men spread evenly over the sorted `values` (k = 0 takes the first, k = n - 1 the last).
+template <size_t N> double at_rank(const std::array<double, N>& values, size_t count, size_t k, size_t n) {
+    const double last = static_cast<double>(count - 1);
+    const double rank = n > 1 ? last * static_cast<double>(k) / static_cast<double>(n - 1) : last / 2;
+    const auto lo = static_cast<size_t>(rank);
+    const size_t hi = std::min(lo + 1, count - 1);
+    return values[lo] + (values[hi] - values[lo]) * (rank - static_cast<double>(lo));
+}
+
+const t_tactics& reference_tactics() { return tactics[REFERENCE_TACTICS]; }
+size_t reference_zone(int team) { return static_cast<size_t>(std::clamp(tactics_zone(team), 0, BALL_ZONES - 1)); }
+
 // The nearest man to (x, y) within `within` who has no role yet.
 int nearest_free_to(int team, double x, double y, const t_defending_roles& r, const t_taken& taken, double within) {
     return nearest_outfield(
@@ -73,6 +85,32 @@ void stand_block_at_the_ball(int team, int presser) {
         t_player& p = *squad[static_cast<size_t>(slot)];
         p.ty = y_at_depth(team, std::clamp(depth_from_own_goal(team, p.ty) + shift, BLOCK_DEEPEST, PUSH_UP_FURTHEST));
     });
+}
+
+// The back line spans the reference tactic's back line at this ball zone, its men in the tactic's order across:
+// a narrow line round a man in the middle gave every tactic that had one the better of the others, however few
+// it put at the back.
+void spread_back_line(int team, int presser) {
+    const size_t zone = reference_zone(team);
+    const t_tactics& reference = reference_tactics();
+    std::array<double, TACTICS_PLAYERS - 1> xs{};
+    size_t count = 0;
+    for (int slot = GOALKEEPER_SLOT + 1; slot <= ON_PITCH_SLOTS; ++slot)
+        if (tactic_puts_at_the_back(reference, slot))
+            xs[count++] = -team_at(team).side * reference.target[static_cast<size_t>(slot - 1)][zone].x;
+    if (count == 0) return;
+    std::sort(xs.begin(), xs.begin() + static_cast<std::ptrdiff_t>(count));
+    std::array<std::pair<double, int>, ON_PITCH_SLOTS> backs{};
+    size_t n = 0;
+    for_each_standing(team, [&](int slot, const t_player& p) {
+        if (plays_at_the_back(team, slot) && slot != presser) backs[n++] = {p.tx, slot};
+    });
+    std::sort(backs.begin(), backs.begin() + static_cast<std::ptrdiff_t>(n));
+    auto& squad = squad_of(team);
+    for (size_t k = 0; k < n; ++k) {
+        const double x = at_rank(xs, count, k, n);
+        squad[static_cast<size_t>(backs[k].second)]->tx = x + (ball.x - x) * SQUEEZE_TOWARDS_BALL;
+    }
 }
 
 void defend(int team) {
@@ -113,6 +151,7 @@ void defend(int team) {
             if (!plays_at_the_back(team, slot) || slot == r.presser) return;
             squad[static_cast<size_t>(slot)]->ty = y_at_depth(team, line);
         });
+        spread_back_line(team, r.presser);
     }
     for (size_t slot = 0; slot < r.marks.size(); ++slot) {
         if (r.marks[slot] == 0) continue;
@@ -164,25 +203,19 @@ void attack_the_box(int team) {
 // stands as deep as the k-th deepest of the reference tactic at this ball zone. Left to the tactic, the one that
 // sent most men forward won whatever else it did.
 void stand_reference_depths(int team, int skip) {
-    const auto zone = static_cast<size_t>(std::clamp(tactics_zone(team), 0, BALL_ZONES - 1));
-    const t_tactics& reference = tactics[REFERENCE_TACTICS];
+    const size_t zone = reference_zone(team);
+    const t_tactics& reference = reference_tactics();
     std::array<double, TACTICS_PLAYERS - 1> depths{};
     for (size_t row = 1; row < TACTICS_PLAYERS; ++row)
         depths[row - 1] = depth_from_own_goal(team, -team_at(team).side * reference.target[row][zone].y);
     std::sort(depths.begin(), depths.end());
     const t_by_depth d = by_target_depth(
         team, 1, [&](int slot, const t_player&) { return slot != GOALKEEPER_SLOT && slot != skip; });
-    if (d.n == 0) return;
     auto& squad = squad_of(team);
     // Fewer men (the carrier, the sent off) spread over the same depths.
-    const double last = static_cast<double>(depths.size() - 1);
-    for (size_t k = 0; k < d.n; ++k) {
-        const double rank = d.n > 1 ? last * static_cast<double>(k) / static_cast<double>(d.n - 1) : last / 2;
-        const auto lo = static_cast<size_t>(rank);
-        const size_t hi = std::min(lo + 1, depths.size() - 1);
-        const double depth = depths[lo] + (depths[hi] - depths[lo]) * (rank - static_cast<double>(lo));
-        squad[static_cast<size_t>(d.men[k].second)]->ty = y_at_depth(team, std::clamp(depth, BLOCK_DEEPEST, PUSH_UP_FURTHEST));
-    }
+    for (size_t k = 0; k < d.n; ++k)
+        squad[static_cast<size_t>(d.men[k].second)]->ty =
+            y_at_depth(team, std::clamp(at_rank(depths, depths.size(), k, d.n), BLOCK_DEEPEST, PUSH_UP_FURTHEST));
 }
 
 // Off a blocked line the receiver steps aside to the nearer side where the ball could reach him.

@@ -1,8 +1,9 @@
 #pragma once
 // ENHANCED: where the players without the ball run. The side without the ball presses the carrier with one
-// man, covers behind him with a second, keeps its back line together and, near its own box, picks up the
-// attackers; the side with the ball stands as deep as the reference tactic, pushes up behind it and its men move
-// off a blocked passing line. A ball one side played keeps both shapes while it travels.
+// man, covers behind him with a second, keeps its back line together and as wide as the reference tactic's and,
+// near its own box, picks up the attackers; the side with the ball stands as deep as the reference tactic, pushes
+// up behind it and its men move off a blocked passing line. A ball one side played keeps both shapes while it
+// travels.
 #include <array>
 
 #include "match/core/match_state.hpp"

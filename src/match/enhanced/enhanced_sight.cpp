@@ -54,8 +54,11 @@ double goal_y_attacked(int team) { return -team_at(team).side * GOAL_LINE_Y; }
 bool is_back(const t_player& p) { return p.pt == ROLE_RIGHT_BACK || p.pt == ROLE_LEFT_BACK || p.pt == ROLE_DEFENDER; }
 
 bool plays_at_the_back(int team, int slot) {
+    return tactic_puts_at_the_back(tactics[static_cast<size_t>(std::clamp(team_at(team).tactics, 0, TACTICS_SLOTS - 1))], slot);
+}
+
+bool tactic_puts_at_the_back(const t_tactics& tac, int slot) {
     if (slot <= GOALKEEPER_SLOT) return false;
-    const t_tactics& tac = tactics[static_cast<size_t>(std::clamp(team_at(team).tactics, 0, TACTICS_SLOTS - 1))];
     // Targets are kept from the side of the goal at negative y: a depth from the own goal line is the target's y
     // plus the goal line's.
     return GOAL_LINE_Y + tac.target[static_cast<size_t>(slot - 1)][CENTRE_ZONE].y <= BACK_LINE_HOME_WITHIN;

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "football/player.hpp"
+#include "football/tactics.hpp"
 #include "match/core/match_helpers.hpp"
 #include "match/core/match_state.hpp"
 #include "match/enhanced/enhanced_fouls.hpp"
@@ -41,6 +42,8 @@ bool is_back(const t_player& p);
 // Whether the tactic of `team` has its man in `slot` play at the back, whatever his position: with the ball in the
 // centre it puts him near his goal.
 bool plays_at_the_back(int team, int slot);
+// The same for a tactic.
+bool tactic_puts_at_the_back(const t_tactics& tac, int slot);
 // How far from the goal line `team` defends a point at `y` lies.
 double depth_from_own_goal(int team, double y);
 // How far the nearest standing opponent of `team` is from (x, y).

@@ -84,12 +84,12 @@ constexpr double HEADER_HIGH = 45;
 constexpr double HEADER_REACH = 10;
 constexpr double HEADER_BASE = 0.45;          // a header meets the ball: at skill 0
 constexpr double HEADER_PER_SKILL = 0.07;
-constexpr double HEADER_SPEED = 190;
+constexpr double HEADER_SPEED = 170;
 constexpr double HEADER_SPEED_PER_SKILL = 12;
 constexpr double HEADER_LIFT = 30;
 constexpr double CLEARING_HEADER_LIFT = 90;
 constexpr double HEADER_AT_GOAL_RANGE = 260;  // the computer heads at goal from this close
-constexpr double HEADER_AIM_SPREAD = 40;      // across the goal mouth
+constexpr double HEADER_AIM_SPREAD = 52;      // across the goal mouth
 constexpr int HEADER_RETRY_MS = 300;
 constexpr int HEADER_SUB_STEPS = 144;         // in the air after a header
 
@@ -188,7 +188,7 @@ constexpr double SHOT_ANGLE_LIMIT = 1.2;      // wider than this across per unit
 constexpr double SHOT_LANE_CLEARANCE = 20;
 constexpr double SHOT_AIM_X = 56;             // inside a post
 constexpr double KEEPER_OFF_CENTRE = 12;      // a keeper this far across has left the other side open
-constexpr double SHOT_ERROR_BASE = 20;        // degrees either way even for the best finisher...
+constexpr double SHOT_ERROR_BASE = 22;        // degrees either way even for the best finisher...
 constexpr double SHOT_ERROR_PER_MISSING_POINT = 1.5; // ...and this much more a point of finishing short of the top
 constexpr double COMPUTER_SHOT_PACE = 1.15;
 constexpr double COMPUTER_SHOT_PACE_PER_SKILL = 12;
@@ -247,7 +247,8 @@ constexpr double PUSH_UP_WITH_THE_BALL = 30;   // the side with the ball pushes 
 constexpr double PUSH_UP_FURTHEST = 1180;      // ...but no nearer the other goal line than this from its own
 constexpr double LAST_THIRD_DEPTH = 860;       // the last third begins this far from the own goal line...
 constexpr size_t LAST_THIRD_MOST = 5;          // ...and the side with the ball keeps at most this many men in it
-constexpr size_t REFERENCE_TACTICS = 0;        // with the ball every side stands as deep as the 4-4-2 preset
+constexpr size_t REFERENCE_TACTICS = 0;        // every side stands as deep as the 4-4-2 preset with the ball,
+                                                // and its back line as wide without it
 constexpr double BOX_RUNS_FROM_DEPTH = 860;    // with the ball this far up, men arrive in the box...
 constexpr size_t BOX_RUNNERS = 3;              // ...at least this many, backs never
 
