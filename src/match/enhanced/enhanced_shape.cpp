@@ -57,7 +57,6 @@ template <size_t N> double at_rank(const std::array<double, N>& values, size_t c
 }
 
 const t_tactics& reference_tactics() { return tactics[REFERENCE_TACTICS]; }
-size_t reference_zone(int team) { return static_cast<size_t>(std::clamp(tactics_zone(team), 0, BALL_ZONES - 1)); }
 
 // The nearest man to (x, y) within `within` who has no role yet.
 int nearest_free_to(int team, double x, double y, const t_defending_roles& r, const t_taken& taken, double within) {
@@ -91,13 +90,12 @@ void stand_block_at_the_ball(int team, int presser) {
 // a narrow line round a man in the middle gave every tactic that had one the better of the others, however few
 // it put at the back.
 void spread_back_line(int team, int presser) {
-    const size_t zone = reference_zone(team);
+    const int zone = tactics_zone(team);
     const t_tactics& reference = reference_tactics();
     std::array<double, TACTICS_PLAYERS - 1> xs{};
     size_t count = 0;
     for (int slot = GOALKEEPER_SLOT + 1; slot <= ON_PITCH_SLOTS; ++slot)
-        if (tactic_puts_at_the_back(reference, slot))
-            xs[count++] = -team_at(team).side * reference.target[static_cast<size_t>(slot - 1)][zone].x;
+        if (tactic_puts_at_the_back(reference, slot)) xs[count++] = tactic_place(team, reference, slot, zone).x;
     if (count == 0) return;
     std::sort(xs.begin(), xs.begin() + static_cast<std::ptrdiff_t>(count));
     std::array<std::pair<double, int>, ON_PITCH_SLOTS> backs{};
@@ -203,11 +201,11 @@ void attack_the_box(int team) {
 // stands as deep as the k-th deepest of the reference tactic at this ball zone. Left to the tactic, the one that
 // sent most men forward won whatever else it did.
 void stand_reference_depths(int team, int skip) {
-    const size_t zone = reference_zone(team);
+    const int zone = tactics_zone(team);
     const t_tactics& reference = reference_tactics();
     std::array<double, TACTICS_PLAYERS - 1> depths{};
-    for (size_t row = 1; row < TACTICS_PLAYERS; ++row)
-        depths[row - 1] = depth_from_own_goal(team, -team_at(team).side * reference.target[row][zone].y);
+    for (int slot = GOALKEEPER_SLOT + 1; slot <= ON_PITCH_SLOTS; ++slot)
+        depths[static_cast<size_t>(slot - 2)] = depth_from_own_goal(team, tactic_place(team, reference, slot, zone).y);
     std::sort(depths.begin(), depths.end());
     const t_by_depth d = by_target_depth(
         team, 1, [&](int slot, const t_player&) { return slot != GOALKEEPER_SLOT && slot != skip; });

@@ -42,11 +42,17 @@ void set_tactics_targets(int neutral) {
         const auto& squad = match_players[team];
         for (size_t slot = 2; slot <= ON_PITCH_SLOTS && slot < squad.size(); ++slot) {
             if (squad[slot]->play.sent_off) continue; // on his way to the tunnel
-            const t_vec2d& target = tac.target[slot - 1][static_cast<size_t>(std::clamp(zone, 0, BALL_ZONES - 1))];
-            squad[slot]->tx = -t.side * target.x;
-            squad[slot]->ty = -t.side * target.y;
+            const t_vec2d place = tactic_place(static_cast<int>(team), tac, static_cast<int>(slot), zone);
+            squad[slot]->tx = place.x;
+            squad[slot]->ty = place.y;
         }
     }
+}
+
+t_vec2d tactic_place(int team, const t_tactics& tac, int slot, int zone) {
+    const t_vec2d& target = tac.target[static_cast<size_t>(slot - 1)][static_cast<size_t>(std::clamp(zone, 0, BALL_ZONES - 1))];
+    const int side = team_at(team).side;
+    return {-side * target.x, -side * target.y};
 }
 
 int tactics_zone(int team) { return CENTRE_ZONE - team_at(team).side * (ball.zone_x + 5 * ball.zone_y); }

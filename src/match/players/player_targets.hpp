@@ -1,6 +1,7 @@
 #pragma once
 // Where the players run: their tactical places and who chases the ball.
 #include "football/ball_zone.hpp"
+#include "football/tactics.hpp"
 
 // Targets of the outfield players from their team's tactics for the ball's
 // zone; neutral = 1 uses the centre zone.
@@ -18,3 +19,5 @@ t_chasers chasers(int team);
 // The zone of the team's tactics the ball is in: the grid is kept from the side of the goal at negative y.
 int tactics_zone(int team);
 
+// Where `tac` puts the man of `slot` (1-11) of `team` with the ball in `zone`, turned to the end the team defends.
+t_vec2d tactic_place(int team, const t_tactics& tac, int slot, int zone);
