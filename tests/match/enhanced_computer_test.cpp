@@ -175,7 +175,11 @@ TEST_F(EnhancedComputer, AtACornerTheBoxHoldsTheRunnersAndAMarkerForEach) {
         int markers = 0;
         for (int s = 2; s <= 11; ++s) {
             const t_player& d = squad_player(1, s);
-            if (distance(d.tx, d.ty, a.tx, a.ty) <= CORNER_MARK_GOAL_SIDE + 1 && d.ty < a.ty) ++markers;
+            if (distance(d.tx, d.ty, a.tx, a.ty) > std::hypot(CORNER_MARK_GOAL_SIDE, CORNER_MARK_BALL_SIDE) + 1 ||
+                d.ty >= a.ty)
+                continue;
+            ++markers;
+            EXPECT_GT((d.tx - a.tx) * (ball.x < 0 ? -1 : 1), 0) << "the marker stands in the ball's way";
         }
         EXPECT_EQ(markers, 1) << "runner " << slot;
     }
@@ -425,4 +429,48 @@ TEST_F(EnhancedComputer, WithoutTheBallTheBackLineSpansWhat442sSpansInItsTactics
         EXPECT_NEAR(xs.back(), widest_right, 1e-6);
         EXPECT_TRUE(std::is_sorted(xs.begin(), xs.end()));
     }
+}
+
+TEST_F(EnhancedComputer, WithTheBallTwoMenOnOneSpotStepApartAcross) {
+    // Team 0 carries at the centre spot. Its two furthest forward stand one behind the other in the middle, as
+    // 4-2-4 lines its strikers up; 4-4-2's depths put both as high, and they must not end up on one spot.
+    give_ball(0, CARRIER, 0, 0);
+    for (int s = 2; s <= 11; ++s)
+        if (s != CARRIER) place(0, s, -270 + 60.0 * (s - 2), 300 - 60.0 * s);
+    place(0, 10, 5, -330);
+    place(0, 11, 5, -360);
+    for (int s = 2; s <= 11; ++s) place(1, s, TOUCHLINE_X - 10, 600); // nobody on a passing line
+    shape_targets();
+    const t_player& a = squad_player(0, 10);
+    const t_player& b = squad_player(0, 11);
+    EXPECT_NEAR(a.ty, b.ty, ON_ONE_SPOT) << "as high as each other";
+    EXPECT_GE(std::fabs(a.tx - b.tx), APART_ACROSS - 1e-6);
+    EXPECT_NEAR((a.tx + b.tx) / 2, 5, 1e-6) << "each steps half the way";
+}
+
+TEST_F(EnhancedComputer, WithoutTheBallTheTwoWhoWaitForTheBreakSpanWhat442sFrontTwoSpans) {
+    // Team 1 carries in midfield; team 0 (defending y = +640) has its two furthest forward one behind the other
+    // in the middle.
+    give_ball(1, CARRIER, 40, 0);
+    team_at(0).nearest_1 = ref(0, 4);
+    for (int s = 2; s <= 9; ++s) place(0, s, -270 + 60.0 * (s - 2), 120 + 35.0 * (s % 5));
+    place(0, 10, 0, -250);
+    place(0, 11, 0, -310);
+    shape_targets();
+    const int zone = tactics_zone(0);
+    std::vector<std::pair<double, double>> reference; // (depth, x) of 4-4-2's men at this ball
+    for (int s = 2; s <= 11; ++s) {
+        const t_vec2d at = tactic_place(0, tactics[0], s, zone);
+        reference.emplace_back(depth_from_own_goal(0, at.y), at.x);
+    }
+    std::sort(reference.rbegin(), reference.rend());
+    std::vector<double> expected;
+    for (size_t k = 0; k < STAY_UP_FOR_THE_BREAK; ++k)
+        expected.push_back(reference[k].second + (40 - reference[k].second) * SQUEEZE_TOWARDS_BALL);
+    std::sort(expected.begin(), expected.end());
+    std::vector<double> front{squad_player(0, 10).tx, squad_player(0, 11).tx};
+    std::sort(front.begin(), front.end());
+    ASSERT_GT(expected.back() - expected.front(), APART_ACROSS) << "4-4-2's front two stand apart";
+    EXPECT_NEAR(front[0], expected[0], 1e-6);
+    EXPECT_NEAR(front[1], expected[1], 1e-6);
 }

@@ -57,7 +57,8 @@ protected:
         int n = 0;
         for (int s = 2; s <= 11; ++s) {
             const t_player& d = squad_player(1, s);
-            if (distance(d.tx, d.ty, x, y) <= CORNER_MARK_GOAL_SIDE + 1 && d.ty < y) ++n;
+            if (distance(d.tx, d.ty, x, y) <= std::hypot(CORNER_MARK_GOAL_SIDE, CORNER_MARK_BALL_SIDE) + 1
+                && d.ty < y) ++n;
         }
         return n;
     }

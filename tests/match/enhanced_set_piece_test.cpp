@@ -95,7 +95,8 @@ TEST(EnhancedFreeKick, NearGoalTheTakingSideSendsMenIntoTheBoxAndEachIsMarked) {
         int markers = 0;
         for (int d = 2; d <= 11; ++d) {
             const t_player& m = squad_player(0, d);
-            if (distance(m.tx, m.ty, a.tx, a.ty) <= CORNER_MARK_GOAL_SIDE + 1 && m.ty > a.ty) ++markers;
+            if (distance(m.tx, m.ty, a.tx, a.ty) <= std::hypot(CORNER_MARK_GOAL_SIDE, CORNER_MARK_BALL_SIDE) + 1
+                && m.ty > a.ty) ++markers;
         }
         EXPECT_EQ(markers, 1) << "runner " << runners[i];
     }

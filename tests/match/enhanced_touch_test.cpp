@@ -125,6 +125,32 @@ TEST_F(EnhancedTouch, AHeaderNeedsTheBallInItsHeightWindow) {
     EXPECT_FALSE(in_header_window(30, HEADER_REACH + 1)) << "out of reach";
 }
 
+TEST_F(EnhancedTouch, AnOpponentAtHisShoulderMakesAHeaderRarer) {
+    // Skill 0, so that neither rate reaches certainty; team 1 far away, but for one man at the shoulder.
+    constexpr int TRIALS = 400;
+    const auto rate = [this](double shoulder) {
+        int headed = 0;
+        for (int k = 0; k < TRIALS; ++k) {
+            seed_trial(2000 + k);
+            ball_arriving(150, 30).he = 0;
+            team_at(0).control = CONTROL_COMPUTER;
+            for (int s = 1; s <= 11; ++s) {
+                squad_player(1, s).x = 400;
+                squad_player(1, s).y = 300;
+            }
+            squad_player(1, 2).x = shoulder;
+            squad_player(1, 2).y = 0;
+            update_possession(0);
+            headed += ball.owner_last == ref(0, RECEIVER);
+        }
+        return headed / double(TRIALS);
+    };
+    const double free = rate(HEADER_CHALLENGE_WITHIN + 20);
+    const double challenged = rate(HEADER_CHALLENGE_WITHIN - 8);
+    EXPECT_NEAR(free, HEADER_BASE, 0.07);
+    EXPECT_NEAR(challenged, HEADER_BASE * HEADER_CHALLENGED_MEETS, 0.07);
+}
+
 TEST_F(EnhancedTouch, AHumanHeadsOnlyWithFireAndAlongHisStick) {
     for (int k = 0; k < 20; ++k) {
         ball_arriving(150, 30).he = SKILL_TOP;

@@ -69,7 +69,8 @@ void arrange_box(int taking, std::span<const t_spot> spots, bool near_post, cons
         box_point(taking, spots[i], x, y);
         if (const int m = nearest_free(x, y)) {
             t_player& marker = *defenders[static_cast<size_t>(m)];
-            box_point(taking, {spots[i].across, spots[i].out - CORNER_MARK_GOAL_SIDE}, marker.tx, marker.ty);
+            box_point(taking, {spots[i].across + CORNER_MARK_BALL_SIDE, spots[i].out - CORNER_MARK_GOAL_SIDE}, marker.tx,
+                      marker.ty);
         }
     }
 }

@@ -86,29 +86,75 @@ void stand_block_at_the_ball(int team, int presser) {
     });
 }
 
-// The back line spans the reference tactic's back line at this ball zone, its men in the tactic's order across:
-// a narrow line round a man in the middle gave every tactic that had one the better of the others, however few
-// it put at the back.
-void spread_back_line(int team, int presser) {
+// The men `in_line(slot)` span what the reference tactic's men `in_reference(slot)` span across at this ball zone,
+// in the order they stand, squeezed towards the ball.
+template <typename R, typename L> void span_like_reference(int team, R&& in_reference, L&& in_line) {
     const int zone = tactics_zone(team);
     const t_tactics& reference = reference_tactics();
     std::array<double, TACTICS_PLAYERS - 1> xs{};
     size_t count = 0;
     for (int slot = GOALKEEPER_SLOT + 1; slot <= ON_PITCH_SLOTS; ++slot)
-        if (tactic_puts_at_the_back(reference, slot)) xs[count++] = tactic_place(team, reference, slot, zone).x;
+        if (in_reference(slot)) xs[count++] = tactic_place(team, reference, slot, zone).x;
     if (count == 0) return;
     std::sort(xs.begin(), xs.begin() + static_cast<std::ptrdiff_t>(count));
-    std::array<std::pair<double, int>, ON_PITCH_SLOTS> backs{};
+    std::array<std::pair<double, int>, ON_PITCH_SLOTS> men{};
     size_t n = 0;
     for_each_standing(team, [&](int slot, const t_player& p) {
-        if (plays_at_the_back(team, slot) && slot != presser) backs[n++] = {p.tx, slot};
+        if (in_line(slot)) men[n++] = {p.tx, slot};
     });
-    std::sort(backs.begin(), backs.begin() + static_cast<std::ptrdiff_t>(n));
+    std::sort(men.begin(), men.begin() + static_cast<std::ptrdiff_t>(n));
     auto& squad = squad_of(team);
     for (size_t k = 0; k < n; ++k) {
         const double x = at_rank(xs, count, k, n);
-        squad[static_cast<size_t>(backs[k].second)]->tx = x + (ball.x - x) * SQUEEZE_TOWARDS_BALL;
+        squad[static_cast<size_t>(men[k].second)]->tx = x + (ball.x - x) * SQUEEZE_TOWARDS_BALL;
     }
+}
+
+// The back line spans the reference tactic's back line, its men in the tactic's order across: a narrow line round
+// a man in the middle gave every tactic that had one the better of the others, however few it put at the back.
+void spread_back_line(int team, int presser) {
+    span_like_reference(
+        team, [](int slot) { return tactic_puts_at_the_back(reference_tactics(), slot); },
+        [&](int slot) { return plays_at_the_back(team, slot) && slot != presser; });
+}
+
+// The men who wait for the break span what the reference's front men span: two strikers one behind the other
+// gave the break one man to find.
+void spread_front(int team, const std::array<int, STAY_UP_FOR_THE_BREAK>& front) {
+    const int zone = tactics_zone(team);
+    const t_tactics& reference = reference_tactics();
+    std::array<std::pair<double, int>, ON_PITCH_SLOTS> by_depth{};
+    size_t n = 0;
+    for (int slot = GOALKEEPER_SLOT + 1; slot <= ON_PITCH_SLOTS; ++slot)
+        by_depth[n++] = {-depth_from_own_goal(team, tactic_place(team, reference, slot, zone).y), slot};
+    std::sort(by_depth.begin(), by_depth.begin() + static_cast<std::ptrdiff_t>(n));
+    span_like_reference(
+        team,
+        [&](int slot) {
+            return std::any_of(by_depth.begin(), by_depth.begin() + STAY_UP_FOR_THE_BREAK,
+                               [&](const auto& m) { return m.second == slot; });
+        },
+        [&](int slot) { return std::find(front.begin(), front.end(), slot) != front.end(); });
+}
+
+// Reference depths on a tactic's own places across can put two men on one spot (two strikers one behind the
+// other): they step apart across, each half the way, so the side keeps every man a passing option.
+void stand_apart(int team, int skip) {
+    auto& squad = squad_of(team);
+    for_each_standing(team, [&](int a, const t_player&) {
+        if (a == GOALKEEPER_SLOT || a == skip) return;
+        for_each_standing(team, [&](int b, const t_player&) {
+            if (b <= a || b == skip) return;
+            t_player& p = *squad[static_cast<size_t>(a)];
+            t_player& q = *squad[static_cast<size_t>(b)];
+            const double across = q.tx - p.tx;
+            if (std::fabs(across) >= ON_ONE_SPOT || std::fabs(q.ty - p.ty) >= ON_ONE_SPOT) return;
+            // Equal places part with the lower slot on the left.
+            const double step = (APART_ACROSS - std::fabs(across)) / 2 * (across < 0 ? -1 : 1);
+            p.tx = std::clamp(p.tx - step, -TOUCHLINE_X, TOUCHLINE_X);
+            q.tx = std::clamp(q.tx + step, -TOUCHLINE_X, TOUCHLINE_X);
+        });
+    });
 }
 
 void defend(int team) {
@@ -133,6 +179,9 @@ void defend(int team) {
             t_player& p = *squad[static_cast<size_t>(by_depth[i].second)];
             if (depth_from_own_goal(team, p.ty) > limit) p.ty = y_at_depth(team, limit);
         }
+        std::array<int, STAY_UP_FOR_THE_BREAK> front{};
+        for (size_t i = 0; i < up && i < n; ++i) front[i] = by_depth[n - 1 - i].second;
+        spread_front(team, front);
     }
     // The back line: one depth for all, never beyond the ball, never inside the six-yard box.
     double line = 0;
@@ -220,6 +269,7 @@ void stand_reference_depths(int team, int skip) {
 void offer_lines(int team) {
     auto& squad = squad_of(team);
     stand_reference_depths(team, slot_of(team, ball.owner.get()));
+    stand_apart(team, slot_of(team, ball.owner.get()));
     // While the ball travels nobody can pass it yet: there are no lines to offer.
     for_each_standing(team, [&](int slot, const t_player& p) {
         if (!ball.owner || slot == GOALKEEPER_SLOT || ball.owner.get() == &p) return;

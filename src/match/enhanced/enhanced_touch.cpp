@@ -89,7 +89,10 @@ bool try_header(int team, const std::shared_ptr<t_player>& p) {
     if (human && in.fire11 == 0) return false;
     if (ball.vz > 0) return false;
     if (tried_already(h)) return false;
-    if (rnd() >= HEADER_BASE + HEADER_PER_SKILL * skill_value(h.he)) return false;
+    // A man with an opponent at his shoulder gets less on it, and less of it where he wants.
+    const bool challenged = nearest_opponent(team, h.x, h.y) < HEADER_CHALLENGE_WITHIN;
+    const double meets = (HEADER_BASE + HEADER_PER_SKILL * skill_value(h.he)) * (challenged ? HEADER_CHALLENGED_MEETS : 1);
+    if (rnd() >= meets) return false;
     const double goal_y = -t.side * GOAL_LINE_Y;
     double a = 0;
     double lift = HEADER_LIFT;
@@ -97,7 +100,7 @@ bool try_header(int team, const std::shared_ptr<t_player>& p) {
     if (human && stick_pushed(in)) {
         a = atan2_deg(in.y1, in.x1);
     } else if (std::fabs(goal_y - h.y) < HEADER_AT_GOAL_RANGE) {
-        a = aim_at_goal_mouth(h, goal_y) + header_error(h);
+        a = aim_at_goal_mouth(h, goal_y) + header_error(h) * (challenged ? HEADER_CHALLENGED_ERROR : 1);
         aim = t_kick_aim::shot;
     } else {
         // Clear it: up the pitch, away from the middle of his own goal; near it, out towards the wing.

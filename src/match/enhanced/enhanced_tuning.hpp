@@ -40,7 +40,7 @@ constexpr double COMPUTER_SLIDE_CHANCE = 0.03; // per update while a slide makes
 constexpr double COMPUTER_SLIDE_CONE = 50;    // degrees off his run the carrier may be
 constexpr double BEHIND_FOUL_CHANCE = 0.12;   // a failed challenge from behind trips the carrier
 constexpr double TRIP_BOOKED_CHANCE = 0.1;    // ...and the referee finds it reckless
-constexpr double SIDE_FOUL_IN_BOX_CHANCE = 0.08; // a failed challenge from the side in his own box trips the carrier
+constexpr double SIDE_FOUL_IN_BOX_CHANCE = 0.05; // a failed challenge from the side in his own box trips the carrier
 
 // Fouls, cards and the referee.
 constexpr int FOULED_DOWN_SUB_STEPS = 700;    // the player fouled lies on the grass
@@ -91,6 +91,9 @@ constexpr double CLEARING_HEADER_LIFT = 90;
 constexpr double HEADER_AT_GOAL_RANGE = 260;  // the computer heads at goal from this close
 constexpr double HEADER_AIM_SPREAD = 52;      // across the goal mouth
 constexpr int HEADER_RETRY_MS = 300;
+constexpr double HEADER_CHALLENGE_WITHIN = 24; // an opponent this near challenges the header:
+constexpr double HEADER_CHALLENGED_MEETS = 0.7; // ...he meets the ball this share as often...
+constexpr double HEADER_CHALLENGED_ERROR = 1.8; // ...and aims at goal this many times as wide
 constexpr int HEADER_SUB_STEPS = 144;         // in the air after a header
 
 // Diving headers: a low ball flying across in front of an attacker near goal.
@@ -249,6 +252,8 @@ constexpr double LAST_THIRD_DEPTH = 860;       // the last third begins this far
 constexpr size_t LAST_THIRD_MOST = 5;          // ...and the side with the ball keeps at most this many men in it
 constexpr size_t REFERENCE_TACTICS = 0;        // every side stands as deep as the 4-4-2 preset with the ball,
                                                 // and its back line as wide without it
+constexpr double ON_ONE_SPOT = 60;             // with the ball two team-mates this near across and in depth...
+constexpr double APART_ACROSS = 170;           // ...step this far apart across
 constexpr double BOX_RUNS_FROM_DEPTH = 860;    // with the ball this far up, men arrive in the box...
 constexpr size_t BOX_RUNNERS = 3;              // ...at least this many, backs never
 
@@ -258,6 +263,7 @@ constexpr int CORNER_STAY_BACK = 2;            // backs who stay at home
 constexpr double NEAR_POST_GUARD_ACROSS = 62;  // a defender guards the near post from here...
 constexpr double NEAR_POST_GUARD_OUT = 8;
 constexpr double CORNER_MARK_GOAL_SIDE = 12;   // ...and each runner has a marker this far goal-side
+constexpr double CORNER_MARK_BALL_SIDE = 8;    // ...and this far towards the ball's side, in its way
 constexpr double NEAR_POST_CORNER = 0.3;       // the computer's share of corners to the near post; the rest find a runner
 constexpr double CORNER_SPEED = 340;
 constexpr double CORNER_CROSS_ERROR = 3;       // degrees more than a cross from open play: a crowded box
