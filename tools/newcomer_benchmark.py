@@ -2,7 +2,7 @@
 """The newcomer benchmark: the scripted newcomer (--newcomer) against the computer on each COMPUTER level of
 ENHANCED, in headless ten-minute matches of an evenly matched pairing, half of them at home and half away.
 
-    tools/newcomer_benchmark.py [--game build/quilbo] [--data assets] [--matches 10] [--jobs 2]
+    tools/newcomer_benchmark.py [--game build/quilbo] [--data assets] [--matches 30] [--jobs 2]
                                 [--home uef:1] [--away uef:2] [--seed 1]
 
 --matches is per level (an odd count gives the extra match at home). Per level it prints the newcomer's wins,
@@ -49,7 +49,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--game", default="build/quilbo")
     parser.add_argument("--data", default="assets")
-    parser.add_argument("--matches", type=int, default=10, help="matches per level, home and away together")
+    parser.add_argument("--matches", type=int, default=30, help="matches per level, home and away together")
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--home", default="uef:1", help="the newcomer's side when he plays at home")
     parser.add_argument("--away", default="uef:2")

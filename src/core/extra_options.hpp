@@ -11,8 +11,8 @@ constexpr const char* EXTRA_OPTIONS_FILE = "quilbo_options.txt";
 
 class t_extra_options {
 public:
-    // A fresh file plays the match engine everyone knows.
-    t_gameplay gameplay = t_gameplay::classic;
+    // A fresh file plays ENHANCED: it holds every figure of the football benchmark. A file that says CLASSIC keeps it.
+    t_gameplay gameplay = t_gameplay::enhanced;
     // How well the computer plays ENHANCED.
     t_computer_level computer_level = t_computer_level::normal;
     // A drawn ENHANCED friendly is settled by a penalty shoot-out.

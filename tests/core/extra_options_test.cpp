@@ -98,14 +98,14 @@ TEST(ExtraOptions, TheComputersLevelAndAutoSwitchRoundTrip) {
 
 TEST(ExtraOptions, ABadValueFallsBackToItsDefaultWithOneWarning) {
     std::vector<std::string> warnings;
-    const t_extra_options o = parse_extra_options("gameplay = enhanced\ngameplay = arcade\nother = 1\n", warnings);
-    EXPECT_EQ(o.gameplay, t_gameplay::classic);
+    const t_extra_options o = parse_extra_options("gameplay = classic\ngameplay = arcade\nother = 1\n", warnings);
+    EXPECT_EQ(o.gameplay, t_gameplay::enhanced) << "the default, not the line before";
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_NE(warnings[0].find("arcade"), std::string::npos) << warnings[0];
     EXPECT_EQ(warnings[0].find('\n'), std::string::npos) << "one line";
 
     warnings.clear();
-    EXPECT_EQ(parse_extra_options("gameplay =\n", warnings).gameplay, t_gameplay::classic);
+    EXPECT_EQ(parse_extra_options("gameplay =\n", warnings).gameplay, t_gameplay::enhanced);
     EXPECT_EQ(warnings.size(), 1u) << "an empty value is a bad value too";
 
     warnings.clear();
@@ -128,7 +128,7 @@ TEST(ExtraOptions, ABadValueFallsBackToItsDefaultWithOneWarning) {
     testing::internal::CaptureStdout();
     const t_extra_options read = read_extra_options(folder.file(EXTRA_OPTIONS_FILE));
     const std::string printed = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(read.gameplay, t_gameplay::classic);
+    EXPECT_EQ(read.gameplay, t_gameplay::enhanced);
     EXPECT_EQ(read.unknown.size(), 1u);
     EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
 }
@@ -139,12 +139,12 @@ TEST(ExtraOptions, AMissingFileGivesTheDefaultsAndTheFirstWriteCreatesIt) {
     testing::internal::CaptureStdout();
     const t_extra_options s = read_extra_options(path);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << "a missing file is no reason to warn";
-    EXPECT_EQ(s.gameplay, t_gameplay::classic) << "a fresh options file plays the classic game";
+    EXPECT_EQ(s.gameplay, t_gameplay::enhanced) << "a fresh options file plays ENHANCED";
     EXPECT_EQ(s.computer_level, t_computer_level::normal);
     EXPECT_TRUE(s.auto_switch);
     EXPECT_TRUE(s.unknown.empty());
     ASSERT_EQ(write_extra_options(path, s), "");
-    EXPECT_EQ(contents(path).find("gameplay = classic\n") != std::string::npos, true) << contents(path);
+    EXPECT_NE(contents(path).find("gameplay = enhanced\n"), std::string::npos) << contents(path);
     EXPECT_NE(write_extra_options(folder.file("no/such/folder/x.txt"), s), "") << "a failed write is reported";
 }
 

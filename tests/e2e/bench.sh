@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A bench visit in a real match: fire 2 during the line-up opens the bench, a substitute comes
 # on, two positions change places, the tactics change, and the match goes on from where it was.
-# The three panels are compared with reference pictures; after a deliberate change of the
+# The three panels are compared with reference pictures (CLASSIC play, which never changes); after a deliberate change of the
 # match picture, refresh them with:
 #   tests/e2e/bench.sh build/quilbo assets --update
 set -euo pipefail
@@ -46,7 +46,7 @@ args=()
 for s in "${shots[@]}"; do args+=(--screenshot "${s#*:}:$out/${s%%:*}.png"); done
 set +e
 xvfb-run -a -s "-screen 0 1280x1024x24" "$game" --data "$out/data" --no-sound --seed 1 --fast \
-  --match eng:1 esp:1 --home-control player --away-control computer --length 0 --display 800x600 \
+  --match eng:1 esp:1 --home-control player --away-control computer --length 0 --display 800x600 --gameplay classic \
   --input "$out/script.txt" --frames 720 "${args[@]}" >"$out/stdout" 2>"$out/stderr"
 rc=$?
 set -e

@@ -24,6 +24,8 @@ import struct, sys
 values = [77, 2, 0, 0, 1, 2, 5, 1, 4, 1, -2, 40, 0, 1, 0, 0, 38, 40, 37, 39, 188, 190, 87, 90, 65, 83, 67, 86]
 open(sys.argv[1], 'wb').write(struct.pack('<28i', *values))
 PY
+# The reference pictures and the frame the league screen is back by are CLASSIC's, which never changes.
+echo 'gameplay = classic' > "$out/game/quilbo_options.txt"
 
 frame=100
 events=("10 char x")

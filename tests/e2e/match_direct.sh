@@ -2,8 +2,9 @@
 # A whole 3-minute computer-vs-computer match started with --match, in a window under a virtual display:
 # walk-on, kick-off, open play, half time, the second half and full time to the end of the match. Screenshots
 # at fixed frames (named after them) are compared with reference pictures. The smallest display and no
-# automatic replays keep the run short. REFRESH_REFERENCES=1 rewrites the references from this run; when the
-# football changes, the end of the match moves: pick the frames again so full_time still shows the statistics.
+# automatic replays keep the run short; it plays CLASSIC, whose frames never change. REFRESH_REFERENCES=1
+# rewrites the references from this run; when the football changes, the end of the match moves: pick the
+# frames again so full_time still shows the statistics.
 set -euo pipefail
 game=$1
 data=$(cd "$2" && pwd)
@@ -26,7 +27,7 @@ for s in "${shots[@]}"; do args+=(--screenshot "${s#*:}:$out/${s%%:*}.png"); don
 set +e
 xvfb-run -a -s "-screen 0 1280x1024x24" "$game" --data "$out/data" --no-sound --seed 7 --fast \
   --match eng:1 esp:1 --home-control computer --away-control computer --length 0 --pitch normal --weather clear \
-  --time day --frames 12700 "${args[@]}" >"$out/stdout" 2>"$out/stderr"
+  --time day --gameplay classic --frames 12700 "${args[@]}" >"$out/stdout" 2>"$out/stderr"
 rc=$?
 set -e
 if [ -n "${KEEP_SHOTS:-}" ]; then cp "$out"/*.png "$out/stdout" "$KEEP_SHOTS"/; fi

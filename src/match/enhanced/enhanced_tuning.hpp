@@ -224,7 +224,7 @@ constexpr double COMPUTER_CLEARANCE_LIFT = 230;
 constexpr double EASY_LOOK_UP = 1.8;
 constexpr double EASY_AIM_ERROR = 1.6;
 constexpr double HARD_LOOK_UP = 0.6;
-constexpr double HARD_AIM_ERROR = 0.75;
+constexpr double HARD_AIM_ERROR = 0.6;
 constexpr double HARD_COVER_GAP = 0.45;    // HARD's second man closes the carrier down, not only waits behind him
 
 // The computer off the ball.
