@@ -58,6 +58,16 @@ template <size_t N> double at_rank(const std::array<double, N>& values, size_t c
 
 const t_tactics& reference_tactics() { return tactics[REFERENCE_TACTICS]; }
 
+// The reference tactic's outfield men at this ball zone, ordered by depth as `by_target_depth` orders a side.
+t_by_depth reference_by_depth(int team, double sign) {
+    const int zone = tactics_zone(team);
+    t_by_depth d;
+    for (int slot = GOALKEEPER_SLOT + 1; slot <= ON_PITCH_SLOTS; ++slot)
+        d.men[d.n++] = {sign * depth_from_own_goal(team, tactic_place(team, reference_tactics(), slot, zone).y), slot};
+    std::sort(d.men.begin(), d.men.begin() + static_cast<std::ptrdiff_t>(d.n));
+    return d;
+}
+
 // The nearest man to (x, y) within `within` who has no role yet.
 int nearest_free_to(int team, double x, double y, const t_defending_roles& r, const t_taken& taken, double within) {
     return nearest_outfield(
@@ -121,17 +131,11 @@ void spread_back_line(int team, int presser) {
 // The men who wait for the break span what the reference's front men span: two strikers one behind the other
 // gave the break one man to find.
 void spread_front(int team, const std::array<int, STAY_UP_FOR_THE_BREAK>& front) {
-    const int zone = tactics_zone(team);
-    const t_tactics& reference = reference_tactics();
-    std::array<std::pair<double, int>, ON_PITCH_SLOTS> by_depth{};
-    size_t n = 0;
-    for (int slot = GOALKEEPER_SLOT + 1; slot <= ON_PITCH_SLOTS; ++slot)
-        by_depth[n++] = {-depth_from_own_goal(team, tactic_place(team, reference, slot, zone).y), slot};
-    std::sort(by_depth.begin(), by_depth.begin() + static_cast<std::ptrdiff_t>(n));
+    const t_by_depth reference = reference_by_depth(team, -1);
     span_like_reference(
         team,
         [&](int slot) {
-            return std::any_of(by_depth.begin(), by_depth.begin() + STAY_UP_FOR_THE_BREAK,
+            return std::any_of(reference.men.begin(), reference.men.begin() + STAY_UP_FOR_THE_BREAK,
                                [&](const auto& m) { return m.second == slot; });
         },
         [&](int slot) { return std::find(front.begin(), front.end(), slot) != front.end(); });
@@ -250,19 +254,16 @@ void attack_the_box(int team) {
 // stands as deep as the k-th deepest of the reference tactic at this ball zone. Left to the tactic, the one that
 // sent most men forward won whatever else it did.
 void stand_reference_depths(int team, int skip) {
-    const int zone = tactics_zone(team);
-    const t_tactics& reference = reference_tactics();
-    std::array<double, TACTICS_PLAYERS - 1> depths{};
-    for (int slot = GOALKEEPER_SLOT + 1; slot <= ON_PITCH_SLOTS; ++slot)
-        depths[static_cast<size_t>(slot - 2)] = depth_from_own_goal(team, tactic_place(team, reference, slot, zone).y);
-    std::sort(depths.begin(), depths.end());
+    const t_by_depth reference = reference_by_depth(team, 1);
+    std::array<double, ON_PITCH_SLOTS> depths{};
+    for (size_t k = 0; k < reference.n; ++k) depths[k] = reference.men[k].first;
     const t_by_depth d = by_target_depth(
         team, 1, [&](int slot, const t_player&) { return slot != GOALKEEPER_SLOT && slot != skip; });
     auto& squad = squad_of(team);
     // Fewer men (the carrier, the sent off) spread over the same depths.
     for (size_t k = 0; k < d.n; ++k)
         squad[static_cast<size_t>(d.men[k].second)]->ty =
-            y_at_depth(team, std::clamp(at_rank(depths, depths.size(), k, d.n), BLOCK_DEEPEST, PUSH_UP_FURTHEST));
+            y_at_depth(team, std::clamp(at_rank(depths, reference.n, k, d.n), BLOCK_DEEPEST, PUSH_UP_FURTHEST));
 }
 
 // Off a blocked line the receiver steps aside to the nearer side where the ball could reach him.
