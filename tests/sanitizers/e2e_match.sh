@@ -8,6 +8,7 @@ assets=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$(mktemp -d /tmp/quilbo_asan_e2e_XXXXXX)
 trap 'rm -rf "$out"' EXIT
+# intercept_tls_get_addr=0: see the asan test preset in CMakePresets.json.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:exitcode=23:intercept_tls_get_addr=0
 export LSAN_OPTIONS=suppressions=$root/tests/sanitizers/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
